@@ -1,0 +1,175 @@
+#include "badgesender.h"
+
+#include "serialcontrol.h"
+#include "userprompt.h"
+
+namespace lume {
+
+SendProfile SendProfile::fontPicture()
+{
+    return {32, QStringLiteral("Sending!"), QStringLiteral("Waits"), DirectionTable::FontPicture,
+            ProgressScheme::FontPicture};
+}
+
+SendProfile SendProfile::dotFont()
+{
+    return {16, QStringLiteral("Sending..."), QStringLiteral("Waiting"), DirectionTable::DotFont,
+            ProgressScheme::DotFont};
+}
+
+BadgeSender::BadgeSender(SerialControl &port, UserPrompt &prompt, ProgressDisplay &progress, SendProfile profile,
+                         QObject *parent)
+    : QObject(parent)
+    , m_port(port)
+    , m_prompt(prompt)
+    , m_progress(progress)
+    , m_profile(std::move(profile))
+{
+}
+
+BadgeSender::~BadgeSender()
+{
+    cancel();
+}
+
+bool BadgeSender::isSending() const
+{
+    return m_port.isOpen();
+}
+
+bool BadgeSender::refuseWhileSending()
+{
+    if (!isSending())
+        return false;
+    m_prompt.notify(m_profile.busyText, m_profile.busyTitle);
+    return true;
+}
+
+bool BadgeSender::readComSet(const QString &portText)
+{
+    int number = 0;
+    for (int n = 1; n <= m_profile.maxPort; ++n) {
+        if (portText == QStringLiteral("COM%1").arg(n)) {
+            number = n;
+            break;
+        }
+    }
+    if (number == 0) {
+        m_prompt.notify(QStringLiteral("Set Port Number Error!"), QStringLiteral("Error"));
+        return false;
+    }
+    m_port.setCommPort(number);
+    m_port.setSettings(QString::fromLatin1(SerialControl::BadgeLineSettings));
+    return true;
+}
+
+QString BadgeSender::portFailureDetail(const SerialFailure &failure)
+{
+    QString detail;
+    if (!failure.device.isEmpty() && !failure.reason.isEmpty())
+        detail = QStringLiteral("%1: %2").arg(failure.device, failure.reason);
+    else
+        detail = failure.reason;
+    QString hint;
+    switch (failure.kind) {
+    case SerialFailure::Kind::PermissionDenied:
+        hint = QStringLiteral("Your user may not use this serial port. On Linux, add yourself to the group that "
+                              "owns it (usually \"dialout\": sudo usermod -aG dialout $USER), then log out and "
+                              "in again.");
+        break;
+    case SerialFailure::Kind::InUse:
+        hint = QStringLiteral("Another program holds this port. Close it (a terminal program, a modem manager) "
+                              "and send again.");
+        break;
+    case SerialFailure::Kind::NoSuchPort:
+        hint = QStringLiteral("The port is not there any more. Check the badge's cable and choose the port again "
+                              "after restarting the program.");
+        break;
+    case SerialFailure::Kind::None:
+    case SerialFailure::Kind::Other:
+        break;
+    }
+    if (hint.isEmpty())
+        return detail;
+    return detail.isEmpty() ? hint : detail + QStringLiteral("\n\n") + hint;
+}
+
+bool BadgeSender::openPort()
+{
+    if (!m_port.open()) {
+        m_prompt.notify(QStringLiteral("Port in use or not port"), QStringLiteral("Warning"),
+                        portFailureDetail(m_port.lastFailure()));
+        return false;
+    }
+    if (!m_port.isOpen()) {
+        m_port.setOption9(false);
+        m_prompt.notify(QStringLiteral("Open port fail!"), QStringLiteral("Error"),
+                        portFailureDetail(m_port.lastFailure()));
+        return false;
+    }
+    if (!m_port.setOption9(true)) {
+        m_prompt.notify(QStringLiteral("Port in use or not port"), QStringLiteral("Warning"),
+                        portFailureDetail(m_port.lastFailure()));
+        return false;
+    }
+    return true;
+}
+
+bool BadgeSender::startTransfer(MessageBank &bank, const MessageSettingsList &settings)
+{
+    if (!openPort()) {
+        m_port.close(); // the Send command closes the port whatever the routine did
+        return false;
+    }
+    // The header and every row block come from the bank as it is now, so that edits made while
+    // the line drains cannot change what the header announced.
+    const BadgeStream stream = buildBadgeStream(bank, settings, m_profile.directions);
+    bank.setWidths(stream.clippedWidths);
+    auto *job = new TransferJob(m_port, &m_progress, m_profile.progress, stream, this);
+    m_job = job;
+    connect(job, &TransferJob::finished, this, [this, job] {
+        job->deleteLater();
+        Q_EMIT transferFinished();
+    });
+    job->start();
+    return true;
+}
+
+void BadgeSender::cancel()
+{
+    if (m_job) {
+        m_job->cancel();
+        m_job->deleteLater();
+        m_job = nullptr;
+    }
+    m_port.close();
+}
+
+ProbeResult probePorts(SerialControl &port, int maxPort)
+{
+    ProbeResult result;
+    for (int n = 1; n <= maxPort; ++n) {
+        if (port.setCommPort(n) && port.open() && port.isOpen()) {
+            result.ports << QStringLiteral("COM%1").arg(n);
+            result.highest = n;
+        }
+        port.close();
+    }
+    return result;
+}
+
+QString preselectByHighest(const ProbeResult &probe)
+{
+    if (probe.ports.isEmpty())
+        return {};
+    return probe.highest <= 2 ? probe.ports.first() : probe.ports.last();
+}
+
+QString preselectByCount(const ProbeResult &probe)
+{
+    if (probe.ports.isEmpty())
+        return {};
+    return probe.ports.size() <= 2 ? probe.ports.first() : probe.ports.last();
+}
+
+} // namespace lume

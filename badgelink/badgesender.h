@@ -1,0 +1,79 @@
+#pragma once
+
+#include "badgestream.h"
+#include "serialcontrol.h"
+#include "transferjob.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace lume {
+
+class SerialControl;
+class UserPrompt;
+class ProgressDisplay;
+
+// What differs between the two programs' Send commands.
+struct SendProfile
+{
+    int maxPort = 32;
+    QString busyText;
+    QString busyTitle;
+    DirectionTable directions = DirectionTable::FontPicture;
+    ProgressScheme progress = ProgressScheme::FontPicture;
+
+    [[nodiscard]] static SendProfile fontPicture();
+    [[nodiscard]] static SendProfile dotFont();
+};
+
+// The port side of the Send command shared by both windows: the busy test, ReadComSet, opening the
+// port with its messages, and the asynchronous transfer. The open port is the sign of a transfer.
+class BadgeSender : public QObject
+{
+    Q_OBJECT
+public:
+    BadgeSender(SerialControl &port, UserPrompt &prompt, ProgressDisplay &progress, SendProfile profile,
+                QObject *parent = nullptr);
+    ~BadgeSender() override;
+
+    [[nodiscard]] bool isSending() const;
+    // Shows the program's busy message and returns true while a transfer runs.
+    bool refuseWhileSending();
+    // ReadComSet: "COM1".."COMmax" exactly; anything else gets "Set Port Number Error!".
+    bool readComSet(const QString &portText);
+    // Opens the port (its failures get their messages and end the Send with the port closed), then
+    // builds the stream from the bank as it is now, stores the clipped widths back into the bank and
+    // starts writing. Returns true when the transfer runs.
+    bool startTransfer(MessageBank &bank, const MessageSettingsList &settings);
+    // Used when the window closes during a transfer: stops writing and closes the port.
+    void cancel();
+
+    [[nodiscard]] const SendProfile &profile() const { return m_profile; }
+    [[nodiscard]] static QString portFailureDetail(const SerialFailure &failure);
+
+Q_SIGNALS:
+    void transferFinished();
+
+private:
+    bool openPort();
+
+    SerialControl &m_port;
+    UserPrompt &m_prompt;
+    ProgressDisplay &m_progress;
+    SendProfile m_profile;
+    QPointer<TransferJob> m_job;
+};
+
+// The start-up probe: every port from COM1 to COMmax that opens and reads open, in order.
+struct ProbeResult
+{
+    QStringList ports;
+    int highest = 0;
+};
+[[nodiscard]] ProbeResult probePorts(SerialControl &port, int maxPort);
+// Sketchlume: the first entry when the highest port that opened is 2 or less, else the last.
+[[nodiscard]] QString preselectByHighest(const ProbeResult &probe);
+// Scriptlume: the first entry when there are 2 entries or fewer, else the last.
+[[nodiscard]] QString preselectByCount(const ProbeResult &probe);
+
+} // namespace lume

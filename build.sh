@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# One entry point for a fresh Debian 12 machine:
+#   ./build.sh run [Sketchlume|Scriptlume]   build and start a program (Sketchlume by default)
+#   ./build.sh test                          build, run every test, then again under ASan + UBSan
+set -euo pipefail
+cd "$(dirname "$0")"
+
+installPackages() {
+    local missing=()
+    while read -r pkg; do
+        [[ -z "$pkg" || "$pkg" == \#* ]] && continue
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done < packages.txt
+    ((${#missing[@]} == 0)) && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+configureAndBuild() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@"
+    cmake --build "$dir"
+}
+
+runTests() {
+    local dir=$1
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure --timeout 300
+}
+
+command=${1:-run}
+case "$command" in
+run)
+    program=${2:-Sketchlume}
+    installPackages
+    configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    exec "build/bin/$program"
+    ;;
+test)
+    installPackages
+    configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+    runTests build
+    configureAndBuild build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DLUME_SANITIZE=ON
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        LSAN_OPTIONS=suppressions=$PWD/cmake/lsan.supp:print_suppressions=0 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        runTests build-sanitize
+    ;;
+*)
+    echo "usage: $0 run [Sketchlume|Scriptlume] | test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,13 @@
+# lume_add_test(NAME name SOURCES ... LIBRARIES ... [GUI])
+# One test executable per class or behaviour; tests run offscreen and never touch a real serial device.
+function(lume_add_test)
+    cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBRARIES" ${ARGN})
+    add_executable(${T_NAME} ${T_SOURCES})
+    target_link_libraries(${T_NAME} PRIVATE Qt6::Test ${T_LIBRARIES})
+    target_compile_definitions(${T_NAME} PRIVATE
+        LUME_SOURCE_DIR="${PROJECT_SOURCE_DIR}" LUME_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    set_tests_properties(${T_NAME} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_ASSUME_STDERR_HAS_CONSOLE=1"
+        TIMEOUT 300)
+endfunction()
