@@ -17,15 +17,14 @@ SendProfile SendProfile::dotFont()
             ProgressScheme::DotFont};
 }
 
-BadgeSender::BadgeSender(SerialControl &port, UserPrompt &prompt, ProgressDisplay &progress, SendProfile profile,
-                         QObject *parent)
+BadgeSender::BadgeSender(SerialControl &port, UserPrompt &prompt, ProgressDisplay &progress,
+                         SendProfile profile, QObject *parent)
     : QObject(parent)
     , m_port(port)
     , m_prompt(prompt)
     , m_progress(progress)
     , m_profile(std::move(profile))
-{
-}
+{ }
 
 BadgeSender::~BadgeSender()
 {
@@ -73,17 +72,20 @@ QString BadgeSender::portFailureDetail(const SerialFailure &failure)
     QString hint;
     switch (failure.kind) {
     case SerialFailure::Kind::PermissionDenied:
-        hint = QStringLiteral("Your user may not use this serial port. On Linux, add yourself to the group that "
-                              "owns it (usually \"dialout\": sudo usermod -aG dialout $USER), then log out and "
-                              "in again.");
+        hint =
+            QStringLiteral("Your user may not use this serial port. On Linux, add yourself to the group that "
+                           "owns it (usually \"dialout\": sudo usermod -aG dialout $USER), then log out and "
+                           "in again.");
         break;
     case SerialFailure::Kind::InUse:
-        hint = QStringLiteral("Another program holds this port. Close it (a terminal program, a modem manager) "
-                              "and send again.");
+        hint =
+            QStringLiteral("Another program holds this port. Close it (a terminal program, a modem manager) "
+                           "and send again.");
         break;
     case SerialFailure::Kind::NoSuchPort:
-        hint = QStringLiteral("The port is not there any more. Check the badge's cable and choose the port again "
-                              "after restarting the program.");
+        hint = QStringLiteral(
+            "The port is not there any more. Check the badge's cable and choose the port again "
+            "after restarting the program.");
         break;
     case SerialFailure::Kind::None:
     case SerialFailure::Kind::Other:

@@ -10,7 +10,8 @@ QStringList directionEntries(DirectionTable table)
 {
     if (table == DirectionTable::FontPicture) {
         return {QStringLiteral("From right to left"), QStringLiteral("From left to right"),
-                QStringLiteral("From down to up"), QStringLiteral("From up to down"), QStringLiteral("Freeze show")};
+                QStringLiteral("From down to up"), QStringLiteral("From up to down"),
+                QStringLiteral("Freeze show")};
     }
     return {QStringLiteral("to Left"), QStringLiteral("to Right"), QStringLiteral("to Up"),
             QStringLiteral("to Down"), QStringLiteral("Freeze")};
@@ -62,7 +63,8 @@ QByteArray BadgeStream::bytes() const
     return all;
 }
 
-BadgeStream buildBadgeStream(const MessageBank &bank, const MessageSettingsList &settings, DirectionTable table)
+BadgeStream buildBadgeStream(const MessageBank &bank, const MessageSettingsList &settings,
+                             DirectionTable table)
 {
     BadgeStream stream;
     stream.preamble = QByteArrayLiteral("Hello");

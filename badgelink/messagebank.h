@@ -28,9 +28,18 @@ public:
     void clear(int message);
     void clearAll();
 
-    [[nodiscard]] quint8 byte(int message, int row, int column) const { return m_data[index(message, row, column)]; }
-    void setByte(int message, int row, int column, quint8 value) { m_data[index(message, row, column)] = value; }
-    void orByte(int message, int row, int column, quint8 bits) { m_data[index(message, row, column)] |= bits; }
+    [[nodiscard]] quint8 byte(int message, int row, int column) const
+    {
+        return m_data[index(message, row, column)];
+    }
+    void setByte(int message, int row, int column, quint8 value)
+    {
+        m_data[index(message, row, column)] = value;
+    }
+    void orByte(int message, int row, int column, quint8 bits)
+    {
+        m_data[index(message, row, column)] |= bits;
+    }
 
     // Row r of message m, all 512 column bytes.
     [[nodiscard]] std::span<const quint8, RowBytes> row(int message, int row) const;

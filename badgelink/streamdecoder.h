@@ -26,7 +26,10 @@ struct DecodedStream
 {
     std::array<DecodedMessage, MessageBank::MessageCount> messages;
     int dataWidth = 0; // N
-    [[nodiscard]] qsizetype size() const { return BadgeStream::FixedBytes + MessageBank::RowCount * dataWidth; }
+    [[nodiscard]] qsizetype size() const
+    {
+        return BadgeStream::FixedBytes + MessageBank::RowCount * dataWidth;
+    }
 
     friend bool operator==(const DecodedStream &, const DecodedStream &) = default;
 };

@@ -26,8 +26,8 @@ class TransferJob : public QObject
 {
     Q_OBJECT
 public:
-    TransferJob(SerialControl &port, ProgressDisplay *progress, ProgressScheme scheme, const BadgeStream &stream,
-                QObject *parent = nullptr);
+    TransferJob(SerialControl &port, ProgressDisplay *progress, ProgressScheme scheme,
+                const BadgeStream &stream, QObject *parent = nullptr);
     ~TransferJob() override;
 
     void start();

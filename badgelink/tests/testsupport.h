@@ -1,0 +1,52 @@
+#pragma once
+
+#include "badgelink/userprompt.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace lume::test {
+
+// Records every message box instead of showing it.
+class RecordingPrompt : public UserPrompt
+{
+public:
+    struct Box
+    {
+        QString text;
+        QString title;
+        QString detail;
+    };
+    void notify(const QString &text, const QString &title, const QString &detail) override
+    {
+        boxes << Box {text, title, detail};
+    }
+    bool askYesNo(const QString &text, const QString &title) override
+    {
+        boxes << Box {text, title, {}};
+        return answer;
+    }
+    QList<Box> boxes;
+    bool answer = true;
+};
+
+// Records the progress bar, and with each value whatever the test wants to know at that moment.
+class RecordingProgress : public ProgressDisplay
+{
+public:
+    void setProgressRange(int minimum, int maximum) override { ranges << qMakePair(minimum, maximum); }
+    void setProgressValue(int value) override
+    {
+        values << value;
+        if (probe)
+            probed << probe();
+    }
+    QList<QPair<int, int>> ranges;
+    QList<int> values;
+    std::function<qint64()> probe;
+    QList<qint64> probed;
+};
+
+} // namespace lume::test

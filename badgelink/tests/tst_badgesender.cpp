@@ -1,0 +1,274 @@
+#include "badgelink/badgesender.h"
+#include "badgelink/fakeserialcontrol.h"
+#include "testsupport.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace lume;
+using lume::test::RecordingProgress;
+using lume::test::RecordingPrompt;
+
+namespace {
+
+MessageBank smallBank()
+{
+    MessageBank bank;
+    bank.setWidth(0, 300);
+    bank.setWidth(1, 300);
+    for (int r = 0; r < 12; ++r)
+        for (int k = 0; k < 300; ++k) {
+            bank.setByte(0, r, k, quint8(k));
+            bank.setByte(1, r, k, quint8(r));
+        }
+    return bank;
+}
+
+SendProfile profileNamed(const QString &name)
+{
+    return name == u"Sketchlume" ? SendProfile::fontPicture() : SendProfile::dotFont();
+}
+
+struct Rig
+{
+    explicit Rig(SendProfile profile)
+        : sender(port, prompt, progress, std::move(profile))
+    { }
+    FakeSerialControl port;
+    RecordingPrompt prompt;
+    RecordingProgress progress;
+    BadgeSender sender;
+};
+
+} // namespace
+
+class TstBadgeSender : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldReadThePortName_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("port"); // 0: refused
+        for (const QString &program : {QStringLiteral("Sketchlume"), QStringLiteral("Scriptlume")}) {
+            const QByteArray p = program.toLatin1() + ' ';
+            QTest::newRow(p + "COM7") << program << "COM7" << 7;
+            QTest::newRow(p + "COM1") << program << "COM1" << 1;
+            QTest::newRow(p + "COM16") << program << "COM16" << 16;
+            QTest::newRow(p + "lower case") << program << "com7" << 0;
+            QTest::newRow(p + "leading zero") << program << "COM07" << 0;
+            QTest::newRow(p + "inner space") << program << "COM 7" << 0;
+            QTest::newRow(p + "trailing space") << program << "COM7 " << 0;
+            QTest::newRow(p + "empty") << program << "" << 0;
+            QTest::newRow(p + "COM0") << program << "COM0" << 0;
+            QTest::newRow(p + "COM33") << program << "COM33" << 0;
+            QTest::newRow(p + "device path") << program << "/dev/ttyUSB0" << 0;
+        }
+        QTest::newRow("Sketchlume COM20") << "Sketchlume"
+                                          << "COM20" << 20;
+        QTest::newRow("Sketchlume COM32") << "Sketchlume"
+                                          << "COM32" << 32;
+        QTest::newRow("Scriptlume COM17") << "Scriptlume"
+                                          << "COM17" << 0;
+        QTest::newRow("Scriptlume COM20") << "Scriptlume"
+                                          << "COM20" << 0;
+    }
+
+    void shouldReadThePortName()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, text);
+        QFETCH(int, port);
+        Rig rig(profileNamed(program));
+        QCOMPARE(rig.sender.readComSet(text), port != 0);
+        if (port) {
+            QVERIFY(rig.prompt.boxes.isEmpty());
+            QCOMPARE(rig.port.portNumber(), port);
+            QCOMPARE(rig.port.settings(), QStringLiteral("1200,n,8,1"));
+            QVERIFY(!rig.port.isOpen());
+        } else {
+            QCOMPARE(rig.prompt.boxes.size(), 1);
+            QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Set Port Number Error!"));
+            QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Error"));
+            QVERIFY(rig.port.calls().isEmpty()); // the control is left as it was
+        }
+    }
+
+    void shouldSendTheBankAndStoreTheClippedWidths()
+    {
+        Rig rig(SendProfile::fontPicture());
+        MessageBank bank = smallBank();
+        const MessageBank before = bank;
+        QSignalSpy finished(&rig.sender, &BadgeSender::transferFinished);
+        QVERIFY(rig.sender.readComSet(QStringLiteral("COM3")));
+        QVERIFY(rig.sender.startTransfer(bank, MessageSettingsList {}));
+        QVERIFY(rig.sender.isSending());
+        QCOMPARE(rig.port.option9(), std::optional<bool>(true));
+        QCOMPARE(bank.width(1), qint16(212));
+        QVERIFY(finished.wait(5000));
+        QVERIFY(!rig.sender.isSending());
+        QCOMPARE(rig.port.written(),
+                 buildBadgeStream(before, MessageSettingsList {}, DirectionTable::FontPicture).bytes());
+        QVERIFY(rig.prompt.boxes.isEmpty());
+    }
+
+    void shouldSendWhatTheHeaderAnnouncedDespiteEdits()
+    {
+        Rig rig(SendProfile::dotFont());
+        rig.port.setDrainRate(20000);
+        MessageBank bank = smallBank();
+        const QByteArray expected =
+            buildBadgeStream(bank, MessageSettingsList {}, DirectionTable::DotFont).bytes();
+        QSignalSpy finished(&rig.sender, &BadgeSender::transferFinished);
+        QVERIFY(rig.sender.startTransfer(bank, MessageSettingsList {}));
+        // The user edits while the line drains: new widths, new pixels.
+        bank.clearAll();
+        bank.setWidth(0, 5);
+        bank.setByte(0, 0, 0, 0xFF);
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(rig.port.written(), expected);
+    }
+
+    void shouldRefuseASecondSendWhileOneRuns_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Sketchlume") << "Sketchlume"
+                                    << "Sending!"
+                                    << "Waits";
+        QTest::newRow("Scriptlume") << "Scriptlume"
+                                    << "Sending..."
+                                    << "Waiting";
+    }
+
+    void shouldRefuseASecondSendWhileOneRuns()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        Rig rig(profileNamed(program));
+        rig.port.setNeverDrains(true);
+        MessageBank bank = smallBank();
+        QVERIFY(!rig.sender.refuseWhileSending());
+        QVERIFY(rig.sender.startTransfer(bank, MessageSettingsList {}));
+        QTest::qWait(20);
+        QVERIFY(rig.sender.refuseWhileSending());
+        QCOMPARE(rig.prompt.boxes.size(), 1);
+        QCOMPARE(rig.prompt.boxes[0].text, text);
+        QCOMPARE(rig.prompt.boxes[0].title, title);
+        QVERIFY(rig.port.isOpen()); // the running transfer is left alone
+        QCOMPARE(rig.port.openCount(), 1);
+        rig.sender.cancel();
+        QVERIFY(!rig.port.isOpen());
+    }
+
+    void shouldReportAPortThatCannotBeOpened_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("permission") << int(SerialFailure::Kind::PermissionDenied) << "dialout";
+        QTest::newRow("in use") << int(SerialFailure::Kind::InUse) << "Another program";
+        QTest::newRow("gone") << int(SerialFailure::Kind::NoSuchPort) << "cable";
+    }
+
+    void shouldReportAPortThatCannotBeOpened()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, hint);
+        Rig rig(SendProfile::fontPicture());
+        rig.port.setOpenFailure(
+            {SerialFailure::Kind(kind), QStringLiteral("/dev/ttyUSB0"), QStringLiteral("Permission denied")});
+        MessageBank bank = smallBank();
+        const MessageBank before = bank;
+        QVERIFY(!rig.sender.startTransfer(bank, MessageSettingsList {}));
+        QCOMPARE(rig.prompt.boxes.size(), 1);
+        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Port in use or not port"));
+        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Warning"));
+        QVERIFY(rig.prompt.boxes[0].detail.contains(QStringLiteral("/dev/ttyUSB0: Permission denied")));
+        QVERIFY(rig.prompt.boxes[0].detail.contains(hint));
+        QVERIFY(rig.port.writes().isEmpty());
+        QVERIFY(!rig.port.isOpen());
+        QCOMPARE(bank, before);
+    }
+
+    void shouldReportAPortThatReadsClosedAfterOpening()
+    {
+        Rig rig(SendProfile::dotFont());
+        rig.port.setOpenReadsClosed(true);
+        MessageBank bank = smallBank();
+        QVERIFY(!rig.sender.startTransfer(bank, MessageSettingsList {}));
+        QCOMPARE(rig.prompt.boxes.size(), 1);
+        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Open port fail!"));
+        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Error"));
+        QCOMPARE(rig.port.option9(), std::optional<bool>(false));
+        QVERIFY(rig.port.writes().isEmpty());
+        QCOMPARE(rig.port.calls().last().operation, FakeSerialControl::Operation::Close);
+    }
+
+    void shouldSurviveItsOwnDestructionDuringATransfer()
+    {
+        FakeSerialControl port;
+        port.setDrainRate(1200);
+        RecordingPrompt prompt;
+        RecordingProgress progress;
+        auto sender = std::make_unique<BadgeSender>(port, prompt, progress, SendProfile::fontPicture());
+        MessageBank bank = smallBank();
+        QVERIFY(sender->startTransfer(bank, MessageSettingsList {}));
+        QTest::qWait(30);
+        const qsizetype shown = progress.values.size();
+        sender.reset();
+        QVERIFY(!port.isOpen());
+        QTest::qWait(60);
+        QCOMPARE(progress.values.size(), shown);
+    }
+
+    void shouldProbeAndPreselectPorts_data()
+    {
+        QTest::addColumn<QList<int>>("openable");
+        QTest::addColumn<QStringList>("ports");
+        QTest::addColumn<QString>("byHighest");
+        QTest::addColumn<QString>("byCount");
+        QTest::newRow("COM1 and COM2") << QList<int> {1, 2} << QStringList {"COM1", "COM2"} << "COM1"
+                                       << "COM1";
+        QTest::newRow("COM1 and COM5") << QList<int> {1, 5} << QStringList {"COM1", "COM5"} << "COM5"
+                                       << "COM1";
+        QTest::newRow("only COM2") << QList<int> {2} << QStringList {"COM2"} << "COM2"
+                                   << "COM2";
+        QTest::newRow("COM1 and COM3") << QList<int> {1, 3} << QStringList {"COM1", "COM3"} << "COM3"
+                                       << "COM1";
+        QTest::newRow("COM1 to COM3")
+            << QList<int> {1, 2, 3} << QStringList {"COM1", "COM2", "COM3"} << "COM3"
+            << "COM3";
+        QTest::newRow("none") << QList<int> {99} << QStringList {} << ""
+                              << "";
+    }
+
+    void shouldProbeAndPreselectPorts()
+    {
+        QFETCH(QList<int>, openable);
+        QFETCH(QStringList, ports);
+        QFETCH(QString, byHighest);
+        QFETCH(QString, byCount);
+        FakeSerialControl port;
+        port.setOpenablePorts(QSet<int>(openable.begin(), openable.end()));
+        const ProbeResult probe = probePorts(port, 16);
+        QCOMPARE(probe.ports, ports);
+        QCOMPARE(preselectByHighest(probe), byHighest);
+        QCOMPARE(preselectByCount(probe), byCount);
+        QVERIFY(!port.isOpen());
+        QCOMPARE(port.portNumber(), 16);
+    }
+
+    void shouldNotListAPortThatOpensButReadsClosed()
+    {
+        FakeSerialControl port;
+        port.setOpenReadsClosed(true);
+        QVERIFY(probePorts(port, 32).ports.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TstBadgeSender)
+#include "tst_badgesender.moc"
