@@ -25,11 +25,14 @@ public:
     [[nodiscard]] SerialFailure lastFailure() const override { return m_failure; }
 
     [[nodiscard]] const PortDirectory &directory() const { return m_directory; }
+    // The line settings the next open applies (or the open port has), as "1200,n,8,1".
+    [[nodiscard]] QString settings() const;
 
 private:
     PortDirectory m_directory;
     QSerialPort m_port;
     int m_number = 1;
+    QString m_device; // the device of the open port
     SerialFailure m_failure;
 };
 

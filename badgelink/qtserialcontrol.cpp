@@ -1,0 +1,377 @@
+#include "qtserialcontrol.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#ifdef Q_OS_LINUX
+#include <sys/sysmacros.h>
+#endif
+#endif
+
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
+namespace lume {
+
+namespace {
+
+// How long close() waits for room in the driver's queue for bytes Qt still holds.
+constexpr int HandOverMs = 2000;
+
+struct LineSettings
+{
+    qint32 baud = 0;
+    QSerialPort::Parity parity = QSerialPort::NoParity;
+    QSerialPort::DataBits dataBits = QSerialPort::Data8;
+    QSerialPort::StopBits stopBits = QSerialPort::OneStop;
+};
+
+std::optional<LineSettings> parseSettings(const QString &text)
+{
+    const QStringList fields = text.split(QLatin1Char(','));
+    if (fields.size() != 4)
+        return std::nullopt;
+    LineSettings settings;
+
+    const QString baud = fields[0].trimmed();
+    if (baud.isEmpty() ||
+        !std::all_of(baud.begin(), baud.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
+    bool ok = false;
+    settings.baud = baud.toInt(&ok);
+    if (!ok || settings.baud < 1)
+        return std::nullopt;
+
+    const QString parity = fields[1].trimmed().toLower();
+    if (parity == u"n")
+        settings.parity = QSerialPort::NoParity;
+    else if (parity == u"e")
+        settings.parity = QSerialPort::EvenParity;
+    else if (parity == u"o")
+        settings.parity = QSerialPort::OddParity;
+    else if (parity == u"m")
+        settings.parity = QSerialPort::MarkParity;
+    else if (parity == u"s")
+        settings.parity = QSerialPort::SpaceParity;
+    else
+        return std::nullopt;
+
+    const QString data = fields[2].trimmed();
+    if (data == u"5")
+        settings.dataBits = QSerialPort::Data5;
+    else if (data == u"6")
+        settings.dataBits = QSerialPort::Data6;
+    else if (data == u"7")
+        settings.dataBits = QSerialPort::Data7;
+    else if (data == u"8")
+        settings.dataBits = QSerialPort::Data8;
+    else
+        return std::nullopt;
+
+    const QString stop = fields[3].trimmed();
+    if (stop == u"1")
+        settings.stopBits = QSerialPort::OneStop;
+    else if (stop == u"1.5")
+        settings.stopBits = QSerialPort::OneAndHalfStop;
+    else if (stop == u"2")
+        settings.stopBits = QSerialPort::TwoStop;
+    else
+        return std::nullopt;
+    return settings;
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+#ifdef Q_OS_UNIX
+bool isPseudoTerminal(int descriptor)
+{
+#ifdef Q_OS_LINUX
+    struct stat info
+    {
+    };
+    if (::fstat(descriptor, &info) != 0 || !S_ISCHR(info.st_mode))
+        return false;
+    // Unix98 pty slaves (/dev/pts/N) have majors 136..143; the old BSD slaves /dev/ttyp0.. major 3.
+    const unsigned int group = major(info.st_rdev);
+    return (group >= 136 && group <= 143) || group == 3;
+#else
+    const char *name = ::ttyname(descriptor);
+    if (!name)
+        return false;
+    const QByteArray path(name);
+    return path.startsWith("/dev/pts/") ||
+        (path.startsWith("/dev/ttys") && path.size() > 9 && path[9] >= '0' && path[9] <= '9');
+#endif
+}
+
+// A pseudo-terminal has no modem lines: the kernel refuses every modem-line request on it.
+bool hasNoModemLines(int descriptor)
+{
+    int lines = 0;
+    if (::ioctl(descriptor, TIOCMGET, &lines) == 0)
+        return false;
+    const int error = errno;
+    return (error == ENOTTY || error == EINVAL) && isPseudoTerminal(descriptor);
+}
+#endif
+
+// Qt reports a device another program holds as a permission error (its lock file, or EBUSY of a
+// tty opened exclusively), the same as a device this user may not open. Only the second is the
+// user's permission problem.
+bool deviceRefusesUser(const QString &device)
+{
+#ifdef Q_OS_UNIX
+    return ::access(QFile::encodeName(device).constData(), W_OK) != 0 && errno == EACCES;
+#else
+    // Windows answers "access denied" for a COM port that another program has open.
+    Q_UNUSED(device);
+    return false;
+#endif
+}
+
+} // namespace
+
+QtSerialControl::QtSerialControl(PortDirectory directory)
+    : m_directory(std::move(directory))
+{ }
+
+QtSerialControl::~QtSerialControl()
+{
+    close();
+}
+
+bool QtSerialControl::setCommPort(int number)
+{
+    if (number < 1)
+        return false;
+    m_number = number;
+    return true;
+}
+
+bool QtSerialControl::setSettings(const QString &settings)
+{
+    const std::optional<LineSettings> parsed = parseSettings(settings);
+    if (!parsed) {
+        m_failure = {SerialFailure::Kind::Other, m_device,
+                     QStringLiteral("\"%1\" are no line settings of the form \"1200,n,8,1\"").arg(settings)};
+        return false;
+    }
+    // A closed QSerialPort keeps these and applies them when it opens; an open one applies them now.
+    const bool applied = m_port.setBaudRate(parsed->baud) && m_port.setParity(parsed->parity) &&
+        m_port.setDataBits(parsed->dataBits) && m_port.setStopBits(parsed->stopBits);
+    if (!applied) {
+        m_failure = {SerialFailure::Kind::Other, m_device, m_port.errorString()};
+        m_port.clearError();
+        return false;
+    }
+    return true;
+}
+
+QString QtSerialControl::settings() const
+{
+    QChar parity = u'n';
+    switch (m_port.parity()) {
+    case QSerialPort::EvenParity:
+        parity = u'e';
+        break;
+    case QSerialPort::OddParity:
+        parity = u'o';
+        break;
+    case QSerialPort::MarkParity:
+        parity = u'm';
+        break;
+    case QSerialPort::SpaceParity:
+        parity = u's';
+        break;
+    default:
+        break;
+    }
+    QString stop = QStringLiteral("1");
+    if (m_port.stopBits() == QSerialPort::TwoStop)
+        stop = QStringLiteral("2");
+    else if (m_port.stopBits() == QSerialPort::OneAndHalfStop)
+        stop = QStringLiteral("1.5");
+    return QStringLiteral("%1,%2,%3,%4")
+        .arg(m_port.baudRate())
+        .arg(parity)
+        .arg(int(m_port.dataBits()))
+        .arg(stop);
+}
+
+bool QtSerialControl::open()
+{
+    if (m_port.isOpen()) {
+        m_failure = {SerialFailure::Kind::InUse, m_device, QStringLiteral("the port is already open")};
+        return false;
+    }
+    const QString device = m_directory.device(m_number);
+    if (device.isEmpty()) {
+        m_failure = {SerialFailure::Kind::NoSuchPort, QString(),
+                     QStringLiteral("COM%1 is not a serial port on this machine").arg(m_number)};
+        return false;
+    }
+    m_port.setPortName(device);
+    m_port.clearError();
+    // Write-only: the badge never answers, and a port opened for reading would collect whatever
+    // arrives on the line in Qt's buffer, unbounded, for the whole transfer.
+    errno = 0;
+    if (!m_port.open(QIODevice::WriteOnly)) {
+        const int systemError = errno;
+        SerialFailure failure {SerialFailure::Kind::Other, device, m_port.errorString()};
+        switch (m_port.error()) {
+        case QSerialPort::DeviceNotFoundError:
+            failure.kind = SerialFailure::Kind::NoSuchPort;
+            break;
+        case QSerialPort::PermissionError:
+            if (deviceRefusesUser(device)) {
+                failure.kind = SerialFailure::Kind::PermissionDenied;
+                failure.reason = systemReason(EACCES);
+            } else {
+                failure.kind = SerialFailure::Kind::InUse;
+                failure.reason =
+                    QStringLiteral("the port is in use by another program (%1)").arg(m_port.errorString());
+            }
+            break;
+        case QSerialPort::OpenError:
+            failure.kind = SerialFailure::Kind::InUse;
+            break;
+        default:
+            break;
+        }
+#ifdef Q_OS_LINUX
+        // Qt's text is sometimes its own summary; the system's words tell the rest.
+        if (failure.kind == SerialFailure::Kind::Other && systemError != 0) {
+            const QString words = systemReason(systemError);
+            if (!failure.reason.contains(words))
+                failure.reason =
+                    failure.reason.isEmpty() ? words : failure.reason + QStringLiteral(": ") + words;
+        }
+#else
+        Q_UNUSED(systemError);
+#endif
+        m_failure = failure;
+        m_port.clearError();
+        return false;
+    }
+    m_device = device;
+    // The badge's line is three wires: no handshake of any kind.
+    const bool configured = m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        m_failure = {SerialFailure::Kind::Other, device, m_port.errorString()};
+        m_port.clearError();
+        m_port.close();
+        m_device.clear();
+        return false;
+    }
+    m_failure = {};
+    return true;
+}
+
+void QtSerialControl::close()
+{
+    if (!m_port.isOpen())
+        return;
+    // The transfer waits for the line to drain before it closes, so normally nothing is left; if
+    // something is, give it to the driver rather than drop it, but never hang on a line that does
+    // not move (a virtual badge that stopped reading).
+    const QDeadlineTimer deadline(HandOverMs);
+    while (m_port.bytesToWrite() > 0 && !deadline.hasExpired()) {
+        if (!m_port.waitForBytesWritten(int(std::max<qint64>(1, deadline.remainingTime()))))
+            break;
+    }
+    m_port.close();
+    m_port.clearError();
+    m_device.clear();
+}
+
+bool QtSerialControl::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+bool QtSerialControl::setOption9(bool on)
+{
+    // Closed: there is no line to drive, as after a failed open.
+    if (!m_port.isOpen())
+        return true;
+    if (m_port.setDataTerminalReady(on))
+        return true;
+#ifdef Q_OS_UNIX
+    // A pseudo-terminal (a virtual badge) has no DTR line; refusing it would make the Send command
+    // report the port as unusable although the stream gets through.
+    if (hasNoModemLines(int(m_port.handle()))) {
+        m_port.clearError();
+        return true;
+    }
+#endif
+    m_failure = {SerialFailure::Kind::Other, m_device, m_port.errorString()};
+    m_port.clearError();
+    return false;
+}
+
+bool QtSerialControl::write(const QByteArray &bytes)
+{
+    if (!m_port.isOpen()) {
+        m_failure = {SerialFailure::Kind::Other, m_device, QStringLiteral("the port is not open")};
+        return false;
+    }
+    if (bytes.isEmpty())
+        return true;
+    // Qt queues the bytes and hands them to the driver from the event loop: this never blocks.
+    const qint64 written = m_port.write(bytes);
+    if (written != bytes.size()) {
+        m_failure = {SerialFailure::Kind::Other, m_device,
+                     written < 0
+                         ? m_port.errorString()
+                         : QStringLiteral("only %1 of %2 bytes were queued").arg(written).arg(bytes.size())};
+        m_port.clearError();
+        return false;
+    }
+    return true;
+}
+
+std::optional<qint64> QtSerialControl::pendingOutput()
+{
+    if (!m_port.isOpen()) {
+        m_failure = {SerialFailure::Kind::Other, m_device, QStringLiteral("the port is not open")};
+        return std::nullopt;
+    }
+    // Bytes still in Qt's buffer plus those in the driver's output queue.
+    qint64 pending = m_port.bytesToWrite();
+#if defined(Q_OS_UNIX)
+    int queued = 0;
+    if (::ioctl(int(m_port.handle()), TIOCOUTQ, &queued) == -1) {
+        m_failure = {SerialFailure::Kind::Other, m_device, systemReason(errno)};
+        return std::nullopt;
+    }
+    pending += queued;
+#elif defined(Q_OS_WIN)
+    // Qt's write in flight may be counted in both, which only makes the wait a little longer.
+    DWORD errors = 0;
+    COMSTAT status {};
+    if (!::ClearCommError(m_port.handle(), &errors, &status)) {
+        m_failure = {SerialFailure::Kind::Other, m_device,
+                     QStringLiteral("ClearCommError failed with error %1").arg(::GetLastError())};
+        return std::nullopt;
+    }
+    pending += status.cbOutQue;
+#endif
+    return pending;
+}
+
+} // namespace lume

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace lume {
+
+struct PictureLoad
+{
+    QImage image; // at most the 4096 x 12 pixels that can reach a surface
+    QString error; // why the file could not be used; empty on success
+    [[nodiscard]] bool ok() const { return error.isEmpty(); }
+};
+
+// Pictures whose reader cannot decode a part of them are refused beyond this many pixels: the
+// whole image would be decoded to keep its top 12 rows (a 20000 x 20000 PNG takes 1.5 GB).
+constexpr qint64 MaxWholeDecodePixels = 4096LL * 4096LL;
+
+// Decodes a BMP, GIF, JPEG or icon file, or anything else Qt reads, by its content. Only the
+// top-left 4096 x 12 pixels are kept; JPEG files decode only those rows. An icon with several
+// images gives its 32 x 32 one, the size Windows shows, else its first.
+[[nodiscard]] PictureLoad loadPicture(const QString &path);
+
+// Writes the image as a 24-bit BMP file. The file is replaced atomically, so a failed save leaves
+// an existing file as it was. Returns the reason of a failure, empty on success.
+[[nodiscard]] QString savePicture(const QImage &image, const QString &path);
+
+} // namespace lume

@@ -1,0 +1,101 @@
+#include "sketchsettings.h"
+
+#include "platform/profilefile.h"
+
+namespace lume {
+
+namespace {
+const QString TopSection = QStringLiteral("TopLocationAdjustSet");
+const QString TopKey = QStringLiteral("TopLocationAdjust");
+const QString PortSection = QStringLiteral("CommPortSet");
+const QString PortKey = QStringLiteral("CommPort");
+const QString TextSection = QStringLiteral("MessageText");
+
+QString textKey(int n)
+{
+    return QStringLiteral("Message%1Text").arg(n);
+}
+QString fontSection(int n)
+{
+    return QStringLiteral("Message%1ShowFontSet").arg(n);
+}
+QString modeSection(int n)
+{
+    return QStringLiteral("Message%1ShowMode").arg(n);
+}
+
+int checkState(int value)
+{
+    return value == StoredChecked || value == StoredGreyed ? value : StoredUnchecked;
+}
+} // namespace
+
+SketchSettings::SketchSettings()
+{
+    for (int m = 0; m < MessageBank::MessageCount; ++m)
+        messages[m].text = QStringLiteral("Message%1").arg(m + 1);
+}
+
+QDebug operator<<(QDebug debug, const SketchSettings &settings)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "SketchSettings(top " << settings.topLocationAdjust << ", port " << settings.commPort;
+    for (const SketchMessageSettings &m : settings.messages) {
+        debug << ", [" << m.text << ", " << m.fontName << ", " << m.fontSize << ", " << m.fontBold << ", "
+              << m.moveDirection << ", " << m.flash << ", " << m.moveSpeed << "]";
+    }
+    debug << ")";
+    return debug;
+}
+
+SketchSettings restoreSketchSettings(const ProfileFile &file)
+{
+    SketchSettings s;
+    s.topLocationAdjust = file.readString(TopSection, TopKey, s.topLocationAdjust, 10);
+    for (int m = 0; m < MessageBank::MessageCount; ++m) {
+        const int n = m + 1;
+        SketchMessageSettings &ms = s.messages[m];
+        ms.fontSize = file.readString(fontSection(n), QStringLiteral("FontSize"), ms.fontSize, 10);
+        ms.fontBold = checkState(file.readInt(fontSection(n), QStringLiteral("FontBold"), ms.fontBold));
+        ms.fontName = file.readString(fontSection(n), QStringLiteral("FontName"), ms.fontName, 80);
+        ms.moveDirection = file.readString(modeSection(n), QStringLiteral("MoveDirection"), ms.moveDirection, 20);
+        ms.flash = checkState(file.readInt(modeSection(n), QStringLiteral("Flash"), ms.flash));
+        ms.moveSpeed = file.readString(modeSection(n), QStringLiteral("MoveSpeed"), ms.moveSpeed, 10);
+        ms.text = decodeLineBreaks(file.readString(TextSection, textKey(n), ms.text, 768));
+    }
+    return s;
+}
+
+bool storeSketchSettings(ProfileFile &file, const SketchSettings &s)
+{
+    bool ok = true;
+    auto write = [&](const QString &section, const QString &key, const QString &value) {
+        ok = file.writeString(section, key, value) && ok;
+    };
+    write(PortSection, PortKey, s.commPort);
+    write(TopSection, TopKey, s.topLocationAdjust);
+    for (int m = 0; m < MessageBank::MessageCount; ++m) {
+        const int n = m + 1;
+        const SketchMessageSettings &ms = s.messages[m];
+        write(TextSection, textKey(n), encodeLineBreaks(ms.text));
+        write(fontSection(n), QStringLiteral("FontName"), ms.fontName);
+        write(fontSection(n), QStringLiteral("FontSize"), ms.fontSize);
+        write(fontSection(n), QStringLiteral("FontBold"), QString::number(ms.fontBold));
+        write(modeSection(n), QStringLiteral("MoveDirection"), ms.moveDirection);
+        write(modeSection(n), QStringLiteral("Flash"), QString::number(ms.flash));
+        write(modeSection(n), QStringLiteral("MoveSpeed"), ms.moveSpeed);
+    }
+    return ok;
+}
+
+MessageSettingsList messageSettingsList(const SketchSettings &settings)
+{
+    MessageSettingsList list;
+    for (int m = 0; m < MessageBank::MessageCount; ++m) {
+        const SketchMessageSettings &ms = settings.messages[m];
+        list[m] = MessageSettings {ms.moveSpeed, ms.flash != StoredUnchecked, ms.moveDirection};
+    }
+    return list;
+}
+
+} // namespace lume

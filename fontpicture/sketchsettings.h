@@ -1,0 +1,60 @@
+#pragma once
+
+#include "badgelink/badgestream.h"
+#include "badgelink/messagebank.h"
+
+#include <QDebug>
+#include <QString>
+
+#include <array>
+
+namespace lume {
+
+class ProfileFile;
+
+// Check box states as the settings file holds them.
+enum StoredCheck : int { StoredUnchecked = 0, StoredChecked = 1, StoredGreyed = 2 };
+
+// One message's controls as texts and check states.
+struct SketchMessageSettings
+{
+    QString text;
+    QString fontName = QStringLiteral("System");
+    QString fontSize = QStringLiteral("10");
+    int fontBold = StoredUnchecked;
+    QString moveDirection = QStringLiteral("From right to left");
+    int flash = StoredUnchecked;
+    QString moveSpeed = QStringLiteral("4");
+
+    friend bool operator==(const SketchMessageSettings &, const SketchMessageSettings &) = default;
+};
+
+// Everything Sketchlume keeps in Lumeset.ini: 2 + 8 x 7 values.
+struct SketchSettings
+{
+    SketchSettings(); // the defaults: texts "Message1".."Message8", TopLocationAdjust "-2"
+
+    QString topLocationAdjust = QStringLiteral("-2");
+    QString commPort; // stored at every close, never read back: the port probe chooses
+    std::array<SketchMessageSettings, MessageBank::MessageCount> messages;
+
+    friend bool operator==(const SketchSettings &, const SketchSettings &) = default;
+};
+
+QDebug operator<<(QDebug debug, const SketchSettings &settings);
+
+// Reads every value in the order the window restores them; a missing file, section or key gives
+// the default. Texts are cut to their read buffers (10, 768, 80, 10, 20, 10 bytes less one).
+// Check states other than 0, 1 and 2 read as 0 (unchecked): the file was edited by hand and
+// "unchecked" is the state the user can see and change.
+[[nodiscard]] SketchSettings restoreSketchSettings(const ProfileFile &file);
+
+// Writes all 58 values, each by its own call, in the order that gives a new file its sections
+// CommPortSet, TopLocationAdjustSet, MessageText, then per message ShowFontSet and ShowMode.
+// A failed write does not stop the others. Returns false when any write failed.
+bool storeSketchSettings(ProfileFile &file, const SketchSettings &settings);
+
+// The movement settings the transfer encodes; a greyed flash box counts as checked.
+[[nodiscard]] MessageSettingsList messageSettingsList(const SketchSettings &settings);
+
+} // namespace lume
