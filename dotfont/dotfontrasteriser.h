@@ -38,7 +38,8 @@ struct PrepareResult
 // The first stage of a Send: opens "ASC12" and the language's double-byte font, then for every
 // message clears it and rasterises it when selected (width 0 otherwise), and closes the files.
 // When a file is missing the bank is left as it was.
-[[nodiscard]] PrepareResult prepareBank(MessageBank &bank, const std::array<QString, MessageBank::MessageCount> &texts,
+[[nodiscard]] PrepareResult prepareBank(MessageBank &bank,
+                                        const std::array<QString, MessageBank::MessageCount> &texts,
                                         const std::array<bool, MessageBank::MessageCount> &selected,
                                         const QString &language, const QStringList &searchDirs);
 

@@ -19,6 +19,8 @@ enum class CodePage {
 class CodePageTable
 {
 public:
+    static constexpr quint16 ReplacementCode = 0x3F; // '?'
+
     [[nodiscard]] static const CodePageTable &instance(CodePage codePage);
 
     // The code of each character of the text (a surrogate pair is one character): 0..255 for a
@@ -26,6 +28,21 @@ public:
     // character the code page cannot represent.
     [[nodiscard]] QList<quint16> characterCodes(QStringView text) const;
     [[nodiscard]] quint16 characterCode(char32_t character) const;
+    // Calls f(code) for each character of the text, as characterCodes() gives them, without a list.
+    template<typename F>
+    void forEachCode(QStringView text, F &&f) const
+    {
+        const qsizetype size = text.size();
+        for (qsizetype i = 0; i < size; ++i) {
+            const char16_t unit = text[i].unicode();
+            if (QChar::isHighSurrogate(unit) && i + 1 < size && QChar::isLowSurrogate(text[i + 1].unicode())) {
+                f(characterCode(QChar::surrogateToUcs4(unit, text[i + 1].unicode())));
+                ++i;
+            } else {
+                f(m_codes[unit]); // a lone surrogate has no code: '?'
+            }
+        }
+    }
     // The text in the code page's bytes, as characterCodes() gives them.
     [[nodiscard]] QByteArray encode(QStringView text) const;
 
@@ -39,8 +56,8 @@ private:
     explicit CodePageTable(CodePage codePage);
 
     CodePage m_codePage;
-    QList<quint16> m_codes; // by BMP code point; 0 means none
-    QList<char32_t> m_cells; // by lead x 256 + trail, and by byte for single bytes
+    QList<quint16> m_codes; // by BMP code point, '?' where there is none
+    QList<char32_t> m_cells; // by lead x 256 + trail, and by byte for single bytes; 0 means none
 };
 
 } // namespace lume

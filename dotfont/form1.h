@@ -1,0 +1,99 @@
+#pragma once
+
+#include "badgelink/messagebank.h"
+#include "scriptsettings.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QProgressBar;
+class QTimer;
+
+namespace lume {
+
+class BadgeSender;
+class ProgressDisplay;
+class SerialControl;
+class UsageMeter;
+class UserPrompt;
+
+// What the window works with, given from outside so that tests replace the port, the message boxes
+// and the files.
+struct Form1Dependencies
+{
+    SerialControl &serial;
+    UserPrompt *prompt = nullptr; // nullptr: message boxes on the window
+    QString settingsPath {}; // "Scriptlume.ini", read at start and written at close
+    QStringList fontSearchDirs {}; // empty: defaultFontSearchDirs()
+    std::function<QString(int comNumber)> portDevice {}; // the device behind "COMn", for the port tooltips
+};
+
+// Scriptlume's window: eight messages in one table, the language, the port, Send and Exit, the
+// progress bar and the usage meter. Constructing it runs the start-up: restore the settings, apply
+// the language, probe COM1..COM16 and preselect a port; the meter is drawn once more right after the
+// window shows.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int MaxPort = 16;
+    static constexpr int TextLimit = 512;
+
+    explicit Form1(Form1Dependencies dependencies, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    [[nodiscard]] const MessageBank &bank() const { return m_bank; }
+    [[nodiscard]] bool isSending() const;
+    // The controls' values as the settings file and the transfer take them.
+    [[nodiscard]] ScriptSettings settingsFromControls() const;
+
+    // CmdSend: the guards, ReadComSet, the bank rebuilt from the texts, then the transfer.
+    void sendMessages();
+    // The language of ComLanguage's text to the eight text boxes.
+    void applyLanguage();
+    void drawUsageMeter();
+
+Q_SIGNALS:
+    // A transfer has written its last block and closed the port.
+    void transferFinished();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void connectControls();
+    void startUp();
+    void restoreSettings();
+    void storeSettings();
+    void findPorts();
+    void updateWidthEstimate(int message);
+
+    MessageBank m_bank;
+    Form1Dependencies m_dependencies;
+    std::unique_ptr<UserPrompt> m_ownPrompt;
+    UserPrompt *m_prompt = nullptr;
+    std::unique_ptr<ProgressDisplay> m_progress;
+    BadgeSender *m_sender = nullptr;
+
+    std::array<QCheckBox *, MessageBank::MessageCount> m_select {};
+    std::array<QLineEdit *, MessageBank::MessageCount> m_text {};
+    std::array<QComboBox *, MessageBank::MessageCount> m_speed {};
+    std::array<QComboBox *, MessageBank::MessageCount> m_direction {};
+    std::array<QCheckBox *, MessageBank::MessageCount> m_flash {};
+    QComboBox *m_language = nullptr;
+    QComboBox *m_port = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+    UsageMeter *m_meter = nullptr;
+    QTimer *m_timer1 = nullptr;
+};
+
+} // namespace lume

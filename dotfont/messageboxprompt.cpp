@@ -1,0 +1,27 @@
+#include "messageboxprompt.h"
+
+#include <QMessageBox>
+
+namespace lume {
+
+MessageBoxPrompt::MessageBoxPrompt(QWidget *parent)
+    : m_parent(parent)
+{ }
+
+void MessageBoxPrompt::notify(const QString &text, const QString &title, const QString &detail)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, m_parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    if (!detail.isEmpty())
+        box->setDetailedText(detail);
+    box->open();
+}
+
+bool MessageBoxPrompt::askYesNo(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace lume

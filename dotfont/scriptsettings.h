@@ -1,0 +1,69 @@
+#pragma once
+
+#include "badgelink/badgestream.h"
+#include "badgelink/messagebank.h"
+
+#include <QDebug>
+#include <QString>
+
+#include <array>
+
+namespace lume {
+
+class ProfileFile;
+
+// What Scriptlume keeps of one message: the control values as they are, texts unchanged.
+struct ScriptMessage
+{
+    QString text;
+    int select = 1; // check box value: 0 clear, 1 checked, 2 greyed
+    QString speed = QStringLiteral("4");
+    QString direction = QStringLiteral("to Left");
+    int flash = 0; // check box value as for select
+
+    friend bool operator==(const ScriptMessage &, const ScriptMessage &) = default;
+};
+
+// The window's state between runs, as "Scriptlume.ini" holds it.
+struct ScriptSettings
+{
+    static constexpr const char *FileName = "Scriptlume.ini";
+    static constexpr int TextBuffer = 768;
+    static constexpr int SpeedBuffer = 10;
+    static constexpr int DirectionBuffer = 10;
+    static constexpr int LanguageBuffer = 80;
+
+    std::array<ScriptMessage, MessageBank::MessageCount> messages;
+    QString language;
+
+    // First start: "MESSAGE1".."MESSAGE8", selected, speed "4", "to Left", no flash, simplified Chinese.
+    [[nodiscard]] static ScriptSettings defaults();
+
+    friend bool operator==(const ScriptSettings &, const ScriptSettings &) = default;
+};
+
+QDebug operator<<(QDebug debug, const ScriptMessage &message);
+QDebug operator<<(QDebug debug, const ScriptSettings &settings);
+
+// A stored check box value: 0, 1 and 2 (greyed) as they are, anything else 0.
+[[nodiscard]] int checkBoxValue(int stored);
+// For the send and the meter a greyed box counts as checked.
+[[nodiscard]] constexpr bool isChecked(int checkBoxValue)
+{
+    return checkBoxValue > 0;
+}
+
+// Every one of the 41 values by its own read; missing ones get their defaults, texts are cut to
+// their buffers.
+[[nodiscard]] ScriptSettings readScriptSettings(const ProfileFile &file);
+// Every value by its own write, Message1..Message8 then Language; a failed write does not stop the
+// others. False when any write failed.
+bool writeScriptSettings(ProfileFile &file, const ScriptSettings &settings);
+
+// How the controls' values go to the transfer: the one mapping the window and lumesend share.
+[[nodiscard]] MessageSettings messageSettingsFor(const ScriptMessage &message);
+[[nodiscard]] MessageSettingsList messageSettingsFor(const ScriptSettings &settings);
+[[nodiscard]] std::array<QString, MessageBank::MessageCount> messageTexts(const ScriptSettings &settings);
+[[nodiscard]] std::array<bool, MessageBank::MessageCount> selectedMessages(const ScriptSettings &settings);
+
+} // namespace lume

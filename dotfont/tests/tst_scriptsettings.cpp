@@ -1,0 +1,222 @@
+#include "dotfont/scriptsettings.h"
+#include "platform/profilefile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lume;
+
+namespace {
+
+QString cjk(int count)
+{
+    return QString(count, QChar(0x4E2D)); // 中: three bytes of UTF-8
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TstScriptSettings : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+
+private Q_SLOTS:
+    void shouldGiveTheDefaultsWithoutAFile()
+    {
+        const ScriptSettings settings = readScriptSettings(ProfileFile(path("missing.ini")));
+        QCOMPARE(settings, ScriptSettings::defaults());
+        QCOMPARE(settings.messages[0].text, QStringLiteral("MESSAGE1"));
+        QCOMPARE(settings.messages[7].text, QStringLiteral("MESSAGE8"));
+        for (const ScriptMessage &message : settings.messages) {
+            QCOMPARE(message.select, 1);
+            QCOMPARE(message.speed, QStringLiteral("4"));
+            QCOMPARE(message.direction, QStringLiteral("to Left"));
+            QCOMPARE(message.flash, 0);
+        }
+        QCOMPARE(settings.language, QStringLiteral("Chinese (Simplified)"));
+    }
+
+    void shouldWriteFortyOneValuesInOrder()
+    {
+        ProfileFile file(path("order.ini"));
+        QVERIFY(writeScriptSettings(file, ScriptSettings::defaults()));
+        QByteArray expected;
+        for (int n = 1; n <= 8; ++n) {
+            if (n > 1)
+                expected += '\n';
+            expected +=
+                QStringLiteral("[Message%1]\nMessage%1Text=MESSAGE%1\nSelect=1\nSpeed=4\nDirection=to Left\n"
+                               "Flash=0\n")
+                    .arg(n)
+                    .toUtf8();
+        }
+        expected += "\n[Language]\nLanguage=Chinese (Simplified)\n";
+        QFile written(file.path());
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), expected);
+    }
+
+    void shouldRoundTripTextsInEveryLanguage()
+    {
+        ScriptSettings settings = ScriptSettings::defaults();
+        settings.messages[0].text = QStringLiteral("Hello 你好 世界");
+        settings.messages[1].text = QStringLiteral("臺北 101");
+        settings.messages[2].text = QStringLiteral("こんにちは カタカナ 漢字");
+        settings.messages[3].text = QStringLiteral("안녕하세요 KOREA");
+        settings.messages[4].text = QStringLiteral("  leading and trailing blanks  ");
+        settings.messages[5].text = QStringLiteral("\"quoted\"");
+        settings.messages[6].text = QString();
+        settings.messages[7].text = QStringLiteral("a=b;c [d]");
+        settings.messages[1].select = 0;
+        settings.messages[2].select = 2;
+        settings.messages[3].flash = 1;
+        settings.messages[4].flash = 2;
+        settings.messages[5].speed = QStringLiteral("x");
+        settings.messages[6].direction = QStringLiteral("to down"); // kept as typed
+        settings.language = QStringLiteral("Korean");
+        ProfileFile file(path("roundtrip.ini"));
+        QVERIFY(writeScriptSettings(file, settings));
+        QCOMPARE(readScriptSettings(file), settings);
+        // Writing again over the file leaves it as it was.
+        QFile first(file.path());
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        const QByteArray before = first.readAll();
+        first.close();
+        QVERIFY(writeScriptSettings(file, settings));
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        QCOMPARE(first.readAll(), before);
+    }
+
+    void shouldReadAFileWrittenOnWindows()
+    {
+        const QString name = path("windows.ini");
+        writeFile(name,
+                  "; written by Scriptlume on Windows\r\n"
+                  "[MESSAGE2]\r\n"
+                  "MESSAGE2TEXT=\xE4\xBD\xA0\xE5\xA5\xBD World\r\n"
+                  "select=0\r\n"
+                  "SPEED = 7 \r\n"
+                  "direction=to Up\r\n"
+                  "FLASH=1\r\n"
+                  "\r\n"
+                  "[language]\r\n"
+                  "LANGUAGE=Japanese\r\n");
+        const ScriptSettings settings = readScriptSettings(ProfileFile(name));
+        ScriptSettings expected = ScriptSettings::defaults();
+        expected.messages[1] = {QStringLiteral("你好 World"), 0, QStringLiteral("7"), QStringLiteral("to Up"),
+                                1};
+        expected.language = QStringLiteral("Japanese");
+        QCOMPARE(settings, expected);
+
+        // Storing keeps the file's CRLF line ends and its spelling of the names.
+        ProfileFile file(name);
+        QVERIFY(writeScriptSettings(file, settings));
+        QFile written(name);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+        QVERIFY(bytes.startsWith("; written by Scriptlume on Windows\r\n[MESSAGE2]\r\nMESSAGE2TEXT="));
+        QCOMPARE(bytes.count("\r\n"), bytes.count('\n'));
+        QCOMPARE(bytes.count("[language]"), 1);
+        QCOMPARE(bytes.count("[Language]"), 0);
+        QCOMPARE(readScriptSettings(file), settings);
+    }
+
+    void shouldCutTextsToTheirBuffers_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("restored");
+        const QString text = QStringLiteral("Message1Text");
+        QTest::newRow("767 bytes stay") << text << QString(767, u'a') << QString(767, u'a');
+        QTest::newRow("768 bytes: 767") << text << QString(768, u'a') << QString(767, u'a');
+        QTest::newRow("255 CJK and two letters: 767 bytes stay")
+            << text << cjk(255) + QStringLiteral("ab") << cjk(255) + QStringLiteral("ab");
+        QTest::newRow("256 CJK: the last would be cut inside") << text << cjk(256) << cjk(255);
+        QTest::newRow("letter and 256 CJK: 766 bytes")
+            << text << QStringLiteral("a") + cjk(256) << QStringLiteral("a") + cjk(255);
+        QTest::newRow("two letters and 256 CJK: 767 bytes")
+            << text << QStringLiteral("ab") + cjk(256) << QStringLiteral("ab") + cjk(255);
+        QTest::newRow("direction of 10 bytes: 9")
+            << QStringLiteral("Direction") << QStringLiteral("to Right!!") << QStringLiteral("to Right!");
+        QTest::newRow("speed of 10 bytes: 9")
+            << QStringLiteral("Speed") << QStringLiteral("1234567890") << QStringLiteral("123456789");
+        QTest::newRow("speed of 4 CJK: 3") << QStringLiteral("Speed") << cjk(4) << cjk(3);
+        QTest::newRow("language of 80 bytes: 79")
+            << QStringLiteral("Language") << QString(80, u'L') << QString(79, u'L');
+        QTest::newRow("language of 27 CJK: 26") << QStringLiteral("Language") << cjk(27) << cjk(26);
+    }
+
+    void shouldCutTextsToTheirBuffers()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, restored);
+        ProfileFile file(path("cut.ini"));
+        QFile::remove(file.path());
+        const QString section = key == u"Language" ? key : QStringLiteral("Message1");
+        QVERIFY(file.writeString(section, key, stored));
+        const ScriptSettings settings = readScriptSettings(file);
+        const QString read = key == u"Language" ? settings.language
+            : key == u"Speed"                   ? settings.messages[0].speed
+            : key == u"Direction"               ? settings.messages[0].direction
+                                                : settings.messages[0].text;
+        QCOMPARE(read, restored);
+        QVERIFY(read.toUtf8().size() <= stored.toUtf8().size());
+    }
+
+    void shouldTakeUnknownCheckBoxValuesAsClear_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("value");
+        QTest::newRow("0") << QByteArray("0") << 0;
+        QTest::newRow("1") << QByteArray("1") << 1;
+        QTest::newRow("2 greyed") << QByteArray("2") << 2;
+        QTest::newRow("5") << QByteArray("5") << 0;
+        QTest::newRow("-1") << QByteArray("-1") << 0;
+        QTest::newRow("99999999999") << QByteArray("99999999999") << 0;
+        QTest::newRow("not a number") << QByteArray("yes") << 0;
+        QTest::newRow("1 with text") << QByteArray("1abc") << 1;
+    }
+
+    void shouldTakeUnknownCheckBoxValuesAsClear()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, value);
+        const QString name = path("checks.ini");
+        writeFile(name, "[Message4]\nSelect=" + stored + "\nFlash=" + stored + "\n");
+        const ScriptSettings settings = readScriptSettings(ProfileFile(name));
+        QCOMPARE(settings.messages[3].select, value);
+        QCOMPARE(settings.messages[3].flash, value);
+        QCOMPARE(settings.messages[2].select, 1); // the default, untouched
+    }
+
+    void shouldCountGreyedBoxesAsChecked()
+    {
+        ScriptSettings settings = ScriptSettings::defaults();
+        settings.messages[0] = {QStringLiteral("a"), 0, QStringLiteral("8"), QStringLiteral("Freeze"), 2};
+        settings.messages[1] = {QStringLiteral("b"), 2, QStringLiteral("2.5"), QStringLiteral("nowhere"), 0};
+        const std::array<bool, 8> selected = selectedMessages(settings);
+        QCOMPARE(selected[0], false);
+        QCOMPARE(selected[1], true);
+        QCOMPARE(selected[2], true);
+        const MessageSettingsList list = messageSettingsFor(settings);
+        QCOMPARE(list[0], (MessageSettings {QStringLiteral("8"), true, QStringLiteral("Freeze")}));
+        QCOMPARE(list[1], (MessageSettings {QStringLiteral("2.5"), false, QStringLiteral("nowhere")}));
+        QCOMPARE(modeByte(list[0], DirectionTable::DotFont), quint8(0x7C));
+        QCOMPARE(messageTexts(settings)[1], QStringLiteral("b"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstScriptSettings)
+#include "tst_scriptsettings.moc"

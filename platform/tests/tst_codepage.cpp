@@ -1,0 +1,223 @@
+#include "platform/codepage.h"
+
+#include <QTest>
+
+#include <thread>
+
+using lume::CodePage;
+using lume::CodePageTable;
+
+class TestCodePage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldGiveKnownCodes_data();
+    void shouldGiveKnownCodes();
+    void shouldGiveTheReplacementForUnrepresentableCharacters_data();
+    void shouldGiveTheReplacementForUnrepresentableCharacters();
+    void shouldTakeSurrogatePairAsOneCharacter();
+    void shouldKeepAsciiAsItIs_data();
+    void shouldKeepAsciiAsItIs();
+    void shouldGiveCharacterOfKnownCells_data();
+    void shouldGiveCharacterOfKnownCells();
+    void shouldGiveNoCharacterForCellsOutsideTheCodePage();
+    void shouldTreatHalfWidthKatakanaAsSingleBytesInShiftJis();
+    void shouldEncodeTextAsItsCodes();
+    void shouldRoundTripEveryCanonicalCell_data();
+    void shouldRoundTripEveryCanonicalCell();
+    void shouldBuildEachTableOnceAcrossThreads();
+};
+
+void TestCodePage::shouldGiveKnownCodes_data()
+{
+    QTest::addColumn<CodePage>("codePage");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<quint16>("code");
+
+    QTest::newRow("GBK zhong") << CodePage::Gbk << u"中"_qs << quint16(0xD6D0);
+    QTest::newRow("GBK a (B0A1)") << CodePage::Gbk << u"啊"_qs << quint16(0xB0A1);
+    QTest::newRow("GBK traditional guo") << CodePage::Gbk << u"國"_qs << quint16(0x87F8);
+    QTest::newRow("GBK euro single byte") << CodePage::Gbk << u"€"_qs << quint16(0x80);
+    QTest::newRow("GBK A") << CodePage::Gbk << u"A"_qs << quint16(0x41);
+    QTest::newRow("Big5 zhong") << CodePage::Big5 << u"中"_qs << quint16(0xA4A4);
+    QTest::newRow("Big5 guo") << CodePage::Big5 << u"國"_qs << quint16(0xB0EA);
+    QTest::newRow("Big5 euro") << CodePage::Big5 << u"€"_qs << quint16(0xA3E1);
+    QTest::newRow("Shift_JIS ni") << CodePage::ShiftJis << u"日"_qs << quint16(0x93FA);
+    QTest::newRow("Shift_JIS hiragana a") << CodePage::ShiftJis << u"あ"_qs << quint16(0x82A0);
+    QTest::newRow("Shift_JIS backslash") << CodePage::ShiftJis << u"\\"_qs << quint16(0x5C);
+    QTest::newRow("UHC han") << CodePage::Uhc << u"한"_qs << quint16(0xC7D1);
+    QTest::newRow("UHC geul") << CodePage::Uhc << u"글"_qs << quint16(0xB1DB);
+    // Beyond KS X 1001: an extra syllable of the unified Hangul code.
+    QTest::newRow("UHC extra syllable") << CodePage::Uhc << u"갂"_qs << quint16(0x8141);
+    QTest::newRow("UHC hanja zhong") << CodePage::Uhc << u"中"_qs << quint16(0xF1E9);
+}
+
+void TestCodePage::shouldGiveKnownCodes()
+{
+    QFETCH(CodePage, codePage);
+    QFETCH(QString, text);
+    QFETCH(quint16, code);
+
+    const CodePageTable &table = CodePageTable::instance(codePage);
+    QCOMPARE(table.characterCodes(text), QList<quint16>{code});
+    QCOMPARE(table.characterCode(text.toUcs4().front()), code);
+}
+
+void TestCodePage::shouldGiveTheReplacementForUnrepresentableCharacters_data()
+{
+    QTest::addColumn<CodePage>("codePage");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("Hangul in GBK") << CodePage::Gbk << u"한"_qs;
+    QTest::newRow("half-width katakana in GBK") << CodePage::Gbk << u"ｱ"_qs;
+    QTest::newRow("simplified-only character in Big5") << CodePage::Big5 << u"这"_qs;
+    QTest::newRow("euro in Shift_JIS") << CodePage::ShiftJis << u"€"_qs;
+    QTest::newRow("Hangul in Shift_JIS") << CodePage::ShiftJis << u"한"_qs;
+    QTest::newRow("yen sign in UHC") << CodePage::Uhc << u"¥"_qs;
+    QTest::newRow("C1 control in GBK") << CodePage::Gbk << u"\u0080"_qs;
+    QTest::newRow("replacement character") << CodePage::Big5 << u"\uFFFD"_qs;
+    QTest::newRow("lone high surrogate") << CodePage::Gbk << QString(QChar(0xD800));
+    QTest::newRow("lone low surrogate") << CodePage::Uhc << QString(QChar(0xDC00));
+}
+
+void TestCodePage::shouldGiveTheReplacementForUnrepresentableCharacters()
+{
+    QFETCH(CodePage, codePage);
+    QFETCH(QString, text);
+
+    QCOMPARE(CodePageTable::instance(codePage).characterCodes(text), QList<quint16>{0x3F});
+}
+
+void TestCodePage::shouldTakeSurrogatePairAsOneCharacter()
+{
+    const QString text = u"A\U0001F600中"_qs;
+    QCOMPARE(text.size(), 4);
+    QCOMPARE(CodePageTable::instance(CodePage::Gbk).characterCodes(text), (QList<quint16>{0x41, 0x3F, 0xD6D0}));
+    QCOMPARE(CodePageTable::instance(CodePage::Gbk).characterCode(U'\U0001F600'), quint16(0x3F));
+}
+
+void TestCodePage::shouldKeepAsciiAsItIs_data()
+{
+    QTest::addColumn<CodePage>("codePage");
+    QTest::newRow("GBK") << CodePage::Gbk;
+    QTest::newRow("Big5") << CodePage::Big5;
+    QTest::newRow("Shift_JIS") << CodePage::ShiftJis;
+    QTest::newRow("UHC") << CodePage::Uhc;
+}
+
+void TestCodePage::shouldKeepAsciiAsItIs()
+{
+    QFETCH(CodePage, codePage);
+
+    // ICU's windows-31j swaps 0x1A, 0x1C and 0x7F the IBM way; the Windows code pages do not.
+    const CodePageTable &table = CodePageTable::instance(codePage);
+    for (char32_t c = 0; c < 0x80; ++c) {
+        QCOMPARE(table.characterCode(c), quint16(c));
+        QCOMPARE(table.singleByteCharacter(quint8(c)), c);
+    }
+}
+
+void TestCodePage::shouldGiveCharacterOfKnownCells_data()
+{
+    QTest::addColumn<CodePage>("codePage");
+    QTest::addColumn<int>("lead");
+    QTest::addColumn<int>("trail");
+    QTest::addColumn<uint>("character");
+
+    QTest::newRow("GBK first cell") << CodePage::Gbk << 0x81 << 0x40 << uint(0x4E02);
+    QTest::newRow("GBK B0A1") << CodePage::Gbk << 0xB0 << 0xA1 << uint(U'啊');
+    QTest::newRow("GBK D6D0") << CodePage::Gbk << 0xD6 << 0xD0 << uint(U'中');
+    QTest::newRow("Big5 A4A4") << CodePage::Big5 << 0xA4 << 0xA4 << uint(U'中');
+    QTest::newRow("Big5 A440") << CodePage::Big5 << 0xA4 << 0x40 << uint(U'一');
+    QTest::newRow("Shift_JIS 889F") << CodePage::ShiftJis << 0x88 << 0x9F << uint(U'亜');
+    QTest::newRow("Shift_JIS 8140") << CodePage::ShiftJis << 0x81 << 0x40 << uint(0x3000);
+    QTest::newRow("UHC B0A1") << CodePage::Uhc << 0xB0 << 0xA1 << uint(U'가');
+    QTest::newRow("UHC 8141") << CodePage::Uhc << 0x81 << 0x41 << uint(U'갂');
+}
+
+void TestCodePage::shouldGiveCharacterOfKnownCells()
+{
+    QFETCH(CodePage, codePage);
+    QFETCH(int, lead);
+    QFETCH(int, trail);
+    QFETCH(uint, character);
+
+    QCOMPARE(uint(CodePageTable::instance(codePage).cellCharacter(quint8(lead), quint8(trail))), character);
+}
+
+void TestCodePage::shouldGiveNoCharacterForCellsOutsideTheCodePage()
+{
+    // Trail 0x7F is no trail byte in any of them; lead bytes alone are no character.
+    QCOMPARE(uint(CodePageTable::instance(CodePage::Gbk).cellCharacter(0xB0, 0x7F)), 0u);
+    QCOMPARE(uint(CodePageTable::instance(CodePage::Big5).cellCharacter(0xA4, 0x7F)), 0u);
+    QCOMPARE(uint(CodePageTable::instance(CodePage::ShiftJis).cellCharacter(0x88, 0x7F)), 0u);
+    QCOMPARE(uint(CodePageTable::instance(CodePage::Gbk).cellCharacter(0x40, 0x40)), 0u);
+    QCOMPARE(uint(CodePageTable::instance(CodePage::Gbk).singleByteCharacter(0xB0)), 0u);
+    QCOMPARE(uint(CodePageTable::instance(CodePage::Uhc).singleByteCharacter(0xC7)), 0u);
+    // Shift_JIS leads stop at 0xFC.
+    QCOMPARE(uint(CodePageTable::instance(CodePage::ShiftJis).cellCharacter(0xFD, 0x40)), 0u);
+    QCOMPARE(uint(CodePageTable::instance(CodePage::ShiftJis).singleByteCharacter(0xA0)), 0u);
+}
+
+void TestCodePage::shouldTreatHalfWidthKatakanaAsSingleBytesInShiftJis()
+{
+    const CodePageTable &table = CodePageTable::instance(CodePage::ShiftJis);
+    for (int byte = 0xA1; byte <= 0xDF; ++byte) {
+        const char32_t katakana = 0xFF61 + (byte - 0xA1);
+        QCOMPARE(uint(table.singleByteCharacter(quint8(byte))), uint(katakana));
+        QCOMPARE(table.characterCode(katakana), quint16(byte));
+    }
+    QCOMPARE(table.characterCodes(u"ｱｲ"_qs), (QList<quint16>{0xB1, 0xB2}));
+}
+
+void TestCodePage::shouldEncodeTextAsItsCodes()
+{
+    QCOMPARE(CodePageTable::instance(CodePage::Gbk).encode(u"A中한€"_qs), QByteArray("A\xD6\xD0?\x80"));
+    QCOMPARE(CodePageTable::instance(CodePage::ShiftJis).encode(u"ｱ日"_qs), QByteArray("\xB1\x93\xFA"));
+    QCOMPARE(CodePageTable::instance(CodePage::Uhc).encode(QString()), QByteArray());
+}
+
+void TestCodePage::shouldRoundTripEveryCanonicalCell_data()
+{
+    shouldKeepAsciiAsItIs_data();
+}
+
+void TestCodePage::shouldRoundTripEveryCanonicalCell()
+{
+    QFETCH(CodePage, codePage);
+
+    // Every character a cell stands for has a code, and that code's cell stands for the character
+    // (duplicate cells map to one canonical code).
+    const CodePageTable &table = CodePageTable::instance(codePage);
+    int cells = 0;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            const char32_t character = table.cellCharacter(quint8(lead), quint8(trail));
+            if (character == 0)
+                continue;
+            ++cells;
+            const quint16 code = table.characterCode(character);
+            QVERIFY2(code != 0x3F, qPrintable(QString::number(lead * 256 + trail, 16)));
+            const char32_t back = code > 0xFF ? table.cellCharacter(quint8(code >> 8), quint8(code))
+                                              : table.singleByteCharacter(quint8(code));
+            QCOMPARE(uint(back), uint(character));
+        }
+    }
+    QVERIFY(cells > 9000);
+}
+
+void TestCodePage::shouldBuildEachTableOnceAcrossThreads()
+{
+    const CodePageTable *seen[2] = {};
+    std::thread first([&seen] { seen[0] = &CodePageTable::instance(CodePage::Big5); });
+    std::thread second([&seen] { seen[1] = &CodePageTable::instance(CodePage::Big5); });
+    first.join();
+    second.join();
+    QCOMPARE(seen[0], seen[1]);
+    QCOMPARE(seen[0]->codePage(), CodePage::Big5);
+    QCOMPARE(seen[0]->characterCode(U'中'), quint16(0xA4A4));
+}
+
+QTEST_GUILESS_MAIN(TestCodePage)
+#include "tst_codepage.moc"
