@@ -89,7 +89,8 @@ QStringList defaultFontSearchDirs()
 {
     QStringList dirs {QDir::currentPath()};
     if (QCoreApplication::instance() != nullptr)
-        dirs << QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/scriptlume"));
+        dirs << QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                QStringLiteral("/../share/scriptlume"));
     return dirs;
 }
 

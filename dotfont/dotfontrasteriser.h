@@ -13,6 +13,11 @@
 namespace lume {
 
 inline constexpr const char *SingleByteFontFile = "ASC12";
+inline constexpr int SingleByteAdvance = 8;
+inline constexpr int DoubleByteAdvance = 13;
+// The running pixel count X stops growing here, so that (X + 7) div 8 fits 16 bits (width 4095 at
+// most); the estimate and the rasteriser share the cap and agree on every text.
+inline constexpr int MaxPixelCount = 32760;
 
 // Where the dot-font files are looked for, in order: the current working directory, then the
 // program's data directory (share/scriptlume beside the program's bin directory).
@@ -24,8 +29,9 @@ inline constexpr const char *SingleByteFontFile = "ASC12";
 [[nodiscard]] qint16 estimateWidth(QStringView text, CodePage codePage);
 
 // ReadHZK: clears message m and draws the text's glyphs from the two open font files, one seek and
-// 12 or 24 one-byte reads per glyph; sets the width to (X + 7) div 8. Nothing is written past the row;
-// a read past the end of a file gives blank rows.
+// 12 or 24 one-byte reads per glyph; sets the width to (X + 7) div 8. Nothing is written past the row
+// (column bytes beyond 511 are dropped, glyphs from pixel 4096 on are not read); a read past the end
+// of a file gives blank rows.
 void readHZK(MessageBank &bank, int message, QStringView text, CodePage codePage, QIODevice &singleByteFont,
              QIODevice &doubleByteFont);
 

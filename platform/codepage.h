@@ -29,13 +29,13 @@ public:
     [[nodiscard]] QList<quint16> characterCodes(QStringView text) const;
     [[nodiscard]] quint16 characterCode(char32_t character) const;
     // Calls f(code) for each character of the text, as characterCodes() gives them, without a list.
-    template<typename F>
-    void forEachCode(QStringView text, F &&f) const
+    template<typename F> void forEachCode(QStringView text, F &&f) const
     {
         const qsizetype size = text.size();
         for (qsizetype i = 0; i < size; ++i) {
             const char16_t unit = text[i].unicode();
-            if (QChar::isHighSurrogate(unit) && i + 1 < size && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            if (QChar::isHighSurrogate(unit) && i + 1 < size &&
+                QChar::isLowSurrogate(text[i + 1].unicode())) {
                 f(characterCode(QChar::surrogateToUcs4(unit, text[i + 1].unicode())));
                 ++i;
             } else {

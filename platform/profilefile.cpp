@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -63,7 +64,10 @@ struct Line
     qsizetype valueEnd = 0; // before the trailing blanks
 
     [[nodiscard]] bool isBlankLine() const { return kind == Kind::Other && nameBegin == nameEnd; }
-    [[nodiscard]] bool hasLineEnd(const QByteArray &data) const { return end > begin && data[end - 1] == '\n'; }
+    [[nodiscard]] bool hasLineEnd(const QByteArray &data) const
+    {
+        return end > begin && data[end - 1] == '\n';
+    }
 };
 
 Line lineAt(const QByteArray &data, qsizetype begin)
@@ -258,8 +262,7 @@ bool isValidName(QStringView name, bool isSection)
 
 ProfileFile::ProfileFile(QString path)
     : m_path(std::move(path))
-{
-}
+{ }
 
 QString ProfileFile::readString(const QString &section, const QString &key, const QString &defaultValue,
                                 int bufferSize) const
@@ -377,7 +380,8 @@ QString settingsFilePath(const QString &programDir, const QString &fileName,
         if (!QFile::copy(local, user))
             return local; // an empty per-user file would hide the stored settings
         // A copy keeps the permissions of a read-only original, which would refuse every write.
-        QFile::setPermissions(user, QFile::permissions(user) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QFile::setPermissions(user,
+                              QFile::permissions(user) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
     return user;
 }

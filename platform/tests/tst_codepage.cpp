@@ -60,7 +60,7 @@ void TestCodePage::shouldGiveKnownCodes()
     QFETCH(quint16, code);
 
     const CodePageTable &table = CodePageTable::instance(codePage);
-    QCOMPARE(table.characterCodes(text), QList<quint16>{code});
+    QCOMPARE(table.characterCodes(text), QList<quint16> {code});
     QCOMPARE(table.characterCode(text.toUcs4().front()), code);
 }
 
@@ -86,14 +86,15 @@ void TestCodePage::shouldGiveTheReplacementForUnrepresentableCharacters()
     QFETCH(CodePage, codePage);
     QFETCH(QString, text);
 
-    QCOMPARE(CodePageTable::instance(codePage).characterCodes(text), QList<quint16>{0x3F});
+    QCOMPARE(CodePageTable::instance(codePage).characterCodes(text), QList<quint16> {0x3F});
 }
 
 void TestCodePage::shouldTakeSurrogatePairAsOneCharacter()
 {
     const QString text = u"A\U0001F600中"_qs;
     QCOMPARE(text.size(), 4);
-    QCOMPARE(CodePageTable::instance(CodePage::Gbk).characterCodes(text), (QList<quint16>{0x41, 0x3F, 0xD6D0}));
+    QCOMPARE(CodePageTable::instance(CodePage::Gbk).characterCodes(text),
+             (QList<quint16> {0x41, 0x3F, 0xD6D0}));
     QCOMPARE(CodePageTable::instance(CodePage::Gbk).characterCode(U'\U0001F600'), quint16(0x3F));
 }
 
@@ -168,7 +169,7 @@ void TestCodePage::shouldTreatHalfWidthKatakanaAsSingleBytesInShiftJis()
         QCOMPARE(uint(table.singleByteCharacter(quint8(byte))), uint(katakana));
         QCOMPARE(table.characterCode(katakana), quint16(byte));
     }
-    QCOMPARE(table.characterCodes(u"ｱｲ"_qs), (QList<quint16>{0xB1, 0xB2}));
+    QCOMPARE(table.characterCodes(u"ｱｲ"_qs), (QList<quint16> {0xB1, 0xB2}));
 }
 
 void TestCodePage::shouldEncodeTextAsItsCodes()

@@ -171,11 +171,12 @@ void BadgeSimulator::checkQuiet()
 
 void BadgeSimulator::handle(const ReceiverEvent &event)
 {
-    print(reportLines(event));
-    if (event.kind == ReceiverEvent::Kind::Stream && event.stream) {
+    // Pictures first: whoever reads the summary line may look for them at once.
+    if (event.kind == ReceiverEvent::Kind::Stream && event.stream)
         writePictures(*event.stream, event.streamNumber);
+    print(reportLines(event));
+    if (event.kind == ReceiverEvent::Kind::Stream && event.stream)
         Q_EMIT streamDecoded(*event.stream, event.streamNumber);
-    }
     if (!m_options.once)
         return;
     switch (event.kind) {

@@ -1,0 +1,72 @@
+#include "dotfont/language.h"
+
+#include <QTest>
+
+using lume::CodePage;
+using lume::Language;
+using lume::languageEntries;
+using lume::languageFor;
+
+class TestLanguage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldListTheFourEntriesInOrder();
+    void shouldSelectRowOfExactText_data();
+    void shouldSelectRowOfExactText();
+};
+
+void TestLanguage::shouldListTheFourEntriesInOrder()
+{
+    QCOMPARE(languageEntries(),
+             (QStringList {u"Chinese (Simplified)"_qs, u"Chinese (Traditional)"_qs, u"Japanese"_qs,
+                           u"Korean"_qs}));
+}
+
+void TestLanguage::shouldSelectRowOfExactText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("faceName");
+    QTest::addColumn<int>("charset");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<CodePage>("codePage");
+
+    QTest::newRow("Chinese (Simplified)")
+        << u"Chinese (Simplified)"_qs << u"SimSun"_qs << 134 << u"HZK12"_qs << CodePage::Gbk;
+    QTest::newRow("Chinese (Traditional)")
+        << u"Chinese (Traditional)"_qs << u"MingLiU"_qs << 136 << u"TWK12"_qs << CodePage::Big5;
+    QTest::newRow("Japanese") << u"Japanese"_qs << u"MS Gothic"_qs << 128 << u"JPK12"_qs
+                              << CodePage::ShiftJis;
+    QTest::newRow("Korean") << u"Korean"_qs << u"GulimChe"_qs << 129 << u"KRK12"_qs << CodePage::Uhc;
+    // Everything else is the last row: "System", character set left as it was, "HZK12".
+    QTest::newRow("lower case") << u"japanese"_qs << u"System"_qs << -1 << u"HZK12"_qs << CodePage::Gbk;
+    QTest::newRow("upper case") << u"KOREAN"_qs << u"System"_qs << -1 << u"HZK12"_qs << CodePage::Gbk;
+    QTest::newRow("partial") << u"Kor"_qs << u"System"_qs << -1 << u"HZK12"_qs << CodePage::Gbk;
+    QTest::newRow("trailing blank") << u"Korean "_qs << u"System"_qs << -1 << u"HZK12"_qs << CodePage::Gbk;
+    QTest::newRow("leading blank") << u" Japanese"_qs << u"System"_qs << -1 << u"HZK12"_qs << CodePage::Gbk;
+    QTest::newRow("no parenthesis") << u"Chinese Traditional"_qs << u"System"_qs << -1 << u"HZK12"_qs
+                                    << CodePage::Gbk;
+    QTest::newRow("empty") << QString() << u"System"_qs << -1 << u"HZK12"_qs << CodePage::Gbk;
+    QTest::newRow("face name is no entry")
+        << u"SimSun"_qs << u"System"_qs << -1 << u"HZK12"_qs << CodePage::Gbk;
+}
+
+void TestLanguage::shouldSelectRowOfExactText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, faceName);
+    QFETCH(int, charset);
+    QFETCH(QString, file);
+    QFETCH(CodePage, codePage);
+
+    const Language language = languageFor(text);
+    QCOMPARE(language.faceName, faceName);
+    QCOMPARE(language.charset, charset);
+    QCOMPARE(language.doubleByteFile, file);
+    QCOMPARE(language.codePage, codePage);
+    QCOMPARE(language.text, charset < 0 ? QString() : text);
+}
+
+QTEST_GUILESS_MAIN(TestLanguage)
+#include "tst_language.moc"
