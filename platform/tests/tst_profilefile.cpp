@@ -1,0 +1,800 @@
+#include "platform/profilefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <limits>
+
+using lume::ProfileFile;
+
+namespace {
+
+const QString dataDir = QStringLiteral(LUME_SOURCE_DIR "/platform/tests/data/");
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The Windows fixture in the line-end style of the variant: as written (CRLF), LF, or with a BOM.
+QByteArray windowsFile(const QString &variant)
+{
+    QByteArray bytes = readBytes(dataDir + "windows-lumeset.ini");
+    if (variant == "lf")
+        bytes.replace("\r\n", "\n");
+    else if (variant == "bom")
+        bytes.prepend("\xEF\xBB\xBF");
+    return bytes;
+}
+
+QByteArray inVariant(QByteArray crlfText, const QString &variant)
+{
+    if (variant == "lf")
+        crlfText.replace("\r\n", "\n");
+    return crlfText;
+}
+
+const QStringList variants = {QStringLiteral("crlf"), QStringLiteral("lf"), QStringLiteral("bom")};
+
+// Permission bits stop nobody when the tests run as root; such checks are skipped then.
+bool permissionsStopWrites(const QString &readOnlyDir)
+{
+    QFile probe(readOnlyDir + "/probe");
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        return false;
+    }
+    return true;
+}
+
+QString cjk(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+// Sketchlume's settings in the order its close writes them (the values of lumeset-stored.ini).
+struct StoredValue
+{
+    QString section;
+    QString key;
+    QString value;
+    int bufferSize; // 0 for integers
+};
+
+QList<StoredValue> sketchlumeStore()
+{
+    const QStringList texts = {QStringLiteral("Hello badge"),   QStringLiteral("Two\nlines"),
+                               cjk("中文 テキスト 한국어"),     QStringLiteral("  padded  "),
+                               QStringLiteral("\"in quotes\""), QString(),
+                               QStringLiteral("a = b ; c"),     QStringLiteral("Message8")};
+    const QStringList fonts = {"System", "Arial",       "SimSun", "MS Gothic",
+                               "Gulim",  "Courier New", "Tahoma", "System"};
+    const QStringList sizes = {"10", "12", "9", "14", "10", "8", "11", "10"};
+    const QStringList bold = {"0", "1", "0", "1", "0", "0", "1", "0"};
+    const QStringList directions = {"From right to left", "From left to right", "From down to up",
+                                    "From up to down",    "Freeze show",        "From right to left",
+                                    "sideways",           "From right to left"};
+    const QStringList flash = {"0", "1", "0", "0", "1", "0", "0", "1"};
+    const QStringList speeds = {"4", "1", "8", "9", "2", "3", "5", "4"};
+
+    QList<StoredValue> values = {{"CommPortSet", "CommPort", "COM3", 0},
+                                 {"TopLocationAdjustSet", "TopLocationAdjust", "-2", 10}};
+    for (int i = 0; i < 8; ++i) {
+        const QString n = QString::number(i + 1);
+        const QString fontSet = "Message" + n + "ShowFontSet";
+        const QString showMode = "Message" + n + "ShowMode";
+        values.append({"MessageText", "Message" + n + "Text", texts[i], 768});
+        values.append({fontSet, "FontName", fonts[i], 80});
+        values.append({fontSet, "FontSize", sizes[i], 10});
+        values.append({fontSet, "FontBold", bold[i], 0});
+        values.append({showMode, "MoveDirection", directions[i], 20});
+        values.append({showMode, "Flash", flash[i], 0});
+        values.append({showMode, "MoveSpeed", speeds[i], 10});
+    }
+    return values;
+}
+
+} // namespace
+
+class TestProfileFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+
+    void shouldReadFileWrittenOnWindows_data();
+    void shouldReadFileWrittenOnWindows();
+    void shouldReadIntegersFromFileWrittenOnWindows_data();
+    void shouldReadIntegersFromFileWrittenOnWindows();
+    void shouldGiveDefaultsWithoutFile();
+    void shouldCutAtCharacterBoundary_data();
+    void shouldCutAtCharacterBoundary();
+    void shouldReadLeadingInteger_data();
+    void shouldReadLeadingInteger();
+
+    void shouldChangeOnlyTheWrittenLine_data();
+    void shouldChangeOnlyTheWrittenLine();
+    void shouldPlaceNewSectionsAndKeys_data();
+    void shouldPlaceNewSectionsAndKeys();
+    void shouldWriteSketchlumeSettingsInStoreOrder();
+    void shouldKeepUnknownLinesWhenStoringOverWindowsFile();
+    void shouldRoundTripValues_data();
+    void shouldRoundTripValues();
+    void shouldStoreTextWithoutLineBreaksUnchanged();
+    void shouldNeverBreakALineForRawLineBreaks();
+    void shouldRefuseInvalidNames_data();
+    void shouldRefuseInvalidNames();
+
+    void shouldReplaceTheFileNotRewriteIt();
+    void shouldFailAndKeepFileWhenDirectoryIsReadOnly();
+    void shouldFailWithoutTouchingUnreadableFile();
+    void shouldFailWhenPathCannotHoldAFile();
+
+    void shouldEncodeLineBreaks_data();
+    void shouldEncodeLineBreaks();
+
+    void shouldUseWritableProgramDirectory();
+    void shouldFallBackToUserDirectory();
+    void shouldSeedUserDirectoryFromProgramDirectory();
+    void shouldNotOverwriteExistingUserFileWhenSeeding();
+    void shouldProbeDirectoryByCreatingAFile();
+    void shouldFallBackWhenSettingsFileIsReadOnly();
+
+private:
+    QString userFile(const QString &name) const;
+};
+
+void TestProfileFile::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestProfileFile::cleanup()
+{
+    QFile::remove(userFile("Lumeset.ini"));
+}
+
+QString TestProfileFile::userFile(const QString &name) const
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(name);
+}
+
+void TestProfileFile::shouldReadFileWrittenOnWindows_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("defaultValue");
+    QTest::addColumn<int>("bufferSize");
+    QTest::addColumn<QString>("expected");
+    const auto row = [](const char *name, const char *section, const char *key, const QString &defaultValue,
+                        int bufferSize, const QString &expected) {
+        QTest::newRow(name) << QString(section) << QString(key) << defaultValue << bufferSize << expected;
+    };
+
+    row("plain value", "TopLocationAdjustSet", "TopLocationAdjust", "-2", 10, "-3");
+    row("names in other case", "topLOCATIONadjustset", "TOPLOCATIONADJUST", "-2", 10, "-3");
+    row("section after the others", "Message1ShowFontSet", "FontSize", "10", 10, "12");
+    row("section with blanks inside brackets", "MessageText", "Message1Text", "Message1", 768, "Hello World");
+    row("quotes enclosing blanks", "MessageText", "Message2Text", "Message2", 768, "  quoted with blanks  ");
+    row("single quotes", "MessageText", "Message8Text", "Message8", 768, "single");
+    row("utf-8", "MessageText", "Message3Text", "", 768, cjk("日本語のテキスト"));
+    row("equals sign in value, first of two keys", "MessageText", "Message4Text", "", 768, "a=b=c");
+    row("empty value is no default", "MessageText", "Message6Text", "Message6", 768, "");
+    row("commented key and later duplicate section", "MessageText", "Message5Text", "Message5", 768,
+        "Message5");
+    row("long value cut to 767 bytes", "MessageText", "Message7Text", "", 768, QString(767, u'x'));
+    row("font name cut to 79 bytes", "Message1ShowFontSet", "FontName", "System", 80,
+        "Times New Roman Bold Condensed Extra Long Font Family Name That Exceeds Eighty ");
+    row("blanks around header, last line without line end", "CommPortSet", "CommPort", "", 80, "COM3");
+    row("blanks around equals", "Message2ShowMode", "Flash", "0", 10, "1");
+    row("key before any section", "CommPortSet", "Orphan", "none", 80, "none");
+    row("line without equals", "MessageText", "just a line without equals", "none", 80, "none");
+    row("comment is no key", "MessageText", ";Message5Text", "none", 80, "none");
+    row("key of another section", "TopLocationAdjustSet", "FontSize", "10", 10, "10");
+    row("missing section", "Message9ShowMode", "MoveSpeed", "4", 10, "4");
+    row("empty key name", "MessageText", "", "none", 10, "none");
+}
+
+void TestProfileFile::shouldReadFileWrittenOnWindows()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, defaultValue);
+    QFETCH(int, bufferSize);
+    QFETCH(QString, expected);
+
+    QTemporaryDir dir;
+    for (const QString &variant : variants) {
+        const QString path = dir.filePath(variant + ".ini");
+        QVERIFY(writeBytes(path, windowsFile(variant)));
+        QCOMPARE(ProfileFile(path).readString(section, key, defaultValue, bufferSize), expected);
+    }
+}
+
+void TestProfileFile::shouldReadIntegersFromFileWrittenOnWindows_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("expected");
+    const auto row = [](const char *name, const char *section, const char *key, int expected) {
+        QTest::newRow(name) << QString(section) << QString(key) << expected;
+    };
+
+    row("flash", "MESSAGE2SHOWMODE", "flash", 1);
+    row("speed beyond the list", "Message2ShowMode", "MoveSpeed", 9);
+    row("bold", "Message1ShowFontSet", "FontBold", 1);
+    row("negative", "TopLocationAdjustSet", "TopLocationAdjust", -3);
+    row("text", "Message2ShowMode", "MoveDirection", 0);
+    row("empty value gives default", "MessageText", "Message6Text", 42);
+    row("missing key", "Message1ShowFontSet", "Flash", 42);
+}
+
+void TestProfileFile::shouldReadIntegersFromFileWrittenOnWindows()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(int, expected);
+
+    QTemporaryDir dir;
+    for (const QString &variant : variants) {
+        const QString path = dir.filePath(variant + ".ini");
+        QVERIFY(writeBytes(path, windowsFile(variant)));
+        QCOMPARE(ProfileFile(path).readInt(section, key, 42), expected);
+    }
+}
+
+void TestProfileFile::shouldGiveDefaultsWithoutFile()
+{
+    QTemporaryDir dir;
+    const ProfileFile file(dir.filePath("Lumeset.ini"));
+    QCOMPARE(file.readString("TopLocationAdjustSet", "TopLocationAdjust", "-2", 10), "-2");
+    QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 768), "Message1");
+    QCOMPARE(file.readInt("Message1ShowFontSet", "FontBold", 0), 0);
+    QCOMPARE(file.readInt("Message1", "Select", 1), 1);
+    // The default goes through the same buffer as a stored value.
+    QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 5), "Mess");
+    QCOMPARE(file.readString("Language", "Language", cjk("日本語"), 5), cjk("日"));
+    QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 1), "");
+    QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 0), "");
+    QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", -5), "");
+    QVERIFY(!QFileInfo::exists(file.path()));
+}
+
+void TestProfileFile::shouldCutAtCharacterBoundary_data()
+{
+    QTest::addColumn<int>("bufferSize");
+    QTest::addColumn<QString>("expected");
+
+    // "a中😀b": 1 + 3 + 4 + 1 bytes, the emoji a surrogate pair in UTF-16.
+    QTest::newRow("2") << 2 << "a";
+    QTest::newRow("4: half of the CJK character") << 4 << "a";
+    QTest::newRow("5") << 5 << cjk("a中");
+    QTest::newRow("8: three quarters of the emoji") << 8 << cjk("a中");
+    QTest::newRow("9") << 9 << cjk("a中😀");
+    QTest::newRow("10") << 10 << cjk("a中😀b");
+    QTest::newRow("huge") << std::numeric_limits<int>::max() << cjk("a中😀b");
+}
+
+void TestProfileFile::shouldCutAtCharacterBoundary()
+{
+    QFETCH(int, bufferSize);
+    QFETCH(QString, expected);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cut.ini");
+    QVERIFY(writeBytes(path, cjk("[Message1]\r\nMessage1Text=a中😀b\r\n").toUtf8()));
+    const QString read = ProfileFile(path).readString("Message1", "Message1Text", "", bufferSize);
+    QCOMPARE(read, expected);
+    QVERIFY(read.toUtf8().size() <= qint64(bufferSize) - 1);
+}
+
+void TestProfileFile::shouldReadLeadingInteger_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("zero") << QByteArray("0") << 0;
+    QTest::newRow("one") << QByteArray("1") << 1;
+    QTest::newRow("greyed") << QByteArray("2") << 2;
+    QTest::newRow("negative") << QByteArray("-5") << -5;
+    QTest::newRow("plus") << QByteArray("+5") << 5;
+    QTest::newRow("trailing text") << QByteArray("12abc") << 12;
+    QTest::newRow("fraction") << QByteArray("1.9") << 1;
+    QTest::newRow("no number") << QByteArray("abc") << 0;
+    QTest::newRow("sign alone") << QByteArray("-") << 0;
+    QTest::newRow("blanks around") << QByteArray("   7   ") << 7;
+    QTest::newRow("quoted") << QByteArray("\" 3\"") << 3;
+    QTest::newRow("no hex") << QByteArray("0x10") << 0;
+    QTest::newRow("int max") << QByteArray("2147483647") << std::numeric_limits<int>::max();
+    QTest::newRow("int min") << QByteArray("-2147483648") << std::numeric_limits<int>::min();
+    QTest::newRow("clamped high") << QByteArray("2147483648") << std::numeric_limits<int>::max();
+    QTest::newRow("clamped low") << QByteArray("-99999999999") << std::numeric_limits<int>::min();
+    QTest::newRow("400 digits") << QByteArray(400, '9') << std::numeric_limits<int>::max();
+    QTest::newRow("empty gives default") << QByteArray() << 77;
+}
+
+void TestProfileFile::shouldReadLeadingInteger()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, expected);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("int.ini");
+    QVERIFY(writeBytes(path, "[Message1]\nSelect=" + stored + "\n"));
+    QCOMPARE(ProfileFile(path).readInt("message1", "select", 77), expected);
+}
+
+void TestProfileFile::shouldChangeOnlyTheWrittenLine_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("before"); // a unique part of the Windows file; empty: the end
+    QTest::addColumn<QByteArray>("after");
+    const auto row = [](const char *name, const char *section, const char *key, const QString &value,
+                        const QByteArray &before, const QByteArray &after) {
+        QTest::newRow(name) << QString(section) << QString(key) << value << before << after;
+    };
+
+    row("replace keeps spelling and blanks before the value", "MessageText", "Message1Text", "Bye",
+        "message1text = Hello World  \r\n", "message1text = Bye\r\n");
+    row("replace the first of two keys", "messagetext", "MESSAGE4TEXT", "z", "Message4Text=a=b=c\r\n",
+        "Message4Text=z\r\n");
+    row("fill an empty value", "MessageText", "Message6Text", "filled", "Message6Text=\r\n",
+        "Message6Text=filled\r\n");
+    row("blanks kept by quotes", "TopLocationAdjustSet", "TopLocationAdjust", " 5 ",
+        "TopLocationAdjust=-3\r\n", "TopLocationAdjust=\" 5 \"\r\n");
+    row("replace on last line without line end", "commportset", "commport", "COM7", "CommPort=COM3",
+        "CommPort=COM7");
+    row("new key before the blank line ending the section", "TopLocationAdjustSet", "Extra", "1",
+        "TopLocationAdjust=-3\r\n", "TopLocationAdjust=-3\r\nExtra=1\r\n");
+    row("new key after last key of first section, not after the comment", "MessageText", "Message5Text",
+        cjk("五"), "Message8Text='single'\r\n", cjk("Message8Text='single'\r\nMessage5Text=五\r\n").toUtf8());
+    row("new key in last section without line end", "CommPortSet", "Baud", "1200", "CommPort=COM3",
+        "CommPort=COM3\r\nBaud=1200\r\n");
+    row("new section at the end after a blank line", "Message9ShowMode", "Flash", "0", "",
+        "\r\n\r\n[Message9ShowMode]\r\nFlash=0\r\n");
+}
+
+void TestProfileFile::shouldChangeOnlyTheWrittenLine()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+
+    QTemporaryDir dir;
+    for (const QString &variant : variants) {
+        const QByteArray original = windowsFile(variant);
+        QByteArray expected = original;
+        const QByteArray from = inVariant(before, variant);
+        if (from.isEmpty()) {
+            expected += inVariant(after, variant);
+        } else {
+            QCOMPARE(original.count(from), 1);
+            expected.replace(from, inVariant(after, variant));
+        }
+        const QString path = dir.filePath(variant + ".ini");
+        QVERIFY(writeBytes(path, original));
+        ProfileFile file(path);
+        QVERIFY(file.writeString(section, key, value));
+        QCOMPARE(readBytes(path), expected);
+        QCOMPARE(file.readString(section, key, "", 768), value);
+    }
+}
+
+void TestProfileFile::shouldPlaceNewSectionsAndKeys_data()
+{
+    QTest::addColumn<QByteArray>("original");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QByteArray>("expected");
+    const auto row = [](const char *name, const QByteArray &original, const char *section,
+                        const QByteArray &expected) {
+        QTest::newRow(name) << original << QString(section) << expected;
+    };
+
+#ifdef Q_OS_WIN
+    const QByteArray nl = "\r\n";
+#else
+    const QByteArray nl = "\n";
+#endif
+    row("empty file takes the platform's line end", "", "S", "[S]" + nl + "K=v" + nl);
+    row("byte order mark kept", "\xEF\xBB\xBF", "S", "\xEF\xBB\xBF[S]" + nl + "K=v" + nl);
+    row("single line without line end", "x=1", "S", "x=1" + nl + nl + "[S]" + nl + "K=v" + nl);
+    row("header alone takes the platform's line end", "[A]", "A", "[A]" + nl + "K=v" + nl);
+    row("no second blank line", "[A]\nk=1\n\n", "S", "[A]\nk=1\n\n[S]\nK=v\n");
+    row("CRLF file stays CRLF", "[A]\r\nk=1\r\n", "S", "[A]\r\nk=1\r\n\r\n[S]\r\nK=v\r\n");
+    row("comment at the end is no blank line", "[A]\r\nk=1\r\n; end\r\n", "S",
+        "[A]\r\nk=1\r\n; end\r\n\r\n[S]\r\nK=v\r\n");
+    row("empty section: right after its header", "[A]\n[S]\n\n[B]\nb=2\n", "S",
+        "[A]\n[S]\nK=v\n\n[B]\nb=2\n");
+    row("empty last section without line end", "[A]\r\n[S]", "S", "[A]\r\n[S]\r\nK=v\r\n");
+    row("after last key, comments and odd lines stay behind", "[S]\na=1\n;c\nb=2\nnoise\n\n[T]\n", "s",
+        "[S]\na=1\n;c\nb=2\nK=v\nnoise\n\n[T]\n");
+    row("first of two sections of the name", "[S]\na=1\n[T]\n[S]\nb=2\n", "S",
+        "[S]\na=1\nK=v\n[T]\n[S]\nb=2\n");
+    row("blanks trimmed from the names", "[ S ]\n", "  S\t", "[ S ]\nK=v\n");
+}
+
+void TestProfileFile::shouldPlaceNewSectionsAndKeys()
+{
+    QFETCH(QByteArray, original);
+    QFETCH(QString, section);
+    QFETCH(QByteArray, expected);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("place.ini");
+    QVERIFY(writeBytes(path, original));
+    QVERIFY(ProfileFile(path).writeString(section, " K ", "v"));
+    QCOMPARE(readBytes(path), expected);
+}
+
+void TestProfileFile::shouldWriteSketchlumeSettingsInStoreOrder()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lumeset.ini");
+    ProfileFile file(path);
+    const QList<StoredValue> store = sketchlumeStore();
+    QCOMPARE(store.size(), 58);
+    for (const StoredValue &v : store)
+        QVERIFY(file.writeString(v.section, v.key, lume::encodeLineBreaks(v.value)));
+
+    QByteArray expected = readBytes(dataDir + "lumeset-stored.ini");
+#ifdef Q_OS_WIN
+    expected.replace("\n", "\r\n");
+#endif
+    QCOMPARE(readBytes(path), expected);
+
+    for (const StoredValue &v : store) {
+        if (v.bufferSize == 0)
+            QCOMPARE(file.readInt(v.section, v.key, -1), v.value.toInt());
+        else
+            QCOMPARE(lume::decodeLineBreaks(file.readString(v.section, v.key, "?", v.bufferSize)), v.value);
+    }
+
+    // The next close writes the same values again: the file stays as it is.
+    for (const StoredValue &v : store)
+        QVERIFY(file.writeString(v.section, v.key, lume::encodeLineBreaks(v.value)));
+    QCOMPARE(readBytes(path), expected);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {"Lumeset.ini"});
+}
+
+void TestProfileFile::shouldKeepUnknownLinesWhenStoringOverWindowsFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lumeset.ini");
+    QVERIFY(writeBytes(path, windowsFile("crlf")));
+    ProfileFile file(path);
+    for (const StoredValue &v : sketchlumeStore())
+        QVERIFY(file.writeString(v.section, v.key, lume::encodeLineBreaks(v.value)));
+
+    const QByteArray after = readBytes(path);
+    for (const QByteArray &kept :
+         {QByteArray("; Written by the old program on Windows\r\nOrphan=before any "
+                     "section\r\n[Message2ShowMode]\r\n"),
+          QByteArray("\r\njust a line without equals\r\n;Message5Text=commented out\r\n"),
+          QByteArray(
+              "\r\n[MessageText]\r\nMessage5Text=duplicate section is ignored\r\n\t[CommPortSet]\t\r\n"),
+          QByteArray("message4text=second of a kind\r\n"), QByteArray("[ messagetext ]\r\n")})
+        QVERIFY2(after.contains(kept), kept.constData());
+    QVERIFY(!after.contains("\r\r"));
+    QCOMPARE(after.count('\n'), after.count("\r\n"));
+    for (const StoredValue &v : sketchlumeStore()) {
+        if (v.bufferSize != 0)
+            QCOMPARE(lume::decodeLineBreaks(file.readString(v.section, v.key, "?", 768)), v.value);
+    }
+    QCOMPARE(file.readString("Message1ShowFontSet", "FontName", "", 80), "System");
+    QVERIFY(after.contains("[MESSAGE1SHOWFONTSET]\r\nFontName=System\r\nFontSize=10\r\nFontBold=0\r\n"));
+}
+
+void TestProfileFile::shouldRoundTripValues_data()
+{
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("empty") << QString();
+    QTest::newRow("plain") << "Message1";
+    QTest::newRow("leading blanks") << "  left";
+    QTest::newRow("trailing blanks") << "right  ";
+    QTest::newRow("tab") << "\tx\t";
+    QTest::newRow("blank only") << " ";
+    QTest::newRow("double quotes") << "\"quoted\"";
+    QTest::newRow("single quotes") << "'quoted'";
+    QTest::newRow("lone quote") << "\"";
+    QTest::newRow("two quotes") << "\"\"";
+    QTest::newRow("unbalanced quotes") << "\"a'";
+    QTest::newRow("equals") << "a=b";
+    QTest::newRow("looks like comment") << "; not a comment";
+    QTest::newRow("looks like section") << "[Language]";
+    QTest::newRow("cjk and emoji") << cjk("中文 日本語 한국어 😀");
+    QTest::newRow("long") << QString(767, u'y');
+}
+
+void TestProfileFile::shouldRoundTripValues()
+{
+    QFETCH(QString, value);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("round.ini");
+    ProfileFile file(path);
+    QVERIFY(file.writeString("Language", "Language", "before"));
+    QVERIFY(file.writeString("Message1", "Message1Text", value));
+    QVERIFY(file.writeString("Message1", "Select", "1"));
+    QCOMPARE(file.readString("Message1", "Message1Text", "default", 768), value);
+    QCOMPARE(file.readString("Language", "Language", "", 80), "before");
+    QCOMPARE(file.readInt("Message1", "Select", 0), 1);
+    // Replacing keeps it exact too.
+    QVERIFY(file.writeString("message1", "message1text", value + "!"));
+    QCOMPARE(file.readString("Message1", "Message1Text", "default", 1000), value + "!");
+}
+
+void TestProfileFile::shouldStoreTextWithoutLineBreaksUnchanged()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("plain.ini");
+    const QString text = cjk("Hello, 世界 = \"ok\" ; [x]");
+    QCOMPARE(lume::encodeLineBreaks(text), text);
+    QVERIFY(ProfileFile(path).writeString("Message1", "Message1Text", lume::encodeLineBreaks(text)));
+#ifdef Q_OS_WIN
+    const QByteArray newLine = "\r\n";
+#else
+    const QByteArray newLine = "\n";
+#endif
+    QCOMPARE(readBytes(path), "[Message1]" + newLine + "Message1Text=" + text.toUtf8() + newLine);
+}
+
+void TestProfileFile::shouldNeverBreakALineForRawLineBreaks()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("raw.ini");
+    ProfileFile file(path);
+    const QString text = "one\ntwo\r\nthree\r";
+    QVERIFY(file.writeString("Message1", "Message1Text", text));
+    QVERIFY(file.writeString("Message1", "Select", "0"));
+    const QByteArray bytes = readBytes(path);
+    QCOMPARE(bytes.count('\n'), 3);
+    QVERIFY(!bytes.contains('\r'));
+    QCOMPARE(file.readString("Message1", "Message1Text", "", 768), lume::encodeLineBreaks(text));
+    QCOMPARE(lume::decodeLineBreaks(file.readString("Message1", "Message1Text", "", 768)), text);
+    QCOMPARE(file.readInt("Message1", "Select", 1), 0);
+}
+
+void TestProfileFile::shouldRefuseInvalidNames_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    const auto row = [](const char *name, const QString &section, const QString &key) {
+        QTest::newRow(name) << section << key;
+    };
+
+    row("bracket in section", "Mess]age", "Key");
+    row("equals in key", "Section", "a=b");
+    row("empty section", "", "Key");
+    row("blank key", "Section", "  ");
+    row("line feed in section", "Sec\ntion", "Key");
+    row("carriage return in key", "Section", "K\rey");
+    row("key read as comment", "Section", ";Key");
+    row("key read as section", "Section", "[Key]");
+    row("nul in key", "Section", QString("K") + QChar(0));
+}
+
+void TestProfileFile::shouldRefuseInvalidNames()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("missing.ini");
+    QVERIFY(!ProfileFile(missing).writeString(section, key, "v"));
+    QVERIFY(!QFileInfo::exists(missing));
+
+    const QString path = dir.filePath("kept.ini");
+    QVERIFY(writeBytes(path, windowsFile("crlf")));
+    QVERIFY(!ProfileFile(path).writeString(section, key, "v"));
+    QCOMPARE(readBytes(path), windowsFile("crlf"));
+}
+
+void TestProfileFile::shouldReplaceTheFileNotRewriteIt()
+{
+#ifdef Q_OS_WIN
+    QSKIP("An open file cannot be replaced on Windows");
+#endif
+    // A reader holding the old file still sees all of it: the new one was made aside and renamed.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lumeset.ini");
+    QVERIFY(writeBytes(path, windowsFile("crlf")));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QVERIFY(ProfileFile(path).writeString("MessageText", "Message1Text", "new"));
+    QCOMPARE(old.readAll(), windowsFile("crlf"));
+    QVERIFY(readBytes(path).contains("message1text = new\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {"Lumeset.ini"});
+}
+
+void TestProfileFile::shouldFailAndKeepFileWhenDirectoryIsReadOnly()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lumeset.ini");
+    QVERIFY(writeBytes(path, windowsFile("crlf")));
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const bool stopped = permissionsStopWrites(dir.path());
+    if (stopped) {
+        ProfileFile file(path);
+        QVERIFY(!file.writeString("MessageText", "Message1Text", "changed"));
+        QVERIFY(!file.writeString("NewSection", "Key", "v"));
+        // An unchanged value needs no write.
+        QVERIFY(file.writeString("TopLocationAdjustSet", "TopLocationAdjust", "-3"));
+        QCOMPARE(readBytes(path), windowsFile("crlf"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList {"Lumeset.ini"});
+    }
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (!stopped)
+        QSKIP("Permission bits do not stop this user (root)");
+}
+
+void TestProfileFile::shouldFailWithoutTouchingUnreadableFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lumeset.ini");
+    QVERIFY(writeBytes(path, windowsFile("crlf")));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    QFile probe(path);
+    if (probe.open(QIODevice::ReadOnly))
+        QSKIP("Permission bits do not stop this user (root)");
+    ProfileFile file(path);
+    QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 768), "Message1");
+    // Writing a file it could not read first would throw away every other setting.
+    QVERIFY(!file.writeString("MessageText", "Message1Text", "changed"));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(readBytes(path), windowsFile("crlf"));
+}
+
+void TestProfileFile::shouldFailWhenPathCannotHoldAFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(!ProfileFile(dir.filePath("no/such/dir/Lumeset.ini")).writeString("S", "K", "v"));
+    QVERIFY(!QFileInfo::exists(dir.filePath("no")));
+
+    QVERIFY(QDir(dir.path()).mkdir("Lumeset.ini"));
+    QVERIFY(writeBytes(dir.filePath("Lumeset.ini/inside"), "kept"));
+    ProfileFile directory(dir.filePath("Lumeset.ini"));
+    QCOMPARE(directory.readString("S", "K", "default", 10), "default");
+    QVERIFY(!directory.writeString("S", "K", "v"));
+    QVERIFY(QFileInfo(dir.filePath("Lumeset.ini")).isDir());
+    QCOMPARE(readBytes(dir.filePath("Lumeset.ini/inside")), "kept");
+}
+
+void TestProfileFile::shouldEncodeLineBreaks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("no line breaks") << cjk("abc 中文") << cjk("abc 中文");
+    QTest::newRow("line feed") << "a\nb" << cjk("a\u2028b");
+    QTest::newRow("carriage return") << "a\rb" << cjk("a\u2029b");
+    QTest::newRow("windows line end") << "a\r\nb" << cjk("a\u2029\u2028b");
+    QTest::newRow("only breaks") << "\n\n\r" << cjk("\u2028\u2028\u2029");
+}
+
+void TestProfileFile::shouldEncodeLineBreaks()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    QCOMPARE(lume::encodeLineBreaks(text), stored);
+    QCOMPARE(lume::decodeLineBreaks(stored), text);
+    QVERIFY(!stored.contains(u'\n') && !stored.contains(u'\r'));
+}
+
+void TestProfileFile::shouldUseWritableProgramDirectory()
+{
+    QTemporaryDir dir;
+    const auto writable = [](const QString &) { return true; };
+    const QString expected = QDir(dir.path()).filePath("Lumeset.ini");
+    QCOMPARE(lume::settingsFilePath(dir.path(), "Lumeset.ini", writable), expected);
+    QCOMPARE(lume::settingsFilePath(dir.path(), "\\Lumeset.ini", writable), expected);
+    QCOMPARE(lume::settingsFilePath(dir.path(), "Lumeset.ini"), expected);
+    QVERIFY(!QFileInfo::exists(userFile("Lumeset.ini")));
+}
+
+void TestProfileFile::shouldFallBackToUserDirectory()
+{
+    QTemporaryDir dir;
+    QString probed;
+    const auto readOnly = [&probed](const QString &directory) {
+        probed = directory;
+        return false;
+    };
+    const QString path = lume::settingsFilePath(dir.path(), "Lumeset.ini", readOnly);
+    QCOMPARE(probed, dir.path());
+    QCOMPARE(path, userFile("Lumeset.ini"));
+    QVERIFY(QFileInfo(QFileInfo(path).path()).isDir());
+    QVERIFY(!QFileInfo::exists(path));
+    QVERIFY(ProfileFile(path).writeString("CommPortSet", "CommPort", "COM1"));
+}
+
+void TestProfileFile::shouldSeedUserDirectoryFromProgramDirectory()
+{
+    QTemporaryDir dir;
+    const QString local = dir.filePath("Lumeset.ini");
+    QVERIFY(writeBytes(local, windowsFile("crlf")));
+    QVERIFY(QFile::setPermissions(local, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+
+    const QString path =
+        lume::settingsFilePath(dir.path(), "Lumeset.ini", [](const QString &) { return false; });
+    QCOMPARE(path, userFile("Lumeset.ini"));
+    QCOMPARE(readBytes(path), windowsFile("crlf"));
+    QVERIFY(QFileInfo(path).permissions() & QFileDevice::WriteOwner);
+    ProfileFile file(path);
+    QCOMPARE(file.readString("TopLocationAdjustSet", "TopLocationAdjust", "-2", 10), "-3");
+    QVERIFY(file.writeString("TopLocationAdjustSet", "TopLocationAdjust", "4"));
+    QCOMPARE(readBytes(local), windowsFile("crlf"));
+}
+
+void TestProfileFile::shouldNotOverwriteExistingUserFileWhenSeeding()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeBytes(dir.filePath("Lumeset.ini"), windowsFile("crlf")));
+    const auto readOnly = [](const QString &) { return false; };
+    const QString path = lume::settingsFilePath(dir.path(), "Lumeset.ini", readOnly);
+    QVERIFY(ProfileFile(path).writeString("TopLocationAdjustSet", "TopLocationAdjust", "7"));
+    const QByteArray userBytes = readBytes(path);
+
+    QCOMPARE(lume::settingsFilePath(dir.path(), "Lumeset.ini", readOnly), path);
+    QCOMPARE(readBytes(path), userBytes);
+    QCOMPARE(ProfileFile(path).readString("TopLocationAdjustSet", "TopLocationAdjust", "-2", 10), "7");
+}
+
+void TestProfileFile::shouldProbeDirectoryByCreatingAFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(lume::canCreateFileIn(dir.path()));
+    QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    QVERIFY(!lume::canCreateFileIn(dir.filePath("missing")));
+
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const bool stopped = permissionsStopWrites(dir.path());
+    QCOMPARE(lume::canCreateFileIn(dir.path()), !stopped);
+    if (stopped) {
+        QCOMPARE(lume::settingsFilePath(dir.path(), "Lumeset.ini"), userFile("Lumeset.ini"));
+    }
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void TestProfileFile::shouldFallBackWhenSettingsFileIsReadOnly()
+{
+    QTemporaryDir dir;
+    const QString local = dir.filePath("Lumeset.ini");
+    QVERIFY(writeBytes(local, windowsFile("crlf")));
+    QVERIFY(QFile::setPermissions(local, QFileDevice::ReadOwner));
+    QFile probe(local);
+    if (probe.open(QIODevice::Append))
+        QSKIP("Permission bits do not stop this user (root)");
+    const QString path =
+        lume::settingsFilePath(dir.path(), "Lumeset.ini", [](const QString &) { return true; });
+    QCOMPARE(path, userFile("Lumeset.ini"));
+    QCOMPARE(readBytes(path), windowsFile("crlf"));
+}
+
+QTEST_GUILESS_MAIN(TestProfileFile)
+#include "tst_profilefile.moc"
