@@ -15,7 +15,8 @@ double fontPointsFromText(const QString &sizeText)
 
 int topOffsetFromText(const QString &topAdjustText)
 {
-    const double value = std::clamp(leadingNumber(topAdjustText), double(-MaxTopOffset), double(MaxTopOffset));
+    const double value =
+        std::clamp(leadingNumber(topAdjustText), double(-MaxTopOffset), double(MaxTopOffset));
     return roundHalfEven(value).value_or(0);
 }
 

@@ -101,8 +101,9 @@ void captureImage(const QImage &surface, MessageBank &bank, int message)
         for (; c < fullBytes; ++c) {
             const QRgb *p = pixels + 8 * c;
             // The red component sits in bits 16..23 of a QRgb; each position keeps its own bit.
-            row[c] = quint8((qRed(p[0]) & 0x80) | (qRed(p[1]) & 0x40) | (qRed(p[2]) & 0x20) | (qRed(p[3]) & 0x10)
-                            | (qRed(p[4]) & 0x08) | (qRed(p[5]) & 0x04) | (qRed(p[6]) & 0x02) | (qRed(p[7]) & 0x01));
+            row[c] =
+                quint8((qRed(p[0]) & 0x80) | (qRed(p[1]) & 0x40) | (qRed(p[2]) & 0x20) | (qRed(p[3]) & 0x10) |
+                       (qRed(p[4]) & 0x08) | (qRed(p[5]) & 0x04) | (qRed(p[6]) & 0x02) | (qRed(p[7]) & 0x01));
         }
         for (; c < MessageBank::RowBytes; ++c) {
             quint8 byte = 0;

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,13 +21,15 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <algorithm>
 
 namespace lume {
 
-const QString FontPictureWindow::LoadFilter = QStringLiteral("Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico");
+const QString FontPictureWindow::LoadFilter =
+    QStringLiteral("Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico");
 const QString FontPictureWindow::SaveFilter = QStringLiteral("Picture(*.bmp)|*.bmp");
 
 namespace {
@@ -64,8 +67,8 @@ QLabel *makeLabel(const QString &name, const QString &text, const QRect &geometr
     return label;
 }
 
-QComboBox *makeCombo(const QString &name, const QStringList &entries, const QString &text, const QRect &geometry,
-                     QWidget *parent)
+QComboBox *makeCombo(const QString &name, const QStringList &entries, const QString &text,
+                     const QRect &geometry, QWidget *parent)
 {
     auto *combo = new QComboBox(parent);
     combo->setObjectName(name);
@@ -116,9 +119,9 @@ int storedState(const QCheckBox *box)
 void setStoredState(QCheckBox *box, int state)
 {
     box->setTristate(state == StoredGreyed);
-    box->setCheckState(state == StoredGreyed    ? Qt::PartiallyChecked
-                       : state == StoredChecked ? Qt::Checked
-                                                : Qt::Unchecked);
+    box->setCheckState(state == StoredGreyed        ? Qt::PartiallyChecked
+                           : state == StoredChecked ? Qt::Checked
+                                                    : Qt::Unchecked);
 }
 
 QStringList numberEntries(int first, int last)
@@ -134,6 +137,16 @@ QFont designFont(const QString &family, double points, bool bold)
     QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
+    return font;
+}
+
+// The design's "System" font is a narrow raster font of Windows. Where it is missing, the
+// sans-serif font that stands in for it is wider: at 9 points its captions fit their design boxes.
+QFont captionFont()
+{
+    QFont font = designFont(QStringLiteral("System"), 9.75, true);
+    if (QFontInfo(font).family().compare(QStringLiteral("System"), Qt::CaseInsensitive) != 0)
+        font.setPointSizeF(9);
     return font;
 }
 } // namespace
@@ -160,7 +173,7 @@ FontPictureWindow::FontPictureWindow(FontPictureDependencies dependencies, QWidg
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Sketchlume Ver 2.00"));
     setFixedSize(ClientWidth, ClientHeight);
-    setFont(designFont(QStringLiteral("System"), 9.75, true));
+    setFont(captionFont());
     m_meter.fill(qRgb(0, 0, 0));
 
     buildSharedControls();
@@ -184,6 +197,16 @@ void FontPictureWindow::buildSharedControls()
     m_tabStrip = new QTabWidget(this);
     m_tabStrip->setObjectName(QStringLiteral("TabStrip1"));
     m_tabStrip->setGeometry(8, 48, 657, 381);
+    // All eight tabs in view, as on the badge's original window, rather than behind scroll arrows.
+    m_tabStrip->setUsesScrollButtons(false);
+    m_tabStrip->setElideMode(Qt::ElideNone);
+    // The style's own tab padding leaves no room for eight captions in 657 pixels.
+    m_tabStrip->tabBar()->setStyleSheet(
+        QStringLiteral("QTabBar::tab { padding: 3px 5px; margin-right: 1px; border: 1px solid palette(mid);"
+                       " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
+                       " background: palette(button); }"
+                       "QTabBar::tab:selected { background: palette(window); }"
+                       "QTabBar::tab:!selected { margin-top: 2px; }"));
     for (int m = 0; m < MessageBank::MessageCount; ++m)
         m_tabStrip->addTab(new QWidget, QStringLiteral("Message%1").arg(m + 1));
 
@@ -196,17 +219,21 @@ void FontPictureWindow::buildSharedControls()
     frame5->setGeometry(28, 383, 145, 33);
     frame5->setFrameShape(QFrame::NoFrame);
     makeLabel(QStringLiteral("Label6"), QStringLiteral("Top Location Adjust:"), {0, 8, 145, 25}, frame5);
-    m_topAdj = makeCombo(QStringLiteral("TopAdj"), numberEntries(-3, 3), QStringLiteral("-1"), {168, 389, 41, 24},
-                         this);
-    m_cmdUpText = makeButton(QStringLiteral("CmdUpText"), QStringLiteral("Up Paste Text"), {232, 390, 121, 25}, this);
-    m_cmdLdPic = makeButton(QStringLiteral("CmdLdPic"), QStringLiteral("Load Picture"), {376, 390, 121, 25}, this);
-    m_cmdSvPic = makeButton(QStringLiteral("CmdSvPic"), QStringLiteral("Save Picture"), {520, 390, 121, 25}, this);
+    m_topAdj = makeCombo(QStringLiteral("TopAdj"), numberEntries(-3, 3), QStringLiteral("-1"),
+                         {168, 389, 41, 24}, this);
+    m_cmdUpText =
+        makeButton(QStringLiteral("CmdUpText"), QStringLiteral("Up Paste Text"), {232, 390, 121, 25}, this);
+    m_cmdLdPic =
+        makeButton(QStringLiteral("CmdLdPic"), QStringLiteral("Load Picture"), {376, 390, 121, 25}, this);
+    m_cmdSvPic =
+        makeButton(QStringLiteral("CmdSvPic"), QStringLiteral("Save Picture"), {520, 390, 121, 25}, this);
 
     makeLabel(QStringLiteral("Label4"), QStringLiteral("Port:"), {16, 444, 49, 17}, this);
     QStringList designPorts;
     for (int n = 1; n <= 8; ++n)
         designPorts << QStringLiteral("COM%1").arg(n);
-    m_comSele = makeCombo(QStringLiteral("ComSele"), designPorts, QStringLiteral("COM1"), {56, 442, 65, 24}, this);
+    m_comSele =
+        makeCombo(QStringLiteral("ComSele"), designPorts, QStringLiteral("COM1"), {56, 442, 65, 24}, this);
     m_progressBar = new QProgressBar(this);
     m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
     m_progressBar->setGeometry(144, 445, 225, 19);
@@ -270,7 +297,8 @@ void FontPictureWindow::buildEditor(int m)
     makeLabel(name("Label5"), QStringLiteral("Font Name:"), {24, 22, 89, 17}, frame3);
     e.fntName = makeCombo(name("FntName"), {}, QStringLiteral("System"), {104, 20, 193, 24}, frame3);
     makeLabel(name("Label7"), QStringLiteral("Font Size:"), {328, 22, 81, 17}, frame3);
-    e.fntSize = makeCombo(name("FntSize"), numberEntries(6, 14), QStringLiteral("10"), {400, 20, 49, 24}, frame3);
+    e.fntSize =
+        makeCombo(name("FntSize"), numberEntries(6, 14), QStringLiteral("10"), {400, 20, 49, 24}, frame3);
     e.chkBold = makeCheckBox(name("ChkBold"), QStringLiteral("Font Bold"), {488, 22, 89, 17}, frame3);
 
     auto *frame4 = new QGroupBox(e.frame2);
@@ -285,7 +313,8 @@ void FontPictureWindow::buildEditor(int m)
 
     // The font preview follows the font-name box losing the focus, which an editable combo box
     // may hand to its line edit.
-    for (QObject *watched : {static_cast<QObject *>(e.fntName), static_cast<QObject *>(e.fntName->lineEdit())}) {
+    for (QObject *watched :
+         {static_cast<QObject *>(e.fntName), static_cast<QObject *>(e.fntName->lineEdit())}) {
         watched->setProperty(MessageProperty, m);
         watched->installEventFilter(this);
     }
@@ -304,7 +333,8 @@ void FontPictureWindow::connectControls()
     connect(m_cmdSend, &QPushButton::clicked, this, &FontPictureWindow::send);
     connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_comSele, &QComboBox::currentIndexChanged, this, [this](int index) {
-        m_comSele->setToolTip(index >= 0 ? m_comSele->itemData(index, Qt::ToolTipRole).toString() : QString());
+        m_comSele->setToolTip(index >= 0 ? m_comSele->itemData(index, Qt::ToolTipRole).toString()
+                                         : QString());
     });
 }
 
@@ -451,7 +481,8 @@ void FontPictureWindow::loadChosenPicture(const QString &fileName)
         return;
     const PictureLoad picture = lume::loadPicture(fileName);
     if (!picture.ok()) {
-        m_deps.prompt.notify(QStringLiteral("Cannot open picture"), QStringLiteral("Load Picture"), picture.error);
+        m_deps.prompt.notify(QStringLiteral("Cannot open picture"), QStringLiteral("Load Picture"),
+                             picture.error);
         return;
     }
     Editor &e = m_editors[m_current];
@@ -526,7 +557,8 @@ void FontPictureWindow::storeSettings()
 void FontPictureWindow::closeEvent(QCloseEvent *event)
 {
     const bool sending = m_sender.isSending();
-    const bool exit = !sending || m_deps.prompt.askYesNo(QStringLiteral("Sending! Are you exit?"), QStringLiteral("Warning"));
+    const bool exit = !sending ||
+        m_deps.prompt.askYesNo(QStringLiteral("Sending! Are you exit?"), QStringLiteral("Warning"));
     storeSettings();
     if (!exit) {
         event->ignore();

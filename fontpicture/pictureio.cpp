@@ -75,10 +75,14 @@ PictureLoad loadPicture(const QString &path)
     reader.setDecideFormatFromContent(true); // a picture named wrongly still loads, as on Windows
     reader.setAutoTransform(false); // one file pixel per surface pixel, as the file stores them
     if (!reader.canRead())
-        return {{}, QStringLiteral("%1: not a picture file that can be read (%2).").arg(path, reader.errorString())};
+        return {
+            {},
+            QStringLiteral("%1: not a picture file that can be read (%2).").arg(path, reader.errorString())};
     if (reader.format() == "bmp" && bmpIsCutShort(file))
-        return {{}, QStringLiteral("%1: the file ends before its picture does; it is damaged or was not copied whole.")
-                        .arg(path)};
+        return {{},
+                QStringLiteral(
+                    "%1: the file ends before its picture does; it is damaged or was not copied whole.")
+                    .arg(path)};
     if (reader.format() == "ico")
         chooseIconImage(reader);
 
@@ -86,14 +90,15 @@ PictureLoad loadPicture(const QString &path)
     if (size.isValid()) {
         const bool decodesPart = reader.supportsOption(QImageIOHandler::ClipRect);
         if (!decodesPart && qint64(size.width()) * size.height() > MaxWholeDecodePixels) {
-            return {{},
-                    QStringLiteral("%1: the picture is %2 x %3 pixels, too large to decode. Only its top %4 rows "
-                                   "reach the badge: crop it to at most %5 pixels wide and %4 high first.")
-                        .arg(path)
-                        .arg(size.width())
-                        .arg(size.height())
-                        .arg(DrawingSurface::Height)
-                        .arg(DrawingSurface::Width)};
+            return {
+                {},
+                QStringLiteral("%1: the picture is %2 x %3 pixels, too large to decode. Only its top %4 rows "
+                               "reach the badge: crop it to at most %5 pixels wide and %4 high first.")
+                    .arg(path)
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(DrawingSurface::Height)
+                    .arg(DrawingSurface::Width)};
         }
         const QRect clip = SurfaceRect & QRect(QPoint(0, 0), size);
         if (!clip.isEmpty())
@@ -101,7 +106,8 @@ PictureLoad loadPicture(const QString &path)
     }
     QImage image = reader.read();
     if (image.isNull())
-        return {{}, QStringLiteral("%1: the picture cannot be decoded (%2).").arg(path, reader.errorString())};
+        return {{},
+                QStringLiteral("%1: the picture cannot be decoded (%2).").arg(path, reader.errorString())};
     if (!SurfaceRect.contains(image.rect()))
         image = image.copy(SurfaceRect & image.rect());
     return {image, {}};

@@ -58,7 +58,8 @@ SketchSettings restoreSketchSettings(const ProfileFile &file)
         ms.fontSize = file.readString(fontSection(n), QStringLiteral("FontSize"), ms.fontSize, 10);
         ms.fontBold = checkState(file.readInt(fontSection(n), QStringLiteral("FontBold"), ms.fontBold));
         ms.fontName = file.readString(fontSection(n), QStringLiteral("FontName"), ms.fontName, 80);
-        ms.moveDirection = file.readString(modeSection(n), QStringLiteral("MoveDirection"), ms.moveDirection, 20);
+        ms.moveDirection =
+            file.readString(modeSection(n), QStringLiteral("MoveDirection"), ms.moveDirection, 20);
         ms.flash = checkState(file.readInt(modeSection(n), QStringLiteral("Flash"), ms.flash));
         ms.moveSpeed = file.readString(modeSection(n), QStringLiteral("MoveSpeed"), ms.moveSpeed, 10);
         ms.text = decodeLineBreaks(file.readString(TextSection, textKey(n), ms.text, 768));

@@ -21,7 +21,8 @@ void fillColumns(QImage &meter, int first, int last, QRgb colour)
 
 qint16 drawUsageMeter(const MessageBank &bank, QImage &meter)
 {
-    if (meter.size() != QSize(usagemeter::Width, usagemeter::Height) || meter.format() != QImage::Format_RGB32) {
+    if (meter.size() != QSize(usagemeter::Width, usagemeter::Height) ||
+        meter.format() != QImage::Format_RGB32) {
         meter = QImage(usagemeter::Width, usagemeter::Height, QImage::Format_RGB32);
         meter.fill(qRgb(0, 0, 0));
     }

@@ -15,8 +15,8 @@ namespace usagemeter {
 constexpr int Width = 512;
 constexpr int Height = 12;
 constexpr std::array<QRgb, 8> Colours = {
-    qRgb(255, 0, 0), qRgb(255, 128, 0), qRgb(255, 255, 0), qRgb(0, 255, 0),
-    qRgb(0, 255, 255), qRgb(0, 0, 255), qRgb(255, 0, 255), qRgb(128, 0, 0),
+    qRgb(255, 0, 0),   qRgb(255, 128, 0), qRgb(255, 255, 0), qRgb(0, 255, 0),
+    qRgb(0, 255, 255), qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(128, 0, 0),
 };
 } // namespace usagemeter
 

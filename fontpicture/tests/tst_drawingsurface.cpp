@@ -145,19 +145,19 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("widths");
         QTest::addColumn<QList<int>>("segments"); // first column, last column, message (-1 black)
         QTest::addColumn<int>("usedTotal");
-        QTest::newRow("100, 0, 50") << QList<int> {100, 0, 50} << QList<int> {0, 99, 0, 100, 149, 2, 150, 511, -1}
-                                    << 150;
+        QTest::newRow("100, 0, 50") << QList<int> {100, 0, 50}
+                                    << QList<int> {0, 99, 0, 100, 149, 2, 150, 511, -1} << 150;
         QTest::newRow("one full message") << QList<int> {512} << QList<int> {0, 510, 0, 511, 511, -1} << 511;
         QTest::newRow("sum beyond 512")
             << QList<int> {300, 300, 5} << QList<int> {0, 299, 0, 300, 510, 1, 511, 511, -1} << 511;
-        QTest::newRow("eight colours") << QList<int> {1, 1, 1, 1, 1, 1, 1, 1}
-                                       << QList<int> {0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5, 6, 6, 6,
-                                                      7, 7, 7, 8, 511, -1}
-                                       << 8;
+        QTest::newRow("eight colours")
+            << QList<int> {1, 1, 1, 1, 1, 1, 1, 1}
+            << QList<int> {0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5, 6, 6, 6, 7, 7, 7, 8, 511, -1}
+            << 8;
         QTest::newRow("empty") << QList<int> {} << QList<int> {0, 511, -1} << 0;
         QTest::newRow("eight of 100") << QList<int> {100, 100, 100, 100, 100, 100, 100, 100}
-                                      << QList<int> {0, 99, 0, 100, 199, 1, 200, 299, 2, 300, 399, 3, 400, 499, 4,
-                                                     500, 510, 5, 511, 511, -1}
+                                      << QList<int> {0, 99,  0,   100, 199, 1,   200, 299, 2,   300, 399,
+                                                     3, 400, 499, 4,   500, 510, 5,   511, 511, -1}
                                       << 511;
     }
 
@@ -361,8 +361,8 @@ private Q_SLOTS:
     {
         DrawingSurface surface;
         MessageBank bank;
-        composeText(bank, 0, surface, QStringLiteral("WWWWWWWWWWWWWWWWWWWW"), KnownFont, QStringLiteral("12"), true,
-                    QStringLiteral("-2"));
+        composeText(bank, 0, surface, QStringLiteral("WWWWWWWWWWWWWWWWWWWW"), KnownFont, QStringLiteral("12"),
+                    true, QStringLiteral("-2"));
         QVERIFY(bank.width(0) > 20);
         composeText(bank, 0, surface, QStringLiteral("i"), KnownFont, QStringLiteral("10"), false,
                     QStringLiteral("0"));

@@ -7,10 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 using namespace lume;
 
@@ -60,9 +60,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("width");
         QTest::newRow("white 8 x 12 BMP") << "white8x12.bmp" << QSize(8, 12) << repeated("ff000000") << 1;
         QTest::newRow("white 8 x 12 PNG") << "white8x12.png" << QSize(8, 12) << repeated("ff000000") << 1;
-        QTest::newRow("white, blue, red GIF") << "stripes24x12.gif" << QSize(24, 12) << repeated("ff00ff00") << 3;
+        QTest::newRow("white, blue, red GIF")
+            << "stripes24x12.gif" << QSize(24, 12) << repeated("ff00ff00") << 3;
         QTest::newRow("white JPEG") << "white16x12.jpg" << QSize(16, 12) << repeated("ffff0000") << 2;
-        QTest::newRow("blue, green, cyan BMP") << "bluegreen24x12.bmp" << QSize(24, 12) << repeated("00000000") << 0;
+        QTest::newRow("blue, green, cyan BMP")
+            << "bluegreen24x12.bmp" << QSize(24, 12) << repeated("00000000") << 0;
         // Rows 0..3 white, row 6 red in its first 8 pixels, rows 20..31 white but below the surface,
         // the rest transparent.
         QStringList icon = repeated("00000000");

@@ -1,0 +1,853 @@
+#include "windowrig.h"
+
+#include "fontpicture/composer.h"
+#include "fontpicture/sketchsettings.h"
+#include "fontpicture/usagemeter.h"
+
+#include "badgelink/badgestream.h"
+#include "platform/profilefile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+using namespace lume;
+using lume::test::WindowRig;
+
+namespace {
+
+const QString KnownFont = QStringLiteral("DejaVu Sans");
+
+QString fixture(const QString &name)
+{
+    return QStringLiteral(LUME_SOURCE_DIR "/fontpicture/tests/data/") + name;
+}
+
+// The capture rule, pixel by pixel, independently of captureImage.
+std::array<quint8, MessageBank::MessageBytes> bytesOf(const QImage &surface)
+{
+    std::array<quint8, MessageBank::MessageBytes> bytes {};
+    for (int r = 0; r < 12; ++r)
+        for (int x = 0; x < 4096; ++x)
+            if (qRed(surface.pixel(x, r)) & (0x80 >> (x % 8)))
+                bytes[r * 512 + x / 8] |= quint8(0x80 >> (x % 8));
+    return bytes;
+}
+
+std::array<quint8, MessageBank::MessageBytes> bytesOf(const MessageBank &bank, int m)
+{
+    std::array<quint8, MessageBank::MessageBytes> bytes {};
+    for (int r = 0; r < 12; ++r)
+        for (int c = 0; c < 512; ++c)
+            bytes[r * 512 + c] = bank.byte(m, r, c);
+    return bytes;
+}
+
+bool isEmpty(const MessageBank &bank, int m)
+{
+    const auto bytes = bytesOf(bank, m);
+    return std::all_of(bytes.begin(), bytes.end(), [](quint8 b) { return b == 0; });
+}
+
+void paste(WindowRig &rig, int m, const QString &text, const QString &font, const QString &size,
+           const QString &top)
+{
+    const QString k = QString::number(m);
+    rig.child<QPlainTextEdit>("TxtBox" + k)->setPlainText(text);
+    rig.child<QComboBox>("FntName" + k)->setCurrentText(font);
+    rig.child<QComboBox>("FntSize" + k)->setCurrentText(size);
+    rig.child<QComboBox>("TopAdj")->setCurrentText(top);
+    rig.child<QPushButton>("CmdUpText")->click();
+}
+
+void selectTab(WindowRig &rig, int index)
+{
+    QTabBar *bar = rig.child<QTabWidget>("TabStrip1")->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+QStringList sortedFamilies()
+{
+    QStringList families = QFontDatabase::families();
+    std::stable_sort(families.begin(), families.end(), [](const QString &a, const QString &b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    return families;
+}
+
+} // namespace
+
+class TstFontPictureWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldPlaceEveryControlAsDesigned_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("caption");
+        // name, container, x, y, width, height | caption
+        static const char *const layout[] = {
+            "Label1 Form1 8 4 657 39 |  Sketchlume  ",
+            "TabStrip1 Form1 8 48 657 381 |",
+            "Frame10 Form1 24 76 625 81 |Message1 Show Image:",
+            "Frame17 Form1 24 76 625 81 |Message8 Show Image:",
+            "Picture13 Frame13 16 24 593 16 |",
+            "HScroll15 Frame15 16 48 593 17 |",
+            "Frame24 Form1 24 160 625 217 |",
+            "TxtBox4 Frame24 16 24 593 49 |",
+            "Frame31 Frame21 16 80 593 57 |",
+            "Label51 Frame31 24 22 89 17 |Font Name:",
+            "FntName1 Frame31 104 20 193 24 |",
+            "Label71 Frame31 328 22 81 17 |Font Size:",
+            "FntSize1 Frame31 400 20 49 24 |",
+            "ChkBold1 Frame31 488 22 89 17 |Font Bold",
+            "Frame46 Frame26 16 144 593 57 |",
+            "Label36 Frame46 24 22 113 17 |Move Direction:",
+            "ComMod6 Frame46 136 20 145 24 |",
+            "ChkFls6 Frame46 320 22 81 17 |Flash",
+            "Label26 Frame46 416 22 105 17 |Move Speed:",
+            "MovSpeed6 Frame46 512 20 49 24 |",
+            "Frame5 Form1 28 383 145 33 |",
+            "Label6 Frame5 0 8 145 25 |Top Location Adjust:",
+            "TopAdj Form1 168 389 41 24 |",
+            "CmdUpText Form1 232 390 121 25 |Up Paste Text",
+            "CmdLdPic Form1 376 390 121 25 |Load Picture",
+            "CmdSvPic Form1 520 390 121 25 |Save Picture",
+            "Label4 Form1 16 444 49 17 |Port:",
+            "ComSele Form1 56 442 65 24 |",
+            "ProgressBar1 Form1 144 445 225 19 |",
+            "CmdSend Form1 392 442 121 25 |Send",
+            "CmdExit Form1 536 442 121 25 |Exit",
+            "Label8 Form1 24 480 49 17 |Used->",
+            "Picture2 Form1 80 482 516 15 |",
+            "Label9 Form1 608 480 57 17 |<-Free",
+        };
+        for (const char *line : layout) {
+            const QString row = QString::fromUtf8(line);
+            const QStringList fields = row.section(u'|', 0, 0).split(u' ', Qt::SkipEmptyParts);
+            QTest::newRow(line) << fields[0] << fields[1]
+                                << QRect(fields[2].toInt(), fields[3].toInt(), fields[4].toInt(),
+                                         fields[5].toInt())
+                                << row.section(u'|', 1);
+        }
+    }
+
+    void shouldPlaceEveryControlAsDesigned()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, parent);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        QCOMPARE(window.objectName(), QStringLiteral("Form1"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Sketchlume Ver 2.00"));
+        QCOMPARE(window.size(), QSize(673, 507));
+        auto *widget = rig.child<QWidget>(name);
+        QCOMPARE(widget->parentWidget()->objectName(), parent);
+        QCOMPARE(widget->geometry(), geometry);
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            QCOMPARE(label->text(), caption);
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            QCOMPARE(button->text(), caption);
+        if (auto *frame = qobject_cast<QGroupBox *>(widget))
+            QCOMPARE(frame->title(), caption);
+    }
+
+    void shouldShowTheSurfaceThroughA589PixelViewport()
+    {
+        WindowRig rig;
+        rig.start();
+        auto *picBox = rig.child<QWidget>("PicBox0");
+        QCOMPARE(picBox->size(), QSize(4096, 12));
+        QCOMPARE(picBox->parentWidget()->size(), QSize(589, 12));
+        auto *scroll = rig.child<QScrollBar>("HScroll10");
+        QCOMPARE(scroll->minimum(), 0);
+        QCOMPARE(scroll->maximum(), 3507);
+        QCOMPARE(scroll->singleStep(), 50);
+        QCOMPARE(scroll->pageStep(), 500);
+        QCOMPARE(rig.child<QProgressBar>("ProgressBar1")->maximum(), 19);
+        QCOMPARE(rig.child<QComboBox>("ComMod0")->count(), 5);
+        QCOMPARE(rig.child<QComboBox>("ComMod0")->itemText(4), QStringLiteral("Freeze show"));
+        QCOMPARE(rig.child<QComboBox>("MovSpeed0")->itemText(7), QStringLiteral("8"));
+        QCOMPARE(rig.child<QComboBox>("FntSize0")->itemText(0), QStringLiteral("6"));
+        QCOMPARE(rig.child<QComboBox>("TopAdj")->itemText(0), QStringLiteral("-3"));
+        QCOMPARE(rig.child<QTabWidget>("TabStrip1")->tabText(7), QStringLiteral("Message8"));
+    }
+
+    void shouldStartWithoutASettingsFile()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        const QStringList families = sortedFamilies();
+        const QString expectedFont =
+            families.contains(QStringLiteral("System")) ? QStringLiteral("System") : families.first();
+        QCOMPARE(rig.child<QComboBox>("TopAdj")->currentText(), QStringLiteral("-2"));
+        for (int m = 0; m < 8; ++m) {
+            const QString k = QString::number(m);
+            QCOMPARE(rig.child<QPlainTextEdit>("TxtBox" + k)->toPlainText(),
+                     QStringLiteral("Message%1").arg(m + 1));
+            QCOMPARE(rig.child<QComboBox>("FntName" + k)->currentText(), expectedFont);
+            QCOMPARE(rig.child<QPlainTextEdit>("TxtBox" + k)->font().family(), expectedFont);
+            QCOMPARE(rig.child<QComboBox>("FntSize" + k)->currentText(), QStringLiteral("10"));
+            QCOMPARE(rig.child<QCheckBox>("ChkBold" + k)->checkState(), Qt::Unchecked);
+            QCOMPARE(rig.child<QComboBox>("ComMod" + k)->currentText(), QStringLiteral("From right to left"));
+            QCOMPARE(rig.child<QCheckBox>("ChkFls" + k)->checkState(), Qt::Unchecked);
+            QCOMPARE(rig.child<QComboBox>("MovSpeed" + k)->currentText(), QStringLiteral("4"));
+            QCOMPARE(rig.child<QWidget>("Frame1" + k)->isVisible(), m == 0);
+            QCOMPARE(rig.child<QWidget>("Frame2" + k)->isVisible(), m == 0);
+            QCOMPARE(window.surface(m).image().pixel(0, 0), qRgb(0, 0, 0));
+        }
+        auto *fonts = rig.child<QComboBox>("FntName3");
+        QCOMPARE(fonts->count(), families.size());
+        for (int i = 0; i < fonts->count(); ++i)
+            QCOMPARE(fonts->itemText(i), families[i]);
+        QCOMPARE(window.bank(), MessageBank());
+        QCOMPARE(window.currentMessage(), 0);
+        QCOMPARE(rig.child<QTabWidget>("TabStrip1")->currentIndex(), 0);
+        QVERIFY(!QFile::exists(rig.settingsPath())); // written at the close only
+    }
+
+    void shouldRestoreTheSettingsFileButNotTheBank()
+    {
+        WindowRig rig;
+        SketchSettings stored;
+        stored.topLocationAdjust = QStringLiteral("1.5");
+        stored.commPort = QStringLiteral("COM9");
+        stored.messages[2] = {QStringLiteral("Three\nlines\nhere"),
+                              QStringLiteral("DejaVu Sans Mono"),
+                              QStringLiteral("13"),
+                              StoredGreyed,
+                              QStringLiteral("Freeze show"),
+                              StoredChecked,
+                              QStringLiteral("9")};
+        stored.messages[5].fontName = QStringLiteral("No Such Font Family");
+        stored.messages[5].moveDirection = QStringLiteral("Sideways");
+        ProfileFile file(rig.settingsPath());
+        QVERIFY(storeSketchSettings(file, stored));
+        FontPictureWindow &window = rig.start();
+
+        QCOMPARE(rig.child<QComboBox>("TopAdj")->currentText(), QStringLiteral("1.5"));
+        QCOMPARE(rig.child<QPlainTextEdit>("TxtBox2")->toPlainText(), QStringLiteral("Three\nlines\nhere"));
+        QCOMPARE(rig.child<QComboBox>("FntName2")->currentText(), QStringLiteral("DejaVu Sans Mono"));
+        QCOMPARE(rig.child<QPlainTextEdit>("TxtBox2")->font().family(), QStringLiteral("DejaVu Sans Mono"));
+        QCOMPARE(rig.child<QComboBox>("FntSize2")->currentText(), QStringLiteral("13"));
+        QCOMPARE(rig.child<QCheckBox>("ChkBold2")->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(rig.child<QComboBox>("ComMod2")->currentText(), QStringLiteral("Freeze show"));
+        QCOMPARE(rig.child<QCheckBox>("ChkFls2")->checkState(), Qt::Checked);
+        QCOMPARE(rig.child<QComboBox>("MovSpeed2")->currentText(), QStringLiteral("9"));
+        QCOMPARE(rig.child<QComboBox>("ComMod5")->currentText(), QStringLiteral("Sideways"));
+        const QStringList families = sortedFamilies();
+        QCOMPARE(rig.child<QComboBox>("FntName5")->currentText(),
+                 families.contains(QStringLiteral("System")) ? QStringLiteral("System") : families.first());
+        QCOMPARE(rig.child<QComboBox>("ComSele")->currentText(), QStringLiteral("COM1")); // from the probe
+        QCOMPARE(window.bank(), MessageBank());
+
+        // A click leaves the greyed state for good.
+        auto *bold = rig.child<QCheckBox>("ChkBold2");
+        bold->click();
+        QCOMPARE(bold->checkState(), Qt::Checked);
+        bold->click();
+        QCOMPARE(bold->checkState(), Qt::Unchecked);
+        bold->click();
+        QCOMPARE(bold->checkState(), Qt::Checked);
+    }
+
+    void shouldPreselectAPortFromTheProbe_data()
+    {
+        QTest::addColumn<QList<int>>("openable");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("COM1 and COM2") << QList<int> {1, 2} << QStringList {"COM1", "COM2"} << "COM1";
+        QTest::newRow("COM1 and COM5") << QList<int> {1, 5} << QStringList {"COM1", "COM5"} << "COM5";
+        QTest::newRow("only COM2") << QList<int> {2} << QStringList {"COM2"} << "COM2";
+        QTest::newRow("only COM3") << QList<int> {3} << QStringList {"COM3"} << "COM3";
+        QTest::newRow("COM2, COM7, COM32")
+            << QList<int> {2, 7, 32} << QStringList {"COM2", "COM7", "COM32"} << "COM32";
+        QTest::newRow("none") << QList<int> {40} << QStringList {} << "";
+    }
+
+    void shouldPreselectAPortFromTheProbe()
+    {
+        QFETCH(QList<int>, openable);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, chosen);
+        WindowRig rig;
+        rig.port.setOpenablePorts(QSet<int>(openable.begin(), openable.end()));
+        rig.start();
+        auto *ports = rig.child<QComboBox>("ComSele");
+        QStringList shown;
+        for (int i = 0; i < ports->count(); ++i) {
+            shown << ports->itemText(i);
+            QCOMPARE(ports->itemData(i, Qt::ToolTipRole).toString(),
+                     "/dev/ttyFAKE" + ports->itemText(i).mid(3));
+        }
+        QCOMPARE(shown, entries);
+        QCOMPARE(ports->currentText(), chosen);
+        QVERIFY(!rig.port.isOpen());
+        int opens = 0;
+        for (const auto &call : rig.port.calls())
+            opens += call.operation == FakeSerialControl::Operation::Open;
+        QCOMPARE(opens, 32);
+    }
+
+    void shouldPasteTextIntoTheBankAndTheMeter()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        paste(rig, 0, QStringLiteral("Hello, badge!"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        const QImage &surface = window.surface(0).image();
+        QCOMPARE(bytesOf(window.bank(), 0), bytesOf(surface));
+        int rightmost = -1;
+        for (int r = 0; r < 12; ++r)
+            for (int c = 0; c < 512; ++c)
+                if (window.bank().byte(0, r, c))
+                    rightmost = std::max(rightmost, c);
+        QVERIFY(rightmost > 5);
+        QVERIFY(rightmost < 20);
+        const int width = rightmost + 1;
+        QCOMPARE(int(window.bank().width(0)), width);
+        QCOMPARE(int(window.bank().usedTotal()), width);
+        for (int x = 0; x < 512; ++x)
+            QCOMPARE(window.usageMeter().pixel(x, 6), x < width ? qRgb(255, 0, 0) : qRgb(0, 0, 0));
+        // The meter on screen shows the same.
+        const QImage shown = rig.child<QWidget>("Picture2")->grab().toImage();
+        QCOMPARE(shown.pixel(2, 2), qRgb(255, 0, 0));
+        QCOMPARE(shown.pixel(2 + width, 2), qRgb(0, 0, 0));
+        for (int m = 1; m < 8; ++m)
+            QVERIFY(isEmpty(window.bank(), m));
+
+        // The same composition without the window gives the same message: one code path.
+        MessageBank bank;
+        DrawingSurface fresh;
+        composeText(bank, 0, fresh, QStringLiteral("Hello, badge!"), KnownFont, QStringLiteral("10"), false,
+                    QStringLiteral("0"));
+        QCOMPARE(bytesOf(bank, 0), bytesOf(window.bank(), 0));
+    }
+
+    void shouldLightOnlyTheStrokeOfAnI()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        paste(rig, 0, QStringLiteral("I"), QStringLiteral("DejaVu Sans Mono"), QStringLiteral("10"),
+              QStringLiteral("0"));
+        QCOMPARE(int(window.bank().width(0)), 1);
+        QSet<quint8> columnBytes;
+        for (int r = 0; r < 12; ++r)
+            columnBytes << window.bank().byte(0, r, 0);
+        QVERIFY(columnBytes.size() >= 2); // dark rows above the letter, lit rows of its stroke
+    }
+
+    void shouldMoveTheTextWithTheTopOffset()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        paste(rig, 0, QStringLiteral("Hg"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        const auto atZero = bytesOf(window.bank(), 0);
+        paste(rig, 0, QStringLiteral("Hg"), KnownFont, QStringLiteral("10"), QStringLiteral("-2"));
+        const auto raised = bytesOf(window.bank(), 0);
+        QVERIFY(atZero != raised);
+        for (int r = 0; r < 10; ++r)
+            for (int c = 0; c < 512; ++c)
+                QCOMPARE(raised[r * 512 + c], atZero[(r + 2) * 512 + c]);
+    }
+
+    void shouldLeaveNothingOfTheFirstPaste()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        paste(rig, 0, QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"), KnownFont, QStringLiteral("14"),
+              QStringLiteral("-3"));
+        QVERIFY(window.bank().width(0) > 40);
+        paste(rig, 0, QStringLiteral("."), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        QCOMPARE(bytesOf(window.bank(), 0), bytesOf(window.surface(0).image()));
+        QVERIFY(window.bank().width(0) <= 1);
+        for (int x = 8; x < 4096; ++x)
+            for (int y = 0; y < 12; ++y)
+                QCOMPARE(window.surface(0).image().pixel(x, y), qRgb(0, 0, 0));
+        QCOMPARE(int(window.bank().usedTotal()), int(window.bank().width(0)));
+    }
+
+    void shouldDrawBoldUnlessUnchecked()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        auto *bold = rig.child<QCheckBox>("ChkBold0");
+        auto pasteWith = [&](Qt::CheckState state) {
+            bold->setTristate(state == Qt::PartiallyChecked);
+            bold->setCheckState(state);
+            paste(rig, 0, QStringLiteral("Bold?"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+            return window.surface(0).image();
+        };
+        const QImage checked = pasteWith(Qt::Checked);
+        const QImage greyed = pasteWith(Qt::PartiallyChecked);
+        const QImage unchecked = pasteWith(Qt::Unchecked);
+        QCOMPARE(greyed, checked);
+        QVERIFY(unchecked != checked);
+    }
+
+    void shouldPreviewTheFontWhenTheFontNameLosesTheFocus()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *name = rig.child<QComboBox>("FntName0");
+        auto *text = rig.child<QPlainTextEdit>("TxtBox0");
+        const QFont before = text->font();
+        name->setFocus();
+        QTRY_VERIFY(name->hasFocus());
+        name->lineEdit()->selectAll();
+        QTest::keyClicks(name->lineEdit(), QStringLiteral("DejaVu Sans Mono"));
+        QCOMPARE(text->font().family(), before.family()); // typing alone changes nothing
+        text->setFocus();
+        QTRY_COMPARE(text->font().family(), QStringLiteral("DejaVu Sans Mono"));
+        QCOMPARE(text->font().pointSizeF(), before.pointSizeF());
+        QCOMPARE(text->font().bold(), before.bold());
+        QCOMPARE(window.bank(), MessageBank());
+        // A name that no font has is taken as typed.
+        name->setFocus();
+        QTRY_VERIFY(name->hasFocus());
+        name->setCurrentText(QStringLiteral("Made Up Family"));
+        text->setFocus();
+        QTRY_COMPARE(text->font().family(), QStringLiteral("Made Up Family"));
+    }
+
+    void shouldSwitchMessagesWithTheTabs()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        paste(rig, 0, QStringLiteral("One"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        rig.child<QScrollBar>("HScroll10")->setValue(700);
+        const MessageBank afterFirst = window.bank();
+
+        selectTab(rig, 2);
+        QCOMPARE(window.currentMessage(), 2);
+        for (int m = 0; m < 8; ++m) {
+            QCOMPARE(rig.child<QWidget>("Frame1" + QString::number(m))->isVisible(), m == 2);
+            QCOMPARE(rig.child<QWidget>("Frame2" + QString::number(m))->isVisible(), m == 2);
+        }
+        QCOMPARE(window.bank(), afterFirst); // a tab change touches nothing
+        paste(rig, 2, QStringLiteral("Three"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        QCOMPARE(bytesOf(window.bank(), 0), bytesOf(afterFirst, 0));
+        const int w0 = window.bank().width(0);
+        const int w2 = window.bank().width(2);
+        QCOMPARE(window.usageMeter().pixel(w0 - 1, 0), usagemeter::Colours[0]);
+        QCOMPARE(window.usageMeter().pixel(w0, 0), usagemeter::Colours[2]);
+        QCOMPARE(window.usageMeter().pixel(w0 + w2, 0), qRgb(0, 0, 0));
+        QCOMPARE(int(window.bank().usedTotal()), w0 + w2);
+
+        selectTab(rig, 2); // the current tab: nothing changes
+        QCOMPARE(window.currentMessage(), 2);
+        selectTab(rig, 0);
+        QCOMPARE(window.currentMessage(), 0);
+        QVERIFY(rig.child<QWidget>("Frame10")->isVisible());
+        QVERIFY(!rig.child<QWidget>("Frame12")->isVisible());
+        QCOMPARE(rig.child<QScrollBar>("HScroll10")->value(), 700);
+        QCOMPARE(rig.child<QWidget>("PicBox0")->x(), -700);
+        QCOMPARE(rig.child<QScrollBar>("HScroll12")->value(), 0);
+        QCOMPARE(rig.child<QPlainTextEdit>("TxtBox2")->toPlainText(), QStringLiteral("Three"));
+        QCOMPARE(rig.child<QPlainTextEdit>("TxtBox0")->toPlainText(), QStringLiteral("One"));
+    }
+
+    void shouldScrollThePreview_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<int>("value");
+        QTest::newRow("arrow right") << 0 << int(QAbstractSlider::SliderSingleStepAdd) << 50;
+        QTest::newRow("arrow left") << 120 << int(QAbstractSlider::SliderSingleStepSub) << 70;
+        QTest::newRow("track right") << 0 << int(QAbstractSlider::SliderPageStepAdd) << 500;
+        QTest::newRow("track right near the end") << 3200 << int(QAbstractSlider::SliderPageStepAdd) << 3507;
+        QTest::newRow("track left near the start") << 300 << int(QAbstractSlider::SliderPageStepSub) << 0;
+        QTest::newRow("to the end") << 0 << int(QAbstractSlider::SliderToMaximum) << 3507;
+    }
+
+    void shouldScrollThePreview()
+    {
+        QFETCH(int, start);
+        QFETCH(int, action);
+        QFETCH(int, value);
+        WindowRig rig;
+        rig.start();
+        auto *scroll = rig.child<QScrollBar>("HScroll10");
+        auto *picBox = rig.child<QWidget>("PicBox0");
+        scroll->setValue(start);
+        QCOMPARE(picBox->x(), -start);
+        scroll->triggerAction(QAbstractSlider::SliderAction(action));
+        QCOMPARE(scroll->value(), value);
+        QCOMPARE(picBox->x(), -value);
+        QCOMPARE(rig.child<QWidget>("PicBox1")->x(), 0);
+        if (value == 3507)
+            QCOMPARE(picBox->x() + 4095, 588); // columns 3507..4095 fill the 589 pixels
+    }
+
+    void shouldMoveThePreviewWhenTheDraggedThumbIsReleased()
+    {
+        WindowRig rig;
+        rig.start();
+        auto *scroll = rig.child<QScrollBar>("HScroll10");
+        auto *picBox = rig.child<QWidget>("PicBox0");
+        scroll->setSliderDown(true);
+        scroll->setSliderPosition(1234);
+        QCOMPARE(picBox->x(), 0);
+        scroll->setSliderDown(false);
+        QCOMPARE(picBox->x(), -1234);
+    }
+
+    void shouldLoadAPictureThroughTheDialog()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        rig.dialogs.answer = fixture("icon32.ico");
+        rig.child<QPushButton>("CmdLdPic")->click();
+        QCOMPARE(rig.dialogs.requests.size(), 1);
+        QCOMPARE(rig.dialogs.requests[0].save, false);
+        QCOMPARE(rig.dialogs.requests[0].filter,
+                 QStringLiteral("Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico"));
+        QCOMPARE(rig.dialogs.requests[0].fileName, QString());
+        QCOMPARE(window.dialogFileName(), fixture("icon32.ico"));
+        QCOMPARE(int(window.bank().width(0)), 4);
+        QCOMPARE(window.bank().byte(0, 0, 3), quint8(0xff));
+        QCOMPARE(window.bank().byte(0, 6, 0), quint8(0xff));
+        QCOMPARE(window.bank().byte(0, 11, 0), quint8(0));
+        QCOMPARE(int(window.bank().usedTotal()), 4);
+        QCOMPARE(window.usageMeter().pixel(3, 0), qRgb(255, 0, 0));
+        QCOMPARE(window.usageMeter().pixel(4, 0), qRgb(0, 0, 0));
+
+        // Save offers the loaded name; Load always starts from "".
+        rig.dialogs.answer.clear();
+        rig.child<QPushButton>("CmdSvPic")->click();
+        QCOMPARE(rig.dialogs.requests[1].save, true);
+        QCOMPARE(rig.dialogs.requests[1].filter, QStringLiteral("Picture(*.bmp)|*.bmp"));
+        QCOMPARE(rig.dialogs.requests[1].fileName, fixture("icon32.ico"));
+        QCOMPARE(window.dialogFileName(), fixture("icon32.ico")); // a cancelled save keeps the name
+        rig.child<QPushButton>("CmdLdPic")->click();
+        QCOMPARE(rig.dialogs.requests[2].fileName, QString());
+        QCOMPARE(window.dialogFileName(), QString());
+        QCOMPARE(int(window.bank().width(0)), 4); // cancelled: the message stays
+    }
+
+    void shouldLayTextOverALoadedPicture()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        rig.dialogs.answer = fixture("icon32.ico");
+        rig.child<QPushButton>("CmdLdPic")->click();
+        const auto picture = bytesOf(window.bank(), 0);
+        paste(rig, 0, QStringLiteral("......"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        const auto combined = bytesOf(window.bank(), 0);
+
+        MessageBank textOnly;
+        DrawingSurface surface;
+        composeText(textOnly, 0, surface, QStringLiteral("......"), KnownFont, QStringLiteral("10"), false,
+                    QStringLiteral("0"));
+        const auto text = bytesOf(textOnly, 0);
+        for (int i = 0; i < MessageBank::MessageBytes; ++i)
+            QCOMPARE(combined[i], quint8(picture[i] | text[i]));
+        QVERIFY(text != combined && picture != combined);
+
+        // A second paste keeps the picture and replaces only the text.
+        paste(rig, 0, QString(), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        QCOMPARE(bytesOf(window.bank(), 0), picture);
+    }
+
+    void shouldLeaveTheMessageWhenAPictureCannotBeLoaded_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("corrupt") << fixture("corrupt.bmp");
+        QTest::newRow("text") << fixture("notapicture.jpg");
+        QTest::newRow("truncated") << fixture("truncated.bmp");
+        QTest::newRow("too large") << fixture("huge-header.gif");
+        QTest::newRow("missing") << fixture("gone.bmp");
+    }
+
+    void shouldLeaveTheMessageWhenAPictureCannotBeLoaded()
+    {
+        QFETCH(QString, file);
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        rig.dialogs.answer = fixture("white8x12.bmp");
+        rig.child<QPushButton>("CmdLdPic")->click();
+        paste(rig, 0, QStringLiteral("Keep"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        const MessageBank before = window.bank();
+        const QImage surface = window.surface(0).image();
+        const QImage meter = window.usageMeter();
+        rig.dialogs.answer = file;
+        rig.child<QPushButton>("CmdLdPic")->click();
+        QCOMPARE(rig.prompt.boxes.size(), 1);
+        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Cannot open picture"));
+        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Load Picture"));
+        QVERIFY(rig.prompt.boxes[0].detail.contains(file));
+        QCOMPARE(window.bank(), before);
+        QCOMPARE(window.surface(0).image(), surface);
+        QCOMPARE(window.usageMeter(), meter);
+        // Up Paste Text still finds the earlier picture under the text.
+        paste(rig, 0, QStringLiteral("Keep"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        QCOMPARE(window.bank(), before);
+    }
+
+    void shouldSaveAndReloadIntoAnotherMessage()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        rig.dialogs.answer = fixture("stripes24x12.gif");
+        rig.child<QPushButton>("CmdLdPic")->click();
+        paste(rig, 0, QStringLiteral("Saved!"), KnownFont, QStringLiteral("11"), QStringLiteral("-1"));
+        const QString path = rig.dir.filePath(QStringLiteral("saved.bmp"));
+        rig.dialogs.answer = path;
+        rig.child<QPushButton>("CmdSvPic")->click();
+        QVERIFY(rig.prompt.boxes.isEmpty());
+        QVERIFY(QFile::exists(path));
+
+        selectTab(rig, 4);
+        rig.dialogs.answer = path;
+        rig.child<QPushButton>("CmdLdPic")->click();
+        QCOMPARE(bytesOf(window.bank(), 4), bytesOf(window.bank(), 0));
+        QCOMPARE(window.bank().width(4), window.bank().width(0));
+        QCOMPARE(window.surface(4).image(), window.surface(0).image());
+    }
+
+    void shouldReportASaveThatFails()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        QFile blocker(rig.dir.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        rig.dialogs.answer = blocker.fileName() + QStringLiteral("/x.bmp");
+        rig.child<QPushButton>("CmdSvPic")->click();
+        QCOMPARE(rig.prompt.boxes.size(), 1);
+        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Cannot save picture"));
+        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Save Picture"));
+        QVERIFY(!rig.prompt.boxes[0].detail.isEmpty());
+        QCOMPARE(window.bank(), MessageBank());
+    }
+
+    void shouldSendTheBankByteForByte()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        paste(rig, 0, QStringLiteral("First message"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        selectTab(rig, 3);
+        paste(rig, 3, QStringLiteral("Fourth"), QStringLiteral("DejaVu Sans Mono"), QStringLiteral("9"),
+              QStringLiteral("1"));
+        rig.child<QComboBox>("MovSpeed0")->setCurrentText(QStringLiteral("7"));
+        rig.child<QComboBox>("ComMod0")->setCurrentText(QStringLiteral("Freeze show"));
+        rig.child<QCheckBox>("ChkFls3")->setCheckState(Qt::Checked);
+        rig.child<QComboBox>("ComMod3")->setCurrentText(QStringLiteral("From up to down"));
+        rig.child<QComboBox>("MovSpeed5")->setCurrentText(QStringLiteral("2.5"));
+        rig.child<QComboBox>("ComSele")->setCurrentText(QStringLiteral("COM2"));
+
+        MessageSettingsList settings;
+        for (MessageSettings &s : settings)
+            s.direction = QStringLiteral("From right to left");
+        settings[0] = {QStringLiteral("7"), false, QStringLiteral("Freeze show")};
+        settings[3] = {QStringLiteral("4"), true, QStringLiteral("From up to down")};
+        settings[5].speed = QStringLiteral("2.5");
+        const QByteArray expected =
+            buildBadgeStream(window.bank(), settings, DirectionTable::FontPicture).bytes();
+
+        rig.child<QPushButton>("CmdSend")->click();
+        QVERIFY(window.isSending());
+        QTRY_VERIFY(!window.isSending());
+        QCOMPARE(rig.port.written(), expected);
+        QCOMPARE(rig.port.portNumber(), 2);
+        QCOMPARE(rig.port.settings(), QStringLiteral("1200,n,8,1"));
+        QCOMPARE(rig.child<QProgressBar>("ProgressBar1")->value(), 0);
+        QVERIFY(rig.prompt.boxes.isEmpty());
+    }
+
+    void shouldRefuseASendWithoutContent()
+    {
+        WindowRig rig;
+        rig.start();
+        rig.child<QPushButton>("CmdSend")->click();
+        QCOMPARE(rig.prompt.boxes.size(), 1);
+        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Not Images or Text! Don't Sending!"));
+        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Notice"));
+        // An empty paste captures width 0 and keeps the refusal.
+        paste(rig, 0, QString(), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        rig.child<QPushButton>("CmdSend")->click();
+        QCOMPARE(rig.prompt.boxes.size(), 2);
+        QCOMPARE(rig.port.written(), QByteArray());
+    }
+
+    void shouldRefuseAPortNameThatIsNoPort()
+    {
+        WindowRig rig;
+        rig.start();
+        paste(rig, 0, QStringLiteral("A"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        rig.child<QComboBox>("ComSele")->setCurrentText(QStringLiteral("com1"));
+        rig.child<QPushButton>("CmdSend")->click();
+        QCOMPARE(rig.prompt.boxes.size(), 1);
+        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Set Port Number Error!"));
+        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Error"));
+        QCOMPARE(rig.port.written(), QByteArray());
+    }
+
+    void shouldExplainAPortThatCannotBeOpened()
+    {
+        WindowRig rig;
+        rig.start();
+        paste(rig, 0, QStringLiteral("A"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        rig.port.setOpenFailure({SerialFailure::Kind::PermissionDenied, QStringLiteral("/dev/ttyUSB0"),
+                                 QStringLiteral("Permission denied")});
+        rig.child<QPushButton>("CmdSend")->click();
+        QCOMPARE(rig.prompt.boxes.size(), 1);
+        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Port in use or not port"));
+        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Warning"));
+        QVERIFY(rig.prompt.boxes[0].detail.contains(QStringLiteral("/dev/ttyUSB0: Permission denied")));
+        QVERIFY(rig.prompt.boxes[0].detail.contains(QStringLiteral("dialout")));
+        QVERIFY(!rig.window->isSending());
+    }
+
+    void shouldRefuseToChangeTheBankWhileSending_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Send") << "CmdSend";
+        QTest::newRow("Up Paste Text") << "CmdUpText";
+        QTest::newRow("Load Picture") << "CmdLdPic";
+    }
+
+    void shouldRefuseToChangeTheBankWhileSending()
+    {
+        QFETCH(QString, button);
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        paste(rig, 0, QStringLiteral("Sending"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        rig.port.setNeverDrains(true);
+        rig.child<QPushButton>("CmdSend")->click();
+        QVERIFY(window.isSending());
+        const MessageBank before = window.bank();
+        const QImage meter = window.usageMeter();
+        const QImage surface = window.surface(0).image();
+        const qsizetype writes = rig.port.writes().size();
+        rig.dialogs.answer = fixture("white8x12.bmp");
+        rig.child<QPlainTextEdit>("TxtBox0")->setPlainText(QStringLiteral("Other"));
+
+        rig.child<QPushButton>(button)->click();
+        QCOMPARE(rig.prompt.boxes.size(), 1);
+        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Sending!"));
+        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Waits"));
+        QVERIFY(rig.dialogs.requests.isEmpty());
+        QCOMPARE(window.bank(), before);
+        QCOMPARE(window.usageMeter(), meter);
+        QCOMPARE(window.surface(0).image(), surface);
+        QCOMPARE(rig.port.writes().size(), writes);
+        QVERIFY(window.isSending());
+    }
+
+    void shouldAllowTabsAndSavingWhileSending()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        paste(rig, 0, QStringLiteral("Sending"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        rig.port.setNeverDrains(true);
+        rig.child<QPushButton>("CmdSend")->click();
+        selectTab(rig, 1);
+        QCOMPARE(window.currentMessage(), 1);
+        selectTab(rig, 0);
+        const QString path = rig.dir.filePath(QStringLiteral("during.bmp"));
+        rig.dialogs.answer = path;
+        rig.child<QPushButton>("CmdSvPic")->click();
+        QVERIFY(QFile::exists(path));
+        QVERIFY(rig.prompt.boxes.isEmpty());
+        QVERIFY(window.isSending());
+    }
+
+    void shouldAskBeforeClosingWhileSending_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("Yes by the close box") << true << false;
+        QTest::newRow("No by the close box") << false << false;
+        QTest::newRow("Yes by Exit") << true << true;
+        QTest::newRow("No by Exit") << false << true;
+    }
+
+    void shouldAskBeforeClosingWhileSending()
+    {
+        QFETCH(bool, answer);
+        QFETCH(bool, byExit);
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        paste(rig, 0, QStringLiteral("Sending"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        rig.port.setNeverDrains(true);
+        rig.child<QPushButton>("CmdSend")->click();
+        QVERIFY(window.isSending());
+        rig.child<QPlainTextEdit>("TxtBox5")->setPlainText(QStringLiteral("Typed while\nsending"));
+        rig.prompt.answer = answer;
+
+        if (byExit)
+            rig.child<QPushButton>("CmdExit")->click();
+        else
+            window.close();
+        QCOMPARE(rig.prompt.boxes.size(), 1);
+        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Sending! Are you exit?"));
+        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Warning"));
+        QCOMPARE(window.isVisible(), !answer);
+        QCOMPARE(window.isSending(), !answer);
+        QCOMPARE(rig.port.isOpen(), !answer);
+        // The settings are written whatever the answer.
+        const SketchSettings stored = restoreSketchSettings(ProfileFile(rig.settingsPath()));
+        QCOMPARE(stored.messages[5].text, QStringLiteral("Typed while\nsending"));
+        QCOMPARE(ProfileFile(rig.settingsPath()).readString("CommPortSet", "CommPort", "-", 10),
+                 QStringLiteral("COM1"));
+        if (!answer) {
+            // The transfer goes on and can still be cancelled by a later close.
+            rig.prompt.answer = true;
+            window.close();
+            QVERIFY(!window.isVisible());
+            QVERIFY(!rig.port.isOpen());
+        }
+    }
+
+    void shouldCloseWithoutAQuestionWhenIdle()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        rig.child<QComboBox>("TopAdj")->setCurrentText(QStringLiteral("3"));
+        rig.child<QPushButton>("CmdExit")->click();
+        QVERIFY(rig.prompt.boxes.isEmpty());
+        QVERIFY(!window.isVisible());
+        SketchSettings expected = window.currentSettings();
+        expected.commPort.clear();
+        QCOMPARE(restoreSketchSettings(ProfileFile(rig.settingsPath())), expected);
+        QCOMPARE(expected.topLocationAdjust, QStringLiteral("3"));
+    }
+
+    void shouldComeBackAsItWasClosed()
+    {
+        WindowRig first;
+        first.start();
+        first.child<QPlainTextEdit>("TxtBox7")->setPlainText(QStringLiteral("Last one\nwith two lines"));
+        first.child<QComboBox>("FntName7")->setCurrentText(QStringLiteral("DejaVu Sans Mono"));
+        first.child<QComboBox>("MovSpeed7")->setCurrentText(QStringLiteral("8"));
+        first.child<QCheckBox>("ChkFls7")->setCheckState(Qt::Checked);
+        first.child<QComboBox>("FntSize7")->setCurrentText(QStringLiteral("12"));
+        first.child<QCheckBox>("ChkBold7")->setCheckState(Qt::Checked);
+        const SketchSettings closed = first.window->currentSettings();
+        first.window->close();
+
+        WindowRig second;
+        QVERIFY(QFile::copy(first.settingsPath(), second.settingsPath()));
+        second.start();
+        SketchSettings reopened = second.window->currentSettings();
+        QCOMPARE(reopened, closed);
+    }
+};
+
+QTEST_MAIN(TstFontPictureWindow)
+#include "tst_fontpicturewindow.moc"

@@ -1,0 +1,227 @@
+#include "fontpicture/sketchsettings.h"
+
+#include "platform/profilefile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lume;
+
+namespace {
+
+QString fixture(const QString &name)
+{
+    return QStringLiteral(LUME_SOURCE_DIR "/fontpicture/tests/data/") + name;
+}
+
+// Every one of the 58 values different from its default and from the others.
+SketchSettings unusualSettings()
+{
+    SketchSettings s;
+    s.topLocationAdjust = QStringLiteral("2.5");
+    s.commPort = QStringLiteral("COM17");
+    const QStringList directions = directionEntries(DirectionTable::FontPicture);
+    for (int m = 0; m < 8; ++m) {
+        SketchMessageSettings &ms = s.messages[m];
+        ms.text = QStringLiteral("Text %1").arg(m);
+        ms.fontName = QStringLiteral("Font %1").arg(m);
+        ms.fontSize = QString::number(6 + m);
+        ms.fontBold = m % 3;
+        ms.moveDirection = m < 5 ? directions[m] : QStringLiteral("Other %1").arg(m);
+        ms.flash = (m + 1) % 3;
+        ms.moveSpeed = QString::number(m + 1);
+    }
+    s.messages[1].text = QStringLiteral("Two\nlines");
+    s.messages[2].text = QStringLiteral("Line\n\nbreaks\nand a \"quote\" ");
+    s.messages[3].text = QStringLiteral("  blanks around  ");
+    s.messages[4].text = QStringLiteral("Grüße, 你好, =;[x]");
+    s.messages[5].text = QString();
+    s.messages[6].text = QStringLiteral("'single quoted'");
+    return s;
+}
+
+} // namespace
+
+class TstSketchSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldRestoreTheDefaultsWithoutAFile()
+    {
+        QTemporaryDir dir;
+        const SketchSettings s =
+            restoreSketchSettings(ProfileFile(dir.filePath(QStringLiteral("Lumeset.ini"))));
+        QCOMPARE(s.topLocationAdjust, QStringLiteral("-2"));
+        for (int m = 0; m < 8; ++m) {
+            const SketchMessageSettings &ms = s.messages[m];
+            QCOMPARE(ms.text, QStringLiteral("Message%1").arg(m + 1));
+            QCOMPARE(ms.fontName, QStringLiteral("System"));
+            QCOMPARE(ms.fontSize, QStringLiteral("10"));
+            QCOMPARE(ms.fontBold, 0);
+            QCOMPARE(ms.moveDirection, QStringLiteral("From right to left"));
+            QCOMPARE(ms.flash, 0);
+            QCOMPARE(ms.moveSpeed, QStringLiteral("4"));
+        }
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Lumeset.ini"))));
+    }
+
+    void shouldRoundTripEveryValue()
+    {
+        QTemporaryDir dir;
+        ProfileFile file(dir.filePath(QStringLiteral("Lumeset.ini")));
+        const SketchSettings stored = unusualSettings();
+        QVERIFY(storeSketchSettings(file, stored));
+        SketchSettings expected = stored;
+        expected.commPort.clear(); // stored, never restored: the probe chooses the port
+        QCOMPARE(restoreSketchSettings(file), expected);
+        QCOMPARE(file.readString(QStringLiteral("CommPortSet"), QStringLiteral("CommPort"), {}, 10),
+                 QStringLiteral("COM17"));
+    }
+
+    void shouldKeepEveryKeyOnOneLine()
+    {
+        QTemporaryDir dir;
+        ProfileFile file(dir.filePath(QStringLiteral("Lumeset.ini")));
+        QVERIFY(storeSketchSettings(file, unusualSettings()));
+        QFile raw(file.path());
+        QVERIFY(raw.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = raw.readAll().split('\n');
+        int values = 0;
+        for (const QByteArray &line : lines)
+            values += line.contains('=') && !line.startsWith('[');
+        QCOMPARE(values, 58);
+        QVERIFY(lines.contains(QByteArray("Message1Text=Text 0")));
+        QVERIFY(lines.contains(QByteArray("Message5Text=Grüße, 你好, =;[x]")));
+    }
+
+    void shouldGiveANewFileItsSectionsInTheCloseOrder()
+    {
+        QTemporaryDir dir;
+        ProfileFile file(dir.filePath(QStringLiteral("Lumeset.ini")));
+        QVERIFY(storeSketchSettings(file, SketchSettings()));
+        QFile raw(file.path());
+        QVERIFY(raw.open(QIODevice::ReadOnly));
+        QStringList order;
+        for (const QByteArray &line : raw.readAll().split('\n')) {
+            const QString text = QString::fromUtf8(line).trimmed();
+            if (text.startsWith(u'['))
+                order << text;
+            else if (text.contains(u'='))
+                order << text.section(u'=', 0, 0);
+        }
+        QStringList expected {"[CommPortSet]", "CommPort", "[TopLocationAdjustSet]", "TopLocationAdjust",
+                              "[MessageText]"};
+        for (int n = 1; n <= 8; ++n)
+            expected << QStringLiteral("Message%1Text").arg(n);
+        for (int n = 1; n <= 8; ++n) {
+            expected << QStringLiteral("[Message%1ShowFontSet]").arg(n) << "FontName"
+                     << "FontSize"
+                     << "FontBold" << QStringLiteral("[Message%1ShowMode]").arg(n) << "MoveDirection"
+                     << "Flash"
+                     << "MoveSpeed";
+        }
+        QCOMPARE(order, expected);
+    }
+
+    void shouldReadAFileWrittenOnWindows()
+    {
+        const SketchSettings s =
+            restoreSketchSettings(ProfileFile(fixture(QStringLiteral("windows-lumeset.ini"))));
+        SketchSettings expected;
+        expected.topLocationAdjust = QStringLiteral("-3");
+        SketchMessageSettings &m1 = expected.messages[0];
+        m1.text = QString(767, u'L'); // read through 768 bytes
+        m1.fontName = QString(79, u'F'); // through 80 bytes
+        m1.fontSize = QStringLiteral("12");
+        m1.fontBold = 1;
+        m1.moveDirection = QStringLiteral("Sideways and backwa"); // through 20 bytes, unchanged otherwise
+        m1.flash = 0; // 7 is no state of a check box
+        m1.moveSpeed = QStringLiteral("3");
+        SketchMessageSettings &m2 = expected.messages[1];
+        m2.text = QStringLiteral("Grüße aus Wien");
+        m2.fontName = QStringLiteral("DejaVu Sans Mono");
+        m2.fontSize = QStringLiteral("7 points");
+        m2.fontBold = 2;
+        m2.moveDirection = QStringLiteral("From left to right");
+        m2.flash = 1;
+        m2.moveSpeed = QStringLiteral("9"); // no entry of the list, restored as it is
+        SketchMessageSettings &m3 = expected.messages[2];
+        m3.text = QStringLiteral("padded");
+        m3.moveDirection = QStringLiteral("Freeze show");
+        m3.moveSpeed = QStringLiteral("123456789"); // through 10 bytes
+        QCOMPARE(s, expected);
+    }
+
+    void shouldReadCheckStatesOfTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<int>("state");
+        QTest::newRow("0") << QByteArray("0") << 0;
+        QTest::newRow("1") << QByteArray("1") << 1;
+        QTest::newRow("2 greyed") << QByteArray("2") << 2;
+        QTest::newRow("3") << QByteArray("3") << 0;
+        QTest::newRow("-1") << QByteArray("-1") << 0;
+        QTest::newRow("text") << QByteArray("yes") << 0;
+        QTest::newRow("leading number") << QByteArray("1 (checked)") << 1;
+        QTest::newRow("huge") << QByteArray("99999999999999999999") << 0;
+    }
+
+    void shouldReadCheckStatesOfTheFile()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(int, state);
+        QTemporaryDir dir;
+        QFile raw(dir.filePath(QStringLiteral("Lumeset.ini")));
+        QVERIFY(raw.open(QIODevice::WriteOnly));
+        raw.write("[Message4ShowFontSet]\r\nFontBold=" + value + "\r\n[Message4ShowMode]\r\nFlash=" + value +
+                  "\r\n");
+        raw.close();
+        const SketchSettings s = restoreSketchSettings(ProfileFile(raw.fileName()));
+        QCOMPARE(s.messages[3].fontBold, state);
+        QCOMPARE(s.messages[3].flash, state);
+    }
+
+    void shouldKeepTheOtherLinesOfTheFile()
+    {
+        QTemporaryDir dir;
+        QFile raw(dir.filePath(QStringLiteral("Lumeset.ini")));
+        QVERIFY(raw.open(QIODevice::WriteOnly));
+        raw.write("; my notes\r\n[Other]\r\nKey=kept\r\n[messagetext]\r\nmessage1text=old\r\n");
+        raw.close();
+        ProfileFile file(raw.fileName());
+        QVERIFY(storeSketchSettings(file, unusualSettings()));
+        QVERIFY(raw.open(QIODevice::ReadOnly));
+        const QByteArray contents = raw.readAll();
+        QVERIFY(contents.startsWith("; my notes\r\n[Other]\r\nKey=kept\r\n"));
+        QVERIFY(!contents.contains("=old"));
+        QCOMPARE(file.readString(QStringLiteral("Other"), QStringLiteral("Key"), {}, 10),
+                 QStringLiteral("kept"));
+        QCOMPARE(restoreSketchSettings(file).messages[0].text, QStringLiteral("Text 0"));
+    }
+
+    void shouldReportAFileThatCannotBeWritten()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        ProfileFile file(blocker.fileName() + QStringLiteral("/Lumeset.ini"));
+        QVERIFY(!storeSketchSettings(file, SketchSettings()));
+    }
+
+    void shouldGiveTheTransferTheMovementTexts()
+    {
+        SketchSettings s = unusualSettings();
+        const MessageSettingsList list = messageSettingsList(s);
+        for (int m = 0; m < 8; ++m) {
+            QCOMPARE(list[m].speed, s.messages[m].moveSpeed);
+            QCOMPARE(list[m].direction, s.messages[m].moveDirection);
+            QCOMPARE(list[m].flash, s.messages[m].flash != 0); // greyed counts as checked
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TstSketchSettings)
+#include "tst_sketchsettings.moc"
