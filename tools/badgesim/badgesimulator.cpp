@@ -98,7 +98,8 @@ or right; 2 and 3 move display-wide pages up or down (24 steps each); 4 shows ea
 
 Exit status: 0 on success or when ended by SIGINT or SIGTERM; 1 with --once when the stream was
 malformed or incomplete or none came, or when a picture or the output could not be written;
-2 on bad arguments or when no pseudo-terminal can be opened.
+2 on bad arguments, or when no pseudo-terminal can be opened or the picture directory
+cannot be made.
 )");
 }
 
@@ -142,6 +143,9 @@ void BadgeSimulator::stop()
 {
     if (m_stopped)
         return;
+    m_terminal.readPending();
+    if (m_stopped)
+        return; // what was still in the line completed the --once stream
     m_receiver.flush();
     finish(m_options.once ? ExitStreamFailed : m_failure);
 }

@@ -44,8 +44,8 @@ void LedView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor::fromRgb(LedLook::Board));
-    const int scale =
-        std::max(1, std::min(width() / std::max(1, m_image.width()), height() / std::max(1, m_image.height())));
+    const int scale = std::max(
+        1, std::min(width() / std::max(1, m_image.width()), height() / std::max(1, m_image.height())));
     const QSize size = m_image.size() * scale;
     const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
     painter.drawImage(target, m_image);
@@ -100,10 +100,12 @@ void BadgeWindow::updateStatus(int message)
 {
     m_shownMessage = message;
     if (m_streamNumber == 0)
-        m_status->setText(QStringLiteral("Listening on %1: send to it from Sketchlume, Scriptlume or lumesend.")
-                              .arg(m_device));
+        m_status->setText(
+            QStringLiteral("Listening on %1: send to it from Sketchlume, Scriptlume or lumesend.")
+                .arg(m_device));
     else if (message < 0)
-        m_status->setText(QStringLiteral("Stream %1 on %2: every message is empty.").arg(m_streamNumber).arg(m_device));
+        m_status->setText(
+            QStringLiteral("Stream %1 on %2: every message is empty.").arg(m_streamNumber).arg(m_device));
     else
         m_status->setText(
             QStringLiteral("Stream %1 on %2: Message%3").arg(m_streamNumber).arg(m_device).arg(message + 1));

@@ -84,8 +84,8 @@ QImage renderLeds(const LedMatrix &matrix)
                 auto *line = reinterpret_cast<QRgb *>(image.scanLine(origin.y() + y));
                 for (int x = 0; x < LedLook::DotSize; ++x) {
                     // Leaving out the four corner pixels makes the dot round-ish.
-                    const bool corner = (x == 0 || x == LedLook::DotSize - 1) &&
-                        (y == 0 || y == LedLook::DotSize - 1);
+                    const bool corner =
+                        (x == 0 || x == LedLook::DotSize - 1) && (y == 0 || y == LedLook::DotSize - 1);
                     if (!corner)
                         line[origin.x() + x] = colour;
                 }

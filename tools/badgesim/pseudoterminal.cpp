@@ -57,8 +57,8 @@ bool PseudoTerminal::open()
     } else {
         ok = false;
     }
-    ok = ok && setFlag(master, F_GETFL, F_SETFL, O_NONBLOCK) && setFlag(master, F_GETFD, F_SETFD, FD_CLOEXEC) &&
-        setFlag(slave, F_GETFD, F_SETFD, FD_CLOEXEC);
+    ok = ok && setFlag(master, F_GETFL, F_SETFL, O_NONBLOCK) &&
+        setFlag(master, F_GETFD, F_SETFD, FD_CLOEXEC) && setFlag(slave, F_GETFD, F_SETFD, FD_CLOEXEC);
     if (!ok) {
         m_error = QStringLiteral("cannot set up the pseudo-terminal: %1").arg(systemError(errno));
         ::close(master);
@@ -70,7 +70,7 @@ bool PseudoTerminal::open()
     m_slavePath = QString::fromLocal8Bit(name);
     m_error.clear();
     m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &PseudoTerminal::readMaster);
+    connect(m_notifier, &QSocketNotifier::activated, this, &PseudoTerminal::readPending);
     return true;
 }
 
@@ -90,8 +90,10 @@ void PseudoTerminal::close()
     m_slavePath.clear();
 }
 
-void PseudoTerminal::readMaster()
+void PseudoTerminal::readPending()
 {
+    if (m_master < 0)
+        return;
     QByteArray bytes;
     char buffer[4096];
     int error = 0;

@@ -25,6 +25,8 @@ public:
     // "/dev/pts/N"
     [[nodiscard]] QString slavePath() const { return m_slavePath; }
     [[nodiscard]] QString errorString() const { return m_error; }
+    // Reads what has arrived without waiting for the event loop, as before the program ends.
+    void readPending();
 
 Q_SIGNALS:
     void bytesReceived(const QByteArray &bytes);
@@ -32,8 +34,6 @@ Q_SIGNALS:
     void failed(const QString &reason);
 
 private:
-    void readMaster();
-
     int m_master = -1;
     int m_slave = -1;
     QString m_slavePath;

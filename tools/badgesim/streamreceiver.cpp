@@ -117,7 +117,9 @@ void StreamReceiver::flush()
         event.expectedBytes = m_expected;
         event.reason = m_expected >= 0
             ? QStringLiteral("incomplete stream: %1 of %2 bytes").arg(m_buffer.size()).arg(m_expected)
-            : QStringLiteral("incomplete stream: %1 of at least %2 bytes").arg(m_buffer.size()).arg(PrefixBytes);
+            : QStringLiteral("incomplete stream: %1 of at least %2 bytes")
+                  .arg(m_buffer.size())
+                  .arg(PrefixBytes);
         m_buffer.clear();
         m_inStream = false;
         m_expected = -1;

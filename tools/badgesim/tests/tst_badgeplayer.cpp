@@ -8,8 +8,8 @@ using namespace lume;
 namespace {
 
 // A message of the given column bytes, the same on the rows listed (the others dark).
-DecodedMessage message(const QByteArray &row, std::initializer_list<int> litRows, int direction, int speed = 8,
-                       bool flash = false)
+DecodedMessage message(const QByteArray &row, std::initializer_list<int> litRows, int direction,
+                       int speed = 8, bool flash = false)
 {
     DecodedMessage m;
     m.width = quint16(row.size());

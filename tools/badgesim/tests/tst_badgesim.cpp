@@ -228,6 +228,34 @@ private Q_SLOTS:
         }
     }
 
+    // A program probes the port (open, close) before it sends, and users send again and again.
+    void shouldTakeOneSendAfterAnother()
+    {
+        Simulator sim;
+        QVERIFY2(sim.start(m_runtime.path(), {"--no-window"}), sim.errors.constData());
+        QtSerialControl serial(PortDirectory({sim.device}));
+        const ProbeResult probe = probePorts(serial, 16);
+        QCOMPARE(probe.ports, QStringList {"COM1"});
+        NoPrompt prompt;
+        NoProgress progress;
+        BadgeSender sender(serial, prompt, progress, SendProfile::fontPicture());
+        QSignalSpy finished(&sender, &BadgeSender::transferFinished);
+        QStringList expected;
+        for (int width : {4, 9}) {
+            MessageBank bank = patternBank({0, width});
+            const MessageSettingsList settings;
+            expected += expectedLines(buildBadgeStream(bank, settings, DirectionTable::FontPicture).bytes(),
+                                      int(expected.size() / 9 + 1));
+            QVERIFY(sender.readComSet(QStringLiteral("COM1")));
+            QVERIFY2(sender.startTransfer(bank, settings), qPrintable(prompt.shown.join(u'\n')));
+            QVERIFY(finished.wait(30000));
+        }
+        QStringList lines;
+        QVERIFY(sim.waitForLines(18, &lines));
+        QCOMPARE(lines, expected);
+        QVERIFY2(prompt.shown.isEmpty(), qPrintable(prompt.shown.join(u'\n')));
+    }
+
     void shouldEndAfterTheFirstStreamWithItsVerdict_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -237,12 +265,12 @@ private Q_SLOTS:
         QByteArray bad = good;
         bad[724] = 5;
         QTest::newRow("a whole stream") << good << 0 << expectedLines(good, 1);
-        QTest::newRow("noise first")
-            << QByteArray("xyz") + good << 0
-            << (QStringList {"skipped: 3 bytes before \"Hello\""} + expectedLines(good, 1));
+        QTest::newRow("noise first") << QByteArray("xyz") +
+                good << 0 << (QStringList {"skipped: 3 bytes before \"Hello\""} + expectedLines(good, 1));
         QTest::newRow("malformed") << bad << 1
-                                   << QStringList {"error: malformed stream: trailer byte 641 is 0x05, expected 0 "
-                                                   "(725 bytes, 6.04 s at 1200 baud)"};
+                                   << QStringList {
+                                          "error: malformed stream: trailer byte 641 is 0x05, expected 0 "
+                                          "(725 bytes, 6.04 s at 1200 baud)"};
         QTest::newRow("cut off") << good.first(300) << 1
                                  << QStringList {"error: incomplete stream: 300 of 725 bytes"};
     }
@@ -309,8 +337,9 @@ private Q_SLOTS:
         QTest::newRow("columns too many") << QStringList {"--no-window", "--columns=1025"} << 2 << ""
                                           << "badgesim: --columns needs a whole number from 1 to 1024, "
                                              "not \"1025\"\n";
-        QTest::newRow("png without directory") << QStringList {"--png"} << 2 << ""
-                                               << "badgesim: Missing value after '--png'. (see badgesim --help)\n";
+        QTest::newRow("png without directory")
+            << QStringList {"--png"} << 2 << ""
+            << "badgesim: Missing value after '--png'. (see badgesim --help)\n";
         QTest::newRow("unknown option") << QStringList {"--fast"} << 2 << ""
                                         << "badgesim: Unknown option 'fast'. (see badgesim --help)\n";
         QTest::newRow("an argument") << QStringList {"--once", "COM1"} << 2 << ""
@@ -339,10 +368,11 @@ private Q_SLOTS:
         QVERIFY(process.waitForFinished(20000));
         QCOMPARE(process.exitCode(), 0);
         const QString help = QString::fromLocal8Bit(process.readAllStandardOutput());
-        for (const char *part : {"stream <k>: <bytes> bytes, <seconds> s at 1200 baud",
-                                 "message <n>: speed <s>, flash on|off, direction <d> (<name>), start 0x<hhhh>, "
-                                 "width <w>",
-                                 "error: incomplete stream:", "4 = 100 ms", "stream<k>-message<n>.png"})
+        for (const char *part :
+             {"stream <k>: <bytes> bytes, <seconds> s at 1200 baud",
+              "message <n>: speed <s>, flash on|off, direction <d> (<name>), start 0x<hhhh>, "
+              "width <w>",
+              "error: incomplete stream:", "4 = 100 ms", "stream<k>-message<n>.png"})
             QVERIFY2(help.contains(QLatin1StringView(part)), part);
     }
 
@@ -356,8 +386,9 @@ private Q_SLOTS:
         process.start(Program, {"--png", blocker.fileName() + QStringLiteral("/pictures")});
         QVERIFY(process.waitForFinished(20000));
         QCOMPARE(process.exitCode(), 2);
-        QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()),
-                 QStringLiteral("badgesim: cannot create the directory %1/pictures\n").arg(blocker.fileName()));
+        QCOMPARE(
+            QString::fromLocal8Bit(process.readAllStandardError()),
+            QStringLiteral("badgesim: cannot create the directory %1/pictures\n").arg(blocker.fileName()));
     }
 
 private:

@@ -176,7 +176,8 @@ private Q_SLOTS:
         QTest::newRow("in the data") << 300 << "incomplete stream: 300 of 725 bytes" << qsizetype(725);
         QTest::newRow("in the trailer") << 724 << "incomplete stream: 724 of 725 bytes" << qsizetype(725);
         QTest::newRow("in the header") << 20 << "incomplete stream: 20 of at least 47 bytes" << qsizetype(-1);
-        QTest::newRow("just the preamble") << 5 << "incomplete stream: 5 of at least 47 bytes" << qsizetype(-1);
+        QTest::newRow("just the preamble")
+            << 5 << "incomplete stream: 5 of at least 47 bytes" << qsizetype(-1);
     }
 
     void shouldReportAStreamThatStopsOnceTheLineIsQuiet()
@@ -221,20 +222,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("reason");
         QTest::addColumn<qsizetype>("size"); // -1: the header did not tell
         const QByteArray good = streamBytes({3});
-        QTest::newRow("header byte 0") << withByte(good, 5, 1) << "header byte 0 is 0x01, expected 0"
-                                       << qsizetype(-1);
-        QTest::newRow("header byte 9") << withByte(good, 14, '\x7f') << "header byte 9 is 0x7F, expected 0"
-                                       << qsizetype(-1);
+        QTest::newRow("header byte 0")
+            << withByte(good, 5, 1) << "header byte 0 is 0x01, expected 0" << qsizetype(-1);
+        QTest::newRow("header byte 9")
+            << withByte(good, 14, '\x7f') << "header byte 9 is 0x7F, expected 0" << qsizetype(-1);
         QTest::newRow("a gap between messages")
             << withByte(good, 5 + 14, 9) << "message 1 starts at 0x0903, expected 0x0803" << qsizetype(-1);
         QByteArray past = good;
         past[5 + 12] = 0x02; // width 0x0203 from 0x0800
         past[5 + 13] = 0x03;
-        QTest::newRow("past the memory") << past
-                                         << "message 0 ends at 0x0A03, past the end of the badge's memory at 0x0A00"
-                                         << qsizetype(-1);
-        QTest::newRow("a trailer byte set") << withByte(good, 724, 5) << "trailer byte 641 is 0x05, expected 0"
-                                            << qsizetype(725);
+        QTest::newRow("past the memory")
+            << past << "message 0 ends at 0x0A03, past the end of the badge's memory at 0x0A00"
+            << qsizetype(-1);
+        QTest::newRow("a trailer byte set")
+            << withByte(good, 724, 5) << "trailer byte 641 is 0x05, expected 0" << qsizetype(725);
     }
 
     void shouldRejectMalformedStreamsWithTheirReason()
@@ -297,7 +298,8 @@ private Q_SLOTS:
             case 2: { // a stream with flipped bytes, often in the header
                 QByteArray bytes = streamBytes({int(random.bounded(1, 50)), 3});
                 for (int i = 0, flips = random.bounded(1, 4); i < flips; ++i) {
-                    const qsizetype at = random.bounded(2) ? random.bounded(47) : random.bounded(bytes.size());
+                    const qsizetype at =
+                        random.bounded(2) ? random.bounded(47) : random.bounded(bytes.size());
                     bytes[at] = char(random.bounded(256));
                 }
                 input += bytes;

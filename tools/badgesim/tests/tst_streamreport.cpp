@@ -47,14 +47,18 @@ private Q_SLOTS:
         QTest::addColumn<bool>("flash");
         QTest::addColumn<QString>("direction");
         QTest::addColumn<QString>("line");
-        QTest::newRow("to Right") << "1" << false << "to Right"
-                                  << "message 2: speed 1, flash off, direction 1 (to right), start 0x092C, width 212";
-        QTest::newRow("to Up, flashing") << "8" << true << "to Up"
-                                         << "message 2: speed 8, flash on, direction 2 (to up), start 0x092C, width 212";
-        QTest::newRow("to Down") << "5" << false << "to Down"
-                                 << "message 2: speed 5, flash off, direction 3 (to down), start 0x092C, width 212";
-        QTest::newRow("Freeze") << "2" << true << "Freeze"
-                                << "message 2: speed 2, flash on, direction 4 (freeze), start 0x092C, width 212";
+        QTest::newRow("to Right")
+            << "1" << false << "to Right"
+            << "message 2: speed 1, flash off, direction 1 (to right), start 0x092C, width 212";
+        QTest::newRow("to Up, flashing")
+            << "8" << true << "to Up"
+            << "message 2: speed 8, flash on, direction 2 (to up), start 0x092C, width 212";
+        QTest::newRow("to Down")
+            << "5" << false << "to Down"
+            << "message 2: speed 5, flash off, direction 3 (to down), start 0x092C, width 212";
+        QTest::newRow("Freeze")
+            << "2" << true << "Freeze"
+            << "message 2: speed 2, flash on, direction 4 (freeze), start 0x092C, width 212";
     }
 
     void shouldSummariseTheSettingsOfAMessage()
@@ -77,8 +81,9 @@ private Q_SLOTS:
         QByteArray bytes = streamBytes({1});
         bytes[5 + 1] = char(0xff);
         const QStringList lines = reportLines(streamEvent(bytes, 1));
-        QCOMPARE(lines[1], QStringLiteral("message 1: speed 16, flash on, direction 7 (unknown, played to left), "
-                                          "start 0x0800, width 1"));
+        QCOMPARE(lines[1],
+                 QStringLiteral("message 1: speed 16, flash on, direction 7 (unknown, played to left), "
+                                "start 0x0800, width 1"));
     }
 
     void shouldReportFailuresOnOneLine_data()
@@ -88,20 +93,21 @@ private Q_SLOTS:
         QTest::addColumn<qsizetype>("bytes");
         QTest::addColumn<qsizetype>("expected");
         QTest::addColumn<QString>("line");
-        QTest::newRow("malformed") << int(ReceiverEvent::Kind::Malformed) << "trailer byte 3 is 0x01, expected 0"
-                                   << qsizetype(725) << qsizetype(725)
+        QTest::newRow("malformed") << int(ReceiverEvent::Kind::Malformed)
+                                   << "trailer byte 3 is 0x01, expected 0" << qsizetype(725) << qsizetype(725)
                                    << "error: malformed stream: trailer byte 3 is 0x01, expected 0 "
                                       "(725 bytes, 6.04 s at 1200 baud)";
-        QTest::newRow("malformed header") << int(ReceiverEvent::Kind::Malformed) << "header byte 0 is 0x01, expected 0"
-                                          << qsizetype(47) << qsizetype(-1)
-                                          << "error: malformed stream: header byte 0 is 0x01, expected 0";
+        QTest::newRow("malformed header")
+            << int(ReceiverEvent::Kind::Malformed) << "header byte 0 is 0x01, expected 0" << qsizetype(47)
+            << qsizetype(-1) << "error: malformed stream: header byte 0 is 0x01, expected 0";
         QTest::newRow("reason with a placeholder")
             << int(ReceiverEvent::Kind::Malformed) << "odd %1 text" << qsizetype(120) << qsizetype(120)
             << "error: malformed stream: odd %1 text (120 bytes, 1.00 s at 1200 baud)";
-        QTest::newRow("incomplete") << int(ReceiverEvent::Kind::Incomplete) << "incomplete stream: 300 of 725 bytes"
-                                    << qsizetype(300) << qsizetype(725) << "error: incomplete stream: 300 of 725 bytes";
-        QTest::newRow("skipped") << int(ReceiverEvent::Kind::Skipped) << "3 bytes before \"Hello\"" << qsizetype(3)
-                                 << qsizetype(-1) << "skipped: 3 bytes before \"Hello\"";
+        QTest::newRow("incomplete") << int(ReceiverEvent::Kind::Incomplete)
+                                    << "incomplete stream: 300 of 725 bytes" << qsizetype(300)
+                                    << qsizetype(725) << "error: incomplete stream: 300 of 725 bytes";
+        QTest::newRow("skipped") << int(ReceiverEvent::Kind::Skipped) << "3 bytes before \"Hello\""
+                                 << qsizetype(3) << qsizetype(-1) << "skipped: 3 bytes before \"Hello\"";
     }
 
     void shouldReportFailuresOnOneLine()
