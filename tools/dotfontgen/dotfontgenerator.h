@@ -1,0 +1,97 @@
+#pragma once
+
+#include "tools/dotfontgen/bitmapfont.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace lume {
+
+inline constexpr int CellRowCount = 12;
+inline constexpr int GridLeadCount = 126; // lead bytes 0x81..0xFE
+inline constexpr int GridTrailCount = 191; // trail bytes 0x40..0xFE
+inline constexpr qsizetype GridFileSize = qsizetype(GridLeadCount) * GridTrailCount * 24; // 577,584
+inline constexpr qsizetype SingleByteFileSize = 256 * 12; // 3,072
+
+// A glyph cell's rows, bit 15 the leftmost pixel (single-byte cells use bits 15..8).
+using CellBitmap = std::array<quint16, CellRowCount>;
+
+// The cell row that a font's baseline falls on: a line of 12 rows or fewer is bottom-aligned; a
+// taller one keeps its descent as far as the reference glyph (an ideograph) still fits above.
+[[nodiscard]] int baselineRow(int ascent, int descent, std::optional<int> referenceTop);
+// The glyph in a cell whose baseline is that row: left-aligned (a non-negative left bearing kept),
+// pixels outside the cell dropped.
+[[nodiscard]] CellBitmap placeGlyph(const GlyphBitmap &glyph, int baselineRow, int cellWidth);
+
+// Byte offset of a cell in a grid file; the lead must be 0x81 or above and the trail 0x40 or above.
+[[nodiscard]] constexpr qint64 gridOffset(int lead, int trail)
+{
+    return 24 * (qint64(lead - 0x81) * GridTrailCount + (trail - 0x40));
+}
+
+// The JIS X 0208 code (0x2121..0x7E7E) of a Shift_JIS double-byte cell, for leads 0x81..0x9F and
+// 0xE0..0xEF; nullopt for other cells (vendor and user-defined leads, invalid trails).
+[[nodiscard]] std::optional<quint16> shiftJisToJis(int lead, int trail);
+// The KS X 1001 code (0x2121..0x7E7E) of a UHC cell in the EUC-KR range (both bytes 0xA1..0xFE).
+[[nodiscard]] std::optional<quint16> uhcToKsc(int lead, int trail);
+
+enum class GridFont { Hzk, Twk, Jpk, Krk };
+[[nodiscard]] QString gridFileName(GridFont grid);
+
+struct SourceFonts
+{
+    QString wenQuanYi; // WenQuanYi Bitmap Song, 12-pixel strike (Unicode)
+    QString microHei; // WenQuanYi Micro Hei, scalable (Unicode): cells the bitmap fonts lack
+    QString shinonome; // Shinonome Gothic 12 (JIS X 0208)
+    QString baekmuk; // Baekmuk Gulim 12 (KS X 1001)
+    QString latin; // Shinonome 6x12 ISO 8859-1 (Unicode)
+    QString katakana; // Shinonome 6x12 JIS X 0201 (half-width katakana)
+    QString fixed; // misc-fixed 6x12 (Unicode): the euro sign
+};
+
+// Which source gave how many cells of one file.
+struct GridStatistics
+{
+    int national = 0; // from the JIS or KS X 1001 font
+    int bitmapSong = 0;
+    int microHei = 0;
+    int blank = 0; // a character of the code page with no glyph anywhere
+};
+
+class DotFontGenerator
+{
+public:
+    [[nodiscard]] static std::optional<DotFontGenerator> open(const SourceFonts &sources, QString *error);
+
+    [[nodiscard]] QByteArray singleByteFont() const; // "ASC12"
+    [[nodiscard]] QByteArray gridFont(GridFont grid, GridStatistics *statistics = nullptr) const;
+    // Writes "ASC12", "HZK12", "TWK12", "JPK12" and "KRK12" into the folder.
+    [[nodiscard]] bool writeAll(const QString &dir, QString *error, QString *report = nullptr) const;
+
+private:
+    struct Source
+    {
+        BitmapFont font;
+        int baseline = 0;
+    };
+    DotFontGenerator(Source wenQuanYi, Source microHei, Source shinonome, Source baekmuk, Source latin,
+                     Source katakana, Source fixed);
+    [[nodiscard]] std::optional<CellBitmap> cell(const Source &source, quint32 code, int cellWidth) const;
+
+    Source m_wenQuanYi;
+    Source m_microHei;
+    Source m_shinonome;
+    Source m_baekmuk;
+    Source m_latin;
+    Source m_katakana;
+    Source m_fixed;
+};
+
+// A glyph of a dot-font file as '#'/'.' art, one line per row: a double-byte code (0x8000 and up)
+// reads its grid cell, any other code the single-byte glyph 12 x code. Empty when the file is too short.
+[[nodiscard]] QString dumpGlyph(const QByteArray &file, quint16 code);
+
+} // namespace lume
