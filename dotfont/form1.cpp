@@ -6,7 +6,7 @@
 #include "badgelink/userprompt.h"
 #include "dotfontrasteriser.h"
 #include "language.h"
-#include "messageboxprompt.h"
+#include "platform/widgets/messageboxprompt.h"
 #include "platform/profilefile.h"
 #include "textboxfont.h"
 #include "usagemeter.h"

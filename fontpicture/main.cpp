@@ -1,6 +1,6 @@
 #include "fontpicture/filedialogs.h"
 #include "fontpicture/fontpicturewindow.h"
-#include "fontpicture/messageboxprompt.h"
+#include "platform/widgets/messageboxprompt.h"
 
 #include "badgelink/portdirectory.h"
 #include "badgelink/qtserialcontrol.h"

@@ -1,8 +1,12 @@
-#include "messageboxprompt.h"
+#include "platform/widgets/messageboxprompt.h"
 
 #include <QMessageBox>
 
 namespace lume {
+
+MessageBoxPrompt::MessageBoxPrompt(QWidget *parent)
+    : m_parent(parent)
+{ }
 
 void MessageBoxPrompt::notify(const QString &text, const QString &title, const QString &detail)
 {
