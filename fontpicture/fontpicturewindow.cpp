@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -73,8 +74,10 @@ QComboBox *makeCombo(const QString &name, const QStringList &entries, const QStr
     auto *combo = new QComboBox(parent);
     combo->setObjectName(name);
     combo->setEditable(true);
-    // A typed text is the setting as it stands; it never joins the list.
+    // A typed text is the setting as it stands; it never joins the list, and no completion turns
+    // a typed "1" into "10" or "com1" into "COM1" when the box loses the focus.
     combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
     combo->addItems(entries);
     combo->setCurrentText(text);
     combo->setGeometry(geometry);
@@ -332,10 +335,7 @@ void FontPictureWindow::connectControls()
     connect(m_cmdSvPic, &QPushButton::clicked, this, &FontPictureWindow::savePicture);
     connect(m_cmdSend, &QPushButton::clicked, this, &FontPictureWindow::send);
     connect(m_cmdExit, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_comSele, &QComboBox::currentIndexChanged, this, [this](int index) {
-        m_comSele->setToolTip(index >= 0 ? m_comSele->itemData(index, Qt::ToolTipRole).toString()
-                                         : QString());
-    });
+    connect(m_comSele, &QComboBox::currentTextChanged, this, &FontPictureWindow::showPortDevice);
 }
 
 void FontPictureWindow::startUp()
@@ -373,16 +373,22 @@ void FontPictureWindow::restore(const SketchSettings &settings)
     }
 }
 
+qsizetype fontListSelection(const QStringList &families, const QString &fontName)
+{
+    qsizetype index = families.lastIndexOf(fontName);
+    if (index < 0)
+        index = families.lastIndexOf(QStringLiteral("System"));
+    if (index < 0 && !families.isEmpty())
+        index = 0;
+    return index;
+}
+
 void FontPictureWindow::fillFontList(int m, const QString &fontName)
 {
     Editor &e = m_editors[m];
     e.fntName->clear();
     e.fntName->addItems(m_fontFamilies);
-    qsizetype index = m_fontFamilies.lastIndexOf(fontName);
-    if (index < 0)
-        index = m_fontFamilies.lastIndexOf(QStringLiteral("System"));
-    if (index < 0 && !m_fontFamilies.isEmpty())
-        index = 0;
+    const qsizetype index = fontListSelection(m_fontFamilies, fontName);
     if (index < 0) {
         e.fntName->setCurrentText(fontName); // no fonts at all: keep the name as it was
         return;
@@ -412,6 +418,13 @@ void FontPictureWindow::runPortProbe()
     } else {
         m_comSele->setCurrentIndex(m_comSele->findText(chosen));
     }
+    showPortDevice(m_comSele->currentText()); // the first entry became current before it had its device
+}
+
+void FontPictureWindow::showPortDevice(const QString &portText)
+{
+    const int index = m_comSele->findText(portText, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    m_comSele->setToolTip(index >= 0 ? m_comSele->itemData(index, Qt::ToolTipRole).toString() : QString());
 }
 
 void FontPictureWindow::tabClicked(int index)
@@ -432,7 +445,14 @@ void FontPictureWindow::scrollPreview(int m, int value)
 
 bool FontPictureWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut) {
+    // Opening the box's own list or switching to another program leaves the user in the box.
+    const auto focusLost = [event] {
+        if (event->type() != QEvent::FocusOut)
+            return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+    };
+    if (focusLost()) {
         const QVariant message = watched->property(MessageProperty);
         if (message.isValid())
             previewFont(message.toInt());

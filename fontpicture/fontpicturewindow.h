@@ -41,6 +41,10 @@ struct FontPictureDependencies
     std::function<QString(int comNumber)> portDevice; // the device behind "COMn", for tooltips
 };
 
+// The entry of a font list that a restored font name selects: the last one equal to it (exact,
+// case-sensitive), else the last "System", else the first; -1 for an empty list.
+[[nodiscard]] qsizetype fontListSelection(const QStringList &families, const QString &fontName);
+
 // Shows one drawing surface, its left edge moved by the preview's scroll value.
 class SurfaceView final : public QWidget
 {
@@ -112,6 +116,7 @@ private:
     void restore(const SketchSettings &settings);
     void fillFontList(int message, const QString &fontName);
     void runPortProbe();
+    void showPortDevice(const QString &portText);
 
     void tabClicked(int index);
     void scrollPreview(int message, int value);

@@ -2,12 +2,16 @@
 
 #include "drawingsurface.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
 #include <QtEndian>
+
+#include <algorithm>
+#include <optional>
 
 namespace lume {
 
@@ -25,67 +29,101 @@ void chooseIconImage(QImageReader &reader)
     reader.jumpToImage(0);
 }
 
-// Qt's BMP reader accepts a file that ends inside its pixel rows and leaves the rows it could not
-// read as they were in memory, which is noise; such a file is refused instead. Only uncompressed
-// rows have a size known from the header.
-bool bmpIsCutShort(QFile &file)
+// The layout of an uncompressed BMP file's pixel rows, from its headers.
+struct BmpLayout
+{
+    quint32 dataOffset = 0;
+    quint32 infoSize = 0;
+    qint64 width = 0;
+    qint64 height = 0; // negative: the rows are stored top row first
+    int bitCount = 0;
+    [[nodiscard]] qint64 rowBytes() const { return (width * bitCount + 31) / 32 * 4; }
+    [[nodiscard]] qint64 rows() const { return qAbs(height); }
+};
+
+// Only uncompressed rows have a size known from the header; other files get nullopt.
+std::optional<BmpLayout> uncompressedBmpLayout(QFile &file)
 {
     const QByteArray header = file.peek(54);
     if (header.size() < 26 || !header.startsWith("BM"))
-        return false;
+        return std::nullopt;
     const auto *h = reinterpret_cast<const uchar *>(header.constData());
-    const quint32 dataOffset = qFromLittleEndian<quint32>(h + 10);
-    const quint32 infoSize = qFromLittleEndian<quint32>(h + 14);
-    qint64 width = 0;
-    qint64 height = 0;
-    int bitCount = 0;
+    BmpLayout bmp;
+    bmp.dataOffset = qFromLittleEndian<quint32>(h + 10);
+    bmp.infoSize = qFromLittleEndian<quint32>(h + 14);
     quint32 compression = 0;
-    if (infoSize == 12) {
-        width = qFromLittleEndian<quint16>(h + 18);
-        height = qFromLittleEndian<quint16>(h + 20);
-        bitCount = qFromLittleEndian<quint16>(h + 24);
-    } else if (infoSize >= 40 && header.size() >= 34) {
-        width = qFromLittleEndian<qint32>(h + 18);
-        height = qAbs(qint64(qFromLittleEndian<qint32>(h + 22)));
-        bitCount = qFromLittleEndian<quint16>(h + 28);
+    if (bmp.infoSize == 12) {
+        bmp.width = qFromLittleEndian<quint16>(h + 18);
+        bmp.height = qFromLittleEndian<quint16>(h + 20);
+        bmp.bitCount = qFromLittleEndian<quint16>(h + 24);
+    } else if (bmp.infoSize >= 40 && header.size() >= 34) {
+        bmp.width = qFromLittleEndian<qint32>(h + 18);
+        bmp.height = qFromLittleEndian<qint32>(h + 22);
+        bmp.bitCount = qFromLittleEndian<quint16>(h + 28);
         compression = qFromLittleEndian<quint32>(h + 30);
     } else {
-        return false;
+        return std::nullopt;
     }
     const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    if (!uncompressed || width <= 0 || bitCount <= 0 || bitCount > 32)
-        return false;
-    const qint64 rowBytes = (width * bitCount + 31) / 32 * 4;
-    return file.size() < qint64(dataOffset) + rowBytes * height;
+    if (!uncompressed || bmp.width <= 0 || bmp.height == 0 || bmp.bitCount <= 0 || bmp.bitCount > 32)
+        return std::nullopt;
+    return bmp;
 }
-} // namespace
 
-PictureLoad loadPicture(const QString &path)
+// Qt's BMP reader accepts a file that ends inside its pixel rows and leaves the rows it could not
+// read as they were in memory, which is noise; such a file is refused instead.
+bool bmpIsCutShort(QFile &file, const BmpLayout &bmp)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {{}, QStringLiteral("%1: the file does not exist.").arg(path)};
-    if (info.isDir())
-        return {{}, QStringLiteral("%1: this is a folder, not a picture file.").arg(path)};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("%1: %2").arg(path, file.errorString())};
+    const qint64 available = file.size() - qint64(bmp.dataOffset);
+    return available < 0 || bmp.rows() > available / bmp.rowBytes(); // no product that could overflow
+}
 
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true); // a picture named wrongly still loads, as on Windows
-    reader.setAutoTransform(false); // one file pixel per surface pixel, as the file stores them
-    if (!reader.canRead())
-        return {
-            {},
-            QStringLiteral("%1: not a picture file that can be read (%2).").arg(path, reader.errorString())};
-    if (reader.format() == "bmp" && bmpIsCutShort(file))
-        return {{},
-                QStringLiteral(
-                    "%1: the file ends before its picture does; it is damaged or was not copied whole.")
-                    .arg(path)};
-    if (reader.format() == "ico")
-        chooseIconImage(reader);
+// Qt's BMP reader decodes every row of a file. The rows and columns that can reach the surface
+// are copied into a small BMP of their own first, so that a huge file costs no more than a small
+// one. Empty when the file is small already or its headers are unusual; it is then read whole.
+// The file must hold all its rows (bmpIsCutShort false), which also keeps the offsets in range.
+QByteArray bmpTopLeft(QFile &file, const BmpLayout &bmp)
+{
+    const qint64 keepWidth = std::min(bmp.width, qint64(DrawingSurface::Width));
+    const qint64 keepRows = std::min(bmp.rows(), qint64(DrawingSurface::Height));
+    if (keepWidth == bmp.width && keepRows == bmp.rows())
+        return {};
+    // Headers, bit masks and colour table lie before the rows; 64 KiB is far more than they need.
+    const qint64 headerEnd = 14 + qint64(bmp.infoSize);
+    if (bmp.dataOffset < headerEnd || bmp.dataOffset > 65536)
+        return {};
+    QByteArray small = file.peek(bmp.dataOffset);
+    if (small.size() != qint64(bmp.dataOffset))
+        return {};
+    const qint64 rowBytes = (keepWidth * bmp.bitCount + 31) / 32 * 4;
+    const qint64 copyBytes = std::min(bmp.rowBytes(), (keepWidth * bmp.bitCount + 7) / 8);
+    // Bottom-up files store the top rows last; either way they are one run of file rows.
+    const qint64 firstRow = bmp.height > 0 ? bmp.rows() - keepRows : 0;
+    for (qint64 r = 0; r < keepRows; ++r) {
+        if (!file.seek(bmp.dataOffset + (firstRow + r) * bmp.rowBytes()))
+            return {};
+        QByteArray row = file.read(copyBytes);
+        if (row.size() != copyBytes)
+            return {};
+        row.resize(rowBytes, '\0');
+        small += row;
+    }
+    auto *h = reinterpret_cast<uchar *>(small.data());
+    qToLittleEndian<quint32>(quint32(small.size()), h + 2);
+    if (bmp.infoSize == 12) {
+        qToLittleEndian<quint16>(quint16(keepWidth), h + 18);
+        qToLittleEndian<quint16>(quint16(keepRows), h + 20);
+    } else {
+        qToLittleEndian<qint32>(qint32(keepWidth), h + 18);
+        qToLittleEndian<qint32>(qint32(bmp.height > 0 ? keepRows : -keepRows), h + 22);
+        qToLittleEndian<quint32>(quint32(rowBytes * keepRows), h + 34);
+    }
+    return small;
+}
 
+// Reads the image the reader stands at, keeping only the part that reaches the surface.
+PictureLoad readSurfacePart(QImageReader &reader, const QString &path)
+{
     const QSize size = reader.size();
     if (size.isValid()) {
         const bool decodesPart = reader.supportsOption(QImageIOHandler::ClipRect);
@@ -111,6 +149,48 @@ PictureLoad loadPicture(const QString &path)
     if (!SurfaceRect.contains(image.rect()))
         image = image.copy(SurfaceRect & image.rect());
     return {image, {}};
+}
+} // namespace
+
+PictureLoad loadPicture(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {{}, QStringLiteral("%1: the file does not exist.").arg(path)};
+    if (info.isDir())
+        return {{}, QStringLiteral("%1: this is a folder, not a picture file.").arg(path)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("%1: %2").arg(path, file.errorString())};
+
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true); // a picture named wrongly still loads, as on Windows
+    reader.setAutoTransform(false); // one file pixel per surface pixel, as the file stores them
+    if (!reader.canRead())
+        return {
+            {},
+            QStringLiteral("%1: not a picture file that can be read (%2).").arg(path, reader.errorString())};
+    if (reader.format() == "bmp") {
+        if (const std::optional<BmpLayout> bmp = uncompressedBmpLayout(file)) {
+            if (bmpIsCutShort(file, *bmp))
+                return {{},
+                        QStringLiteral("%1: the file ends before its picture does; it is damaged or was not "
+                                       "copied whole.")
+                            .arg(path)};
+            QByteArray small = bmpTopLeft(file, *bmp);
+            if (!small.isEmpty()) {
+                QBuffer buffer(&small);
+                buffer.open(QIODevice::ReadOnly);
+                QImageReader smallReader(&buffer, "bmp");
+                smallReader.setAutoTransform(false);
+                return readSurfacePart(smallReader, path);
+            }
+            file.seek(0); // where the reader expects the file to stand
+        }
+    }
+    if (reader.format() == "ico")
+        chooseIconImage(reader);
+    return readSurfacePart(reader, path);
 }
 
 QString savePicture(const QImage &image, const QString &path)

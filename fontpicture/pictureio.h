@@ -17,8 +17,9 @@ struct PictureLoad
 constexpr qint64 MaxWholeDecodePixels = 4096LL * 4096LL;
 
 // Decodes a BMP, GIF, JPEG or icon file, or anything else Qt reads, by its content. Only the
-// top-left 4096 x 12 pixels are kept; JPEG files decode only those rows. An icon with several
-// images gives its 32 x 32 one, the size Windows shows, else its first.
+// top-left 4096 x 12 pixels are kept; JPEG and uncompressed BMP files decode only those, whatever
+// their size. An icon with several images gives its 32 x 32 one, the size Windows shows, else its
+// first.
 [[nodiscard]] PictureLoad loadPicture(const QString &path);
 
 // Writes the image as a 24-bit BMP file. The file is replaced atomically, so a failed save leaves

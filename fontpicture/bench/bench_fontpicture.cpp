@@ -13,7 +13,9 @@
 #include "badgelink/qtserialcontrol.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -100,6 +102,10 @@ double startWindow(SerialControl &port, const QString &settings, std::unique_ptr
 
 void benchUpPasteText(FontPictureWindow &window)
 {
+    // A line as long as a badge message usually is, in a font every machine of the project has.
+    window.findChild<QPlainTextEdit *>(QStringLiteral("TxtBox0"))
+        ->setPlainText(QStringLiteral("The quick brown fox jumps over the lazy dog 0123456789"));
+    window.findChild<QComboBox *>(QStringLiteral("FntName0"))->setCurrentText(QStringLiteral("DejaVu Sans"));
     auto *button = window.findChild<QPushButton *>(QStringLiteral("CmdUpText"));
     std::vector<double> samples;
     for (int i = 0; i < 200; ++i) {

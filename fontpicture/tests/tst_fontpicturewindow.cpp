@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -265,6 +266,81 @@ private Q_SLOTS:
         QCOMPARE(bold->checkState(), Qt::Checked);
     }
 
+    void shouldShowTheTitleAsDesigned()
+    {
+        WindowRig rig;
+        rig.start();
+        auto *title = rig.child<QLabel>("Label1");
+        QCOMPARE(title->alignment(), Qt::AlignCenter);
+        QCOMPARE(title->font().family(), QStringLiteral("Arial Black"));
+        QCOMPARE(title->font().pointSizeF(), 21.75);
+        QVERIFY(title->font().bold());
+        QVERIFY(title->font().underline());
+        QCOMPARE(title->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        auto *meter = rig.child<QWidget>("Picture2");
+        QCOMPARE(meter->grab().toImage().pixel(40, 7), qRgb(0, 0, 0)); // black until the first capture
+    }
+
+    void shouldSelectARestoredFontByTheFallbackRule_data()
+    {
+        QTest::addColumn<QStringList>("families");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
+        const QStringList withSystem {"Arial", "DejaVu Sans", "System", "Tahoma"};
+        const QStringList withoutSystem {"Arial", "DejaVu Sans", "Tahoma"};
+        QTest::newRow("installed") << withSystem << "Tahoma" << 3;
+        QTest::newRow("other case falls back to System") << withSystem << "tahoma" << 2;
+        QTest::newRow("missing falls back to System") << withSystem << "Nowhere" << 2;
+        QTest::newRow("missing without System: the first") << withoutSystem << "Nowhere" << 0;
+        QTest::newRow("empty name") << withoutSystem << "" << 0;
+        QTest::newRow("the last of equal entries")
+            << QStringList {"A", "B", "B", "System", "System"} << "B" << 2;
+        QTest::newRow("the last System") << QStringList {"A", "System", "System"} << "C" << 2;
+        QTest::newRow("no fonts") << QStringList {} << "System" << -1;
+    }
+
+    void shouldSelectARestoredFontByTheFallbackRule()
+    {
+        QFETCH(QStringList, families);
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        QCOMPARE(int(fontListSelection(families, name)), index);
+    }
+
+    void shouldStartFromASettingsFileWrittenOnWindows()
+    {
+        WindowRig rig;
+        QVERIFY(QFile::copy(fixture("windows-lumeset.ini"), rig.settingsPath()));
+        QFile::setPermissions(rig.settingsPath(), QFile::ReadOwner | QFile::WriteOwner);
+        FontPictureWindow &window = rig.start();
+        const QStringList families = sortedFamilies();
+        const QString fallback =
+            families.contains(QStringLiteral("System")) ? QStringLiteral("System") : families.first();
+        QCOMPARE(rig.child<QComboBox>("TopAdj")->currentText(), QStringLiteral("-3"));
+        QCOMPARE(rig.child<QPlainTextEdit>("TxtBox0")->toPlainText(), QString(767, u'L'));
+        QCOMPARE(rig.child<QComboBox>("FntName0")->currentText(), fallback); // 79 F's: no such font
+        QCOMPARE(rig.child<QComboBox>("FntSize0")->currentText(), QStringLiteral("12"));
+        QCOMPARE(rig.child<QCheckBox>("ChkBold0")->checkState(), Qt::Checked);
+        QCOMPARE(rig.child<QComboBox>("ComMod0")->currentText(), QStringLiteral("Sideways and backwa"));
+        QCOMPARE(rig.child<QPlainTextEdit>("TxtBox1")->toPlainText(), QStringLiteral("Grüße aus Wien"));
+        QCOMPARE(rig.child<QComboBox>("FntName1")->currentText(), QStringLiteral("DejaVu Sans Mono"));
+        QCOMPARE(rig.child<QComboBox>("FntSize1")->currentText(), QStringLiteral("7 points"));
+        QCOMPARE(rig.child<QCheckBox>("ChkBold1")->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(rig.child<QCheckBox>("ChkFls1")->checkState(), Qt::Checked);
+        QCOMPARE(rig.child<QComboBox>("MovSpeed1")->currentText(), QStringLiteral("9"));
+        QCOMPARE(rig.child<QComboBox>("ComSele")->currentText(), QStringLiteral("COM1")); // not COM3
+        QCOMPARE(window.bank(), MessageBank());
+
+        // The close writes into the same file: its comment and line ends stay.
+        window.close();
+        QFile file(rig.settingsPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray contents = file.readAll();
+        QVERIFY(contents.startsWith("; written by Sketchlume on Windows\r\n"));
+        QCOMPARE(contents.count("\r\n"), contents.count('\n'));
+        QVERIFY(contents.contains("TOPLOCATIONADJUST=-3\r\n"));
+    }
+
     void shouldPreselectAPortFromTheProbe_data()
     {
         QTest::addColumn<QList<int>>("openable");
@@ -337,17 +413,54 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(bank, 0), bytesOf(window.bank(), 0));
     }
 
-    void shouldLightOnlyTheStrokeOfAnI()
+    void shouldLightTheStemOfAnIInColumnsOneAndTwo_data()
     {
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<int>("firstRow"); // the stem runs from here to row 11
+        QTest::newRow("top 0") << "0" << 3;
+        QTest::newRow("top -2") << "-2" << 1;
+        QTest::newRow("top -2.5, to even") << "-2.5" << 1;
+        QTest::newRow("top 1") << "1" << 4;
+    }
+
+    void shouldLightTheStemOfAnIInColumnsOneAndTwo()
+    {
+        // DejaVu Sans Bold at 10 points is 13 pixels high; its I is a stem two pixels wide at columns
+        // 1 and 2, nine rows high, its foot on the baseline below row 11.
+        QFETCH(QString, top);
+        QFETCH(int, firstRow);
         WindowRig rig;
         FontPictureWindow &window = rig.start();
-        paste(rig, 0, QStringLiteral("I"), QStringLiteral("DejaVu Sans Mono"), QStringLiteral("10"),
-              QStringLiteral("0"));
+        rig.child<QCheckBox>("ChkBold0")->setCheckState(Qt::Checked);
+        paste(rig, 0, QStringLiteral("I"), KnownFont, QStringLiteral("10"), top);
+        for (int r = 0; r < 12; ++r) {
+            const int lastRow = firstRow + 8;
+            QCOMPARE(int(window.bank().byte(0, r, 0)), r >= firstRow && r <= lastRow ? 0x60 : 0);
+            for (int c = 1; c < 512; ++c)
+                QCOMPARE(int(window.bank().byte(0, r, c)), 0);
+        }
         QCOMPARE(int(window.bank().width(0)), 1);
-        QSet<quint8> columnBytes;
-        for (int r = 0; r < 12; ++r)
-            columnBytes << window.bank().byte(0, r, 0);
-        QVERIFY(columnBytes.size() >= 2); // dark rows above the letter, lit rows of its stroke
+        QCOMPARE(int(window.bank().usedTotal()), 1);
+        QCOMPARE(window.usageMeter().pixel(0, 0), qRgb(255, 0, 0));
+        QCOMPARE(window.usageMeter().pixel(0, 11), qRgb(255, 0, 0));
+        QCOMPARE(window.usageMeter().pixel(1, 0), qRgb(0, 0, 0));
+    }
+
+    void shouldDrawDoubleByteTextWhole()
+    {
+        // Two ideographs 12 pixels wide each, from the fallback font of the known family.
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        paste(rig, 0, QStringLiteral("你好"), KnownFont, QStringLiteral("9"), QStringLiteral("0"));
+        bool first = false;
+        bool second = false;
+        for (int r = 0; r < 12; ++r) {
+            first = first || window.bank().byte(0, r, 0) != 0;
+            second = second || window.bank().byte(0, r, 2) != 0;
+        }
+        QVERIFY(first);
+        QVERIFY(second);
+        QCOMPARE(int(window.bank().width(0)), 3);
     }
 
     void shouldMoveTheTextWithTheTopOffset()
@@ -422,6 +535,31 @@ private Q_SLOTS:
         name->setCurrentText(QStringLiteral("Made Up Family"));
         text->setFocus();
         QTRY_COMPARE(text->font().family(), QStringLiteral("Made Up Family"));
+    }
+
+    void shouldNotPreviewTheFontWhenItsListOpens_data()
+    {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("previewed");
+        QTest::newRow("its list opens") << int(Qt::PopupFocusReason) << false;
+        QTest::newRow("another program") << int(Qt::ActiveWindowFocusReason) << false;
+        QTest::newRow("Tab key") << int(Qt::TabFocusReason) << true;
+        QTest::newRow("mouse") << int(Qt::MouseFocusReason) << true;
+    }
+
+    void shouldNotPreviewTheFontWhenItsListOpens()
+    {
+        QFETCH(int, reason);
+        QFETCH(bool, previewed);
+        WindowRig rig;
+        rig.start();
+        auto *name = rig.child<QComboBox>("FntName4");
+        auto *text = rig.child<QPlainTextEdit>("TxtBox4");
+        const QString before = text->font().family();
+        name->setCurrentText(QStringLiteral("DejaVu Serif"));
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::FocusReason(reason));
+        QCoreApplication::sendEvent(name->lineEdit(), &focusOut);
+        QCOMPARE(text->font().family(), previewed ? QStringLiteral("DejaVu Serif") : before);
     }
 
     void shouldSwitchMessagesWithTheTabs()
@@ -537,6 +675,36 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.requests[2].fileName, QString());
         QCOMPARE(window.dialogFileName(), QString());
         QCOMPARE(int(window.bank().width(0)), 4); // cancelled: the message stays
+    }
+
+    void shouldLightGreyAndColouredPixelsByTheirRedBits_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("BMP") << "colours16x12.bmp";
+        QTest::newRow("GIF") << "colours16x12.gif";
+    }
+
+    void shouldLightGreyAndColouredPixelsByTheirRedBits()
+    {
+        // One colour per row (see make-fixtures.sh): grey 80, grey 7F, yellow, magenta, green, cyan,
+        // blue, orange, dark red, grey 55, AA55FF, black.
+        QFETCH(QString, file);
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        selectTab(rig, 6);
+        rig.dialogs.answer = fixture(file);
+        rig.child<QPushButton>("CmdLdPic")->click();
+        QVERIFY(rig.prompt.boxes.isEmpty());
+        const int expected[12] = {0x80, 0x7f, 0xff, 0xff, 0, 0, 0, 0xff, 0x80, 0x55, 0xaa, 0};
+        for (int r = 0; r < 12; ++r) {
+            QCOMPARE(int(window.bank().byte(6, r, 0)), expected[r]);
+            QCOMPARE(int(window.bank().byte(6, r, 1)), expected[r]);
+            QCOMPARE(int(window.bank().byte(6, r, 2)), 0);
+        }
+        QCOMPARE(int(window.bank().width(6)), 2);
+        QCOMPARE(int(window.bank().usedTotal()), 2);
+        QCOMPARE(window.usageMeter().pixel(1, 5), usagemeter::Colours[6]);
+        QCOMPARE(window.usageMeter().pixel(2, 5), qRgb(0, 0, 0));
     }
 
     void shouldLayTextOverALoadedPicture()
@@ -697,20 +865,114 @@ private Q_SLOTS:
         QCOMPARE(rig.port.written(), QByteArray());
     }
 
+    void shouldExplainAPortThatCannotBeOpened_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("readsClosed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("detail"); // parts of the detail text
+        QTest::newRow("permission denied")
+            << int(SerialFailure::Kind::PermissionDenied) << false << "Port in use or not port"
+            << "Warning" << QStringList {"/dev/ttyUSB0: Permission denied", "dialout"};
+        QTest::newRow("in use") << int(SerialFailure::Kind::InUse) << false << "Port in use or not port"
+                                << "Warning"
+                                << QStringList {"/dev/ttyUSB0: Device or resource busy", "Another"};
+        QTest::newRow("gone") << int(SerialFailure::Kind::NoSuchPort) << false << "Port in use or not port"
+                              << "Warning" << QStringList {"No such file or directory", "cable"};
+        QTest::newRow("reads closed") << int(SerialFailure::Kind::None) << true << "Open port fail!"
+                                      << "Error" << QStringList {};
+    }
+
     void shouldExplainAPortThatCannotBeOpened()
     {
+        QFETCH(int, kind);
+        QFETCH(bool, readsClosed);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(QStringList, detail);
         WindowRig rig;
         rig.start();
         paste(rig, 0, QStringLiteral("A"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
-        rig.port.setOpenFailure({SerialFailure::Kind::PermissionDenied, QStringLiteral("/dev/ttyUSB0"),
-                                 QStringLiteral("Permission denied")});
+        const QString reason = kind == int(SerialFailure::Kind::PermissionDenied) ? "Permission denied"
+            : kind == int(SerialFailure::Kind::InUse)                             ? "Device or resource busy"
+                                                      : "No such file or directory";
+        if (kind != int(SerialFailure::Kind::None))
+            rig.port.setOpenFailure({SerialFailure::Kind(kind), QStringLiteral("/dev/ttyUSB0"), reason});
+        rig.port.setOpenReadsClosed(readsClosed);
         rig.child<QPushButton>("CmdSend")->click();
         QCOMPARE(rig.prompt.boxes.size(), 1);
-        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Port in use or not port"));
-        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Warning"));
-        QVERIFY(rig.prompt.boxes[0].detail.contains(QStringLiteral("/dev/ttyUSB0: Permission denied")));
-        QVERIFY(rig.prompt.boxes[0].detail.contains(QStringLiteral("dialout")));
+        QCOMPARE(rig.prompt.boxes[0].text, text);
+        QCOMPARE(rig.prompt.boxes[0].title, title);
+        for (const QString &part : detail)
+            QVERIFY2(rig.prompt.boxes[0].detail.contains(part), qPrintable(rig.prompt.boxes[0].detail));
         QVERIFY(!rig.window->isSending());
+        QVERIFY(!rig.port.isOpen());
+        QCOMPARE(rig.port.written(), QByteArray());
+    }
+
+    void shouldShowTheDeviceBehindThePortAsTheTooltip_data()
+    {
+        QTest::addColumn<QList<int>>("openable");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("tooltip");
+        QTest::newRow("first entry preselected") << QList<int> {1, 2} << QString() << "/dev/ttyFAKE1";
+        QTest::newRow("only entry") << QList<int> {3} << QString() << "/dev/ttyFAKE3";
+        QTest::newRow("last entry preselected") << QList<int> {1, 5} << QString() << "/dev/ttyFAKE5";
+        QTest::newRow("another entry typed") << QList<int> {1, 5} << "COM1"
+                                             << "/dev/ttyFAKE1";
+        QTest::newRow("no entry typed") << QList<int> {1, 5} << "com1" << QString();
+        QTest::newRow("no port at all") << QList<int> {40} << QString() << QString();
+    }
+
+    void shouldShowTheDeviceBehindThePortAsTheTooltip()
+    {
+        QFETCH(QList<int>, openable);
+        QFETCH(QString, typed);
+        QFETCH(QString, tooltip);
+        WindowRig rig;
+        rig.port.setOpenablePorts(QSet<int>(openable.begin(), openable.end()));
+        rig.start();
+        auto *ports = rig.child<QComboBox>("ComSele");
+        if (!typed.isEmpty())
+            ports->setCurrentText(typed);
+        QCOMPARE(ports->toolTip(), tooltip);
+    }
+
+    void shouldTakeATypedTextAsTyped_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("a size that begins an entry") << "FntSize0"
+                                                     << "1";
+        QTest::newRow("a port in small letters") << "ComSele"
+                                                 << "com1";
+        QTest::newRow("a minus sign") << "TopAdj"
+                                      << "-";
+        QTest::newRow("a font name in small letters") << "FntName0"
+                                                      << "dejavu sans m";
+        QTest::newRow("the start of a direction") << "ComMod0"
+                                                  << "From";
+    }
+
+    void shouldTakeATypedTextAsTyped()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *combo = rig.child<QComboBox>(box);
+        combo->setFocus();
+        QTRY_VERIFY(combo->hasFocus());
+        combo->lineEdit()->selectAll();
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Delete);
+        QTest::keyClicks(combo->lineEdit(), typed);
+        rig.child<QPlainTextEdit>("TxtBox0")->setFocus();
+        QTRY_VERIFY(!combo->hasFocus());
+        QCOMPARE(combo->currentText(), typed);
+        QCOMPARE(window.currentSettings().messages[0].fontSize,
+                 box == "FntSize0" ? typed : QStringLiteral("10"));
     }
 
     void shouldRefuseToChangeTheBankWhileSending_data()
@@ -746,6 +1008,28 @@ private Q_SLOTS:
         QCOMPARE(window.usageMeter(), meter);
         QCOMPARE(window.surface(0).image(), surface);
         QCOMPARE(rig.port.writes().size(), writes);
+        QVERIFY(window.isSending());
+    }
+
+    void shouldRefuseAPictureChosenAfterASendStarted()
+    {
+        WindowRig rig;
+        FontPictureWindow &window = rig.start();
+        paste(rig, 0, QStringLiteral("Sending"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
+        rig.dialogs.keepOpen = true;
+        rig.child<QPushButton>("CmdLdPic")->click();
+        rig.port.setNeverDrains(true);
+        rig.child<QPushButton>("CmdSend")->click(); // the open dialog does not block the window
+        QVERIFY(window.isSending());
+        const MessageBank before = window.bank();
+        const QImage surface = window.surface(0).image();
+        rig.dialogs.answer = fixture("white8x12.bmp");
+        rig.dialogs.answerNow();
+        QCOMPARE(rig.prompt.boxes.size(), 1);
+        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Sending!"));
+        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Waits"));
+        QCOMPARE(window.bank(), before);
+        QCOMPARE(window.surface(0).image(), surface);
         QVERIFY(window.isSending());
     }
 

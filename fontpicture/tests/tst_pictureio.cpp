@@ -4,6 +4,7 @@
 
 #include "badgelink/messagebank.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,6 +36,12 @@ QStringList rowsOf(const MessageBank &bank, int message, int bytes)
         rows << QString::fromLatin1(row.toHex());
     }
     return rows;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QStringList repeated(const QString &row, int count = 12)
@@ -142,6 +149,99 @@ private Q_SLOTS:
         QCOMPARE(bank.byte(0, 11, 511), quint8(0xff));
     }
 
+    void shouldCutABigBmpToTheSurfaceBeforeDecoding_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("topDown");
+        QTest::newRow("1 bit") << int(QImage::Format_Mono) << false;
+        QTest::newRow("8 bits") << int(QImage::Format_Indexed8) << false;
+        QTest::newRow("24 bits") << int(QImage::Format_RGB32) << false;
+        QTest::newRow("24 bits, top row first") << int(QImage::Format_RGB32) << true;
+        QTest::newRow("32 bits") << int(QImage::Format_ARGB32) << false;
+    }
+
+    void shouldCutABigBmpToTheSurfaceBeforeDecoding()
+    {
+        QFETCH(int, format);
+        QFETCH(bool, topDown);
+        QImage picture(4100, 40, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgb((x * 7 + y * 29) & 0xff, (x >> 3) & 0xff, y * 6));
+        if (format == QImage::Format_Mono || format == QImage::Format_Indexed8)
+            picture = picture.convertToFormat(QImage::Format(format), Qt::ThresholdDither);
+        else
+            picture = picture.convertToFormat(QImage::Format(format));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(QImageWriter(&buffer, "bmp").write(picture));
+        QByteArray bytes = buffer.data();
+        if (topDown) {
+            // The same picture with its rows stored from the top, height negative.
+            const qint32 offset = qFromLittleEndian<qint32>(bytes.constData() + 10);
+            const qint64 rowBytes = (bytes.size() - offset) / picture.height();
+            QByteArray rows;
+            for (int r = picture.height() - 1; r >= 0; --r)
+                rows += bytes.mid(offset + r * rowBytes, rowBytes);
+            bytes = bytes.left(offset) + rows;
+            qToLittleEndian<qint32>(-picture.height(), bytes.data() + 22);
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("big.bmp"));
+        QVERIFY(writeFile(path, bytes));
+
+        const PictureLoad loaded = loadPicture(path);
+        QVERIFY2(loaded.ok(), qPrintable(loaded.error));
+        QCOMPARE(loaded.image.size(), QSize(4096, 12));
+        const QImage expected = picture.copy(0, 0, 4096, 12).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(loaded.image.convertToFormat(QImage::Format_RGB32), expected);
+    }
+
+    void shouldLoadTheTopOfAHugeBmpWithoutDecodingTheRest()
+    {
+        // 30000 x 30000 pixels of 1 bit, written by hand: only the last 12 rows of the file, the top
+        // of the picture, hold anything. Decoding it whole would take 3.6 GB.
+        constexpr qint32 size = 30000;
+        constexpr qint64 rowBytes = (size + 31) / 32 * 4;
+        constexpr quint32 offset = 14 + 40 + 8;
+        QByteArray header(offset, '\0');
+        auto *h = reinterpret_cast<uchar *>(header.data());
+        h[0] = 'B';
+        h[1] = 'M';
+        qToLittleEndian<quint32>(quint32(offset + rowBytes * size), h + 2);
+        qToLittleEndian<quint32>(offset, h + 10);
+        qToLittleEndian<quint32>(40, h + 14);
+        qToLittleEndian<qint32>(size, h + 18);
+        qToLittleEndian<qint32>(size, h + 22);
+        qToLittleEndian<quint16>(1, h + 26);
+        qToLittleEndian<quint16>(1, h + 28);
+        qToLittleEndian<quint32>(0xffffff, h + 58); // colour 1 white, colour 0 black
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("huge.bmp")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(header);
+        QVERIFY(file.resize(offset + rowBytes * size)); // sparse: no disk space for the dark rows
+        for (int r = 0; r < 12; ++r) {
+            QByteArray row(512, '\0');
+            for (int c = 0; c < 512; ++c)
+                row[c] = char((r * 16 + c) & 0xff);
+            QVERIFY(file.seek(offset + (size - 1 - r) * rowBytes));
+            file.write(row);
+        }
+        file.close();
+
+        const PictureLoad loaded = loadPicture(file.fileName());
+        QVERIFY2(loaded.ok(), qPrintable(loaded.error));
+        QCOMPARE(loaded.image.size(), QSize(4096, 12));
+        MessageBank bank;
+        DrawingSurface surface;
+        composePicture(bank, 2, surface, loaded.image);
+        for (int r = 0; r < 12; ++r)
+            for (int c = 0; c < 512; ++c)
+                QCOMPARE(int(bank.byte(2, r, c)), (r * 16 + c) & 0xff);
+        QCOMPARE(int(bank.width(2)), 512);
+    }
+
     void shouldSaveA24BitBmpThatLoadsBackToTheSameMessage()
     {
         DrawingSurface surface;
@@ -182,10 +282,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("old.bmp"));
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old contents");
-        old.close();
+        QVERIFY(writeFile(path, "old contents"));
         DrawingSurface surface;
         QCOMPARE(savePicture(surface.image(), path), QString());
         QVERIFY(loadPicture(path).ok());
@@ -196,10 +293,8 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString blocker = dir.filePath(QStringLiteral("not-a-folder"));
+        QVERIFY(writeFile(blocker, "keep me"));
         QFile file(blocker);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("keep me");
-        file.close();
         DrawingSurface surface;
         const QString path = blocker + QStringLiteral("/message.bmp");
         const QString error = savePicture(surface.image(), path);

@@ -10,10 +10,12 @@
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 namespace lume::test {
 
 // Answers the file dialogs with a prepared name ("" cancels) and records what they were given.
+// With keepOpen the dialog stays open until answerNow(), as a real one does while the user looks.
 class FakeFileDialogs final : public FileDialogs
 {
 public:
@@ -26,15 +28,31 @@ public:
     void chooseOpenFile(const QString &filter, const QString &fileName, Done done) override
     {
         requests << Request {false, filter, fileName};
-        done(answer);
+        reply(std::move(done));
     }
     void chooseSaveFile(const QString &filter, const QString &fileName, Done done) override
     {
         requests << Request {true, filter, fileName};
-        done(answer);
+        reply(std::move(done));
+    }
+    void answerNow()
+    {
+        Done done = std::exchange(m_open, nullptr);
+        if (done)
+            done(answer);
     }
     QList<Request> requests;
     QString answer;
+    bool keepOpen = false;
+
+private:
+    void reply(Done done)
+    {
+        m_open = std::move(done);
+        if (!keepOpen)
+            answerNow();
+    }
+    Done m_open;
 };
 
 // A Sketchlume window on fakes, its settings file in a temporary folder.
