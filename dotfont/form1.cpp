@@ -6,8 +6,8 @@
 #include "badgelink/userprompt.h"
 #include "dotfontrasteriser.h"
 #include "language.h"
-#include "platform/widgets/messageboxprompt.h"
 #include "platform/profilefile.h"
+#include "platform/widgets/messageboxprompt.h"
 #include "textboxfont.h"
 #include "usagemeter.h"
 
@@ -25,6 +25,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace lume {
 
@@ -254,7 +256,10 @@ void Form1::createControls()
 void Form1::connectControls()
 {
     for (int k = 0; k < MessageBank::MessageCount; ++k) {
-        connect(m_text[k], &QLineEdit::textChanged, this, [this, k] { updateWidthEstimate(k); });
+        connect(m_text[k], &QLineEdit::textChanged, this, [this, k] {
+            lowerTextLimit(k);
+            updateWidthEstimate(k);
+        });
         connect(m_select[k], &QCheckBox::stateChanged, this, &Form1::drawUsageMeter);
     }
     connect(m_language, &QComboBox::editTextChanged, this, &Form1::applyLanguage);
@@ -265,6 +270,9 @@ void Form1::connectControls()
             &Form1::sendMessages);
     connect(findChild<QPushButton *>(QStringLiteral("CmdExit")), &QPushButton::clicked, this,
             &QWidget::close);
+    connect(m_port, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_port->setToolTip(index >= 0 ? m_port->itemData(index, Qt::ToolTipRole).toString() : QString());
+    });
     connect(m_timer1, &QTimer::timeout, this, &Form1::drawUsageMeter);
     connect(m_sender, &BadgeSender::transferFinished, this, &Form1::transferFinished);
 }
@@ -290,6 +298,8 @@ void Form1::restoreSettings()
         const ScriptMessage &message = settings.messages[m];
         {
             const QSignalBlocker blocker(m_text[m]);
+            // A stored text may be longer than the user may type (767 bytes): it stays whole.
+            m_text[m]->setMaxLength(std::max(TextLimit, int(message.text.size())));
             m_text[m]->setText(message.text);
         }
         updateWidthEstimate(m); // also when the text equals the design text
@@ -355,6 +365,24 @@ void Form1::updateWidthEstimate(int message)
     const CodePage codePage = languageFor(m_language->currentText()).codePage;
     m_bank.setWidth(message, estimateWidth(m_text[message]->text(), codePage));
     drawUsageMeter();
+}
+
+void Form1::lowerTextLimit(int message)
+{
+    // As in a Windows edit box, the limit bounds what the user types or pastes; a longer restored
+    // text can only shrink, until it is under the limit.
+    QLineEdit *box = m_text[message];
+    if (box->maxLength() <= std::max(TextLimit, int(box->text().size())))
+        return;
+    // Later: a new limit resets the box's text, which must not happen inside its own edit.
+    QTimer::singleShot(0, box, [box] {
+        const int limit = std::max(TextLimit, int(box->text().size()));
+        if (limit >= box->maxLength())
+            return;
+        const int cursor = box->cursorPosition();
+        box->setMaxLength(limit);
+        box->setCursorPosition(cursor);
+    });
 }
 
 void Form1::drawUsageMeter()

@@ -76,6 +76,7 @@ private:
     void storeSettings();
     void findPorts();
     void updateWidthEstimate(int message);
+    void lowerTextLimit(int message);
 
     MessageBank m_bank;
     Form1Dependencies m_dependencies;

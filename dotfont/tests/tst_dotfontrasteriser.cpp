@@ -88,6 +88,15 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// "ASC12" with the glyph of 'A' in every row, and a blank double-byte grid of that name.
+bool writeLetterAFonts(const QTemporaryDir &dir, quint8 glyphRow, const QString &gridName)
+{
+    QByteArray ascii(3072, '\0');
+    ascii.replace(12 * 'A', 12, QByteArray(12, char(glyphRow)));
+    return dir.isValid() && writeFile(dir.filePath(u"ASC12"_qs), ascii) &&
+        writeFile(dir.filePath(gridName), QByteArray(GridBytes, '\0'));
+}
+
 // 16-bit glyph rows as the 24 bytes of a double-byte cell.
 QByteArray rows16(std::initializer_list<quint16> rows)
 {
@@ -96,6 +105,31 @@ QByteArray rows16(std::initializer_list<quint16> rows)
         bytes.append(char(row >> 8)).append(char(row & 0xFF));
     return bytes.leftJustified(24, '\0');
 }
+
+// Counts the seeks and the reads asked of it; opened unbuffered, each getChar() is one read.
+class CountingFont : public QBuffer
+{
+public:
+    explicit CountingFont(const QByteArray &bytes)
+    {
+        setData(bytes);
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool seek(qint64 offset) override
+    {
+        seeks << offset;
+        return QBuffer::seek(offset);
+    }
+    QList<qint64> seeks;
+    QList<qint64> readSizes;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        readSizes << maxSize;
+        return QBuffer::readData(data, maxSize);
+    }
+};
 
 } // namespace
 
@@ -125,6 +159,8 @@ private Q_SLOTS:
     void shouldClearUnselectedMessageWithWidthZero();
     void shouldReadDoubleByteFontOfExactLanguage_data();
     void shouldReadDoubleByteFontOfExactLanguage();
+    void shouldReadEachGlyphWithOneSeekAndOneByteReads();
+    void shouldReadTheFilesAgainAtEverySend();
     void shouldLocateFirstExistingFileOnly();
     void shouldSearchWorkingDirectoryThenDataDirectory();
 };
@@ -421,11 +457,7 @@ void TestDotFontRasteriser::shouldReportMissingFontAndLeaveBankUnchanged()
 void TestDotFontRasteriser::shouldClearUnselectedMessageWithWidthZero()
 {
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QByteArray ascii(3072, '\0');
-    ascii.replace(12 * 'A', 12, QByteArray(12, char(0x3C)));
-    QVERIFY(writeFile(dir.filePath(u"ASC12"_qs), ascii));
-    QVERIFY(writeFile(dir.filePath(u"JPK12"_qs), QByteArray(GridBytes, '\0')));
+    QVERIFY(writeLetterAFonts(dir, 0x3C, u"JPK12"_qs));
     MessageBank bank;
     for (int m = 0; m < MessageBank::MessageCount; ++m)
         fillMessage(bank, m, 0xFF);
@@ -476,6 +508,37 @@ void TestDotFontRasteriser::shouldReadDoubleByteFontOfExactLanguage()
     QVERIFY(prepareBank(bank, {u"中"_qs}, {true}, language, {dir.path()}).ok);
     QCOMPARE(bank.byte(0, 5, 0), quint8(0x10 + files.indexOf(file)));
     QCOMPARE(bank.width(0), qint16(2));
+}
+
+void TestDotFontRasteriser::shouldReadEachGlyphWithOneSeekAndOneByteReads()
+{
+    CountingFont ascii(patternedFont(3072, 1));
+    CountingFont grid(patternedFont(GridBytes, 2));
+    MessageBank bank;
+    // The same glyph twice is read twice: nothing is kept between glyphs or between messages.
+    for (int message : {0, 1})
+        readHZK(bank, message, u"A啊bA啊"_qs, CodePage::Gbk, ascii, grid);
+
+    const qint64 a = 12 * 'A';
+    const qint64 b = 12 * 'b';
+    const qint64 cell = 24 * 9074; // GBK 0xB0A1
+    QCOMPARE(ascii.seeks, (QList<qint64> {a, b, a, a, b, a}));
+    QCOMPARE(grid.seeks, (QList<qint64> {cell, cell, cell, cell}));
+    QCOMPARE(ascii.readSizes, QList<qint64>(6 * 12, 1));
+    QCOMPARE(grid.readSizes, QList<qint64>(4 * 24, 1));
+}
+
+void TestDotFontRasteriser::shouldReadTheFilesAgainAtEverySend()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeLetterAFonts(dir, 0x18, u"HZK12"_qs));
+    MessageBank bank;
+    QVERIFY(prepareBank(bank, {u"A"_qs}, {true}, u"Chinese (Simplified)"_qs, {dir.path()}).ok);
+    QCOMPARE(bank.byte(0, 0, 0), quint8(0x18));
+
+    QVERIFY(writeLetterAFonts(dir, 0x81, u"HZK12"_qs));
+    QVERIFY(prepareBank(bank, {u"A"_qs}, {true}, u"Chinese (Simplified)"_qs, {dir.path()}).ok);
+    QCOMPARE(bank.byte(0, 11, 0), quint8(0x81));
 }
 
 void TestDotFontRasteriser::shouldLocateFirstExistingFileOnly()

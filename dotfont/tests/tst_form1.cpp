@@ -1,3 +1,4 @@
+#include "badgelink/badgesender.h"
 #include "badgelink/badgestream.h"
 #include "badgelink/fakeserialcontrol.h"
 #include "badgelink/tests/testsupport.h"
@@ -8,7 +9,9 @@
 #include "dotfont/usagemeter.h"
 #include "platform/profilefile.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QFontDatabase>
@@ -18,6 +21,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRawFont>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -85,6 +89,34 @@ void typeText(QWidget *widget, const QString &text)
         }
     }
 }
+
+// Paints the kept meter image black, so that a test sees whether anything draws the meter again.
+// The meter's bars and its white free part contain no black.
+void smudge(const QImage &meter)
+{
+    const_cast<QImage &>(meter).fill(Qt::black);
+}
+
+bool isSmudged(const QImage &meter)
+{
+    for (int y = 0; y < meter.height(); ++y)
+        for (int x = 0; x < meter.width(); ++x)
+            if (meter.pixel(x, y) != qRgb(0, 0, 0))
+                return false;
+    return true;
+}
+
+bool isRedrawn(const QImage &meter)
+{
+    for (int y = 0; y < meter.height(); ++y)
+        for (int x = 0; x < meter.width(); ++x)
+            if (meter.pixel(x, y) == qRgb(0, 0, 0))
+                return false;
+    return true;
+}
+
+const QStringList AllDoubleByteFonts {QStringLiteral("HZK12"), QStringLiteral("TWK12"),
+                                      QStringLiteral("JPK12"), QStringLiteral("KRK12")};
 
 struct Rig
 {
@@ -351,14 +383,74 @@ private Q_SLOTS:
             QCOMPARE(runs[2], QStringLiteral("#00cf00 16..23"));
     }
 
-    void shouldStopTypingAt512Characters()
+    void shouldTakeAtMost512Characters_data()
     {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("typed") << ""
+                               << "type" << QString(520, u'x') << QString(512, u'x');
+        QTest::newRow("pasted") << "abc"
+                                << "paste" << QString(600, u'y') << "abc" + QString(509, u'y');
+        QTest::newRow("committed by an input method")
+            << QString(510, u'a') << "commit" << QStringLiteral("中文字") << QString(510, u'a') + "中文";
+    }
+
+    void shouldTakeAtMost512Characters()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, how);
+        QFETCH(QString, input);
+        QFETCH(QString, after);
         Rig rig;
         rig.start();
-        rig.text(0)->clear();
-        QTest::keyClicks(rig.text(0), QString(520, u'x'));
-        QCOMPARE(rig.text(0)->text().size(), 512);
-        QCOMPARE(rig.window->bank().width(0), qint16(512));
+        QLineEdit *box = rig.text(0);
+        box->setText(before);
+        box->end(false);
+        if (how == u"type") {
+            QTest::keyClicks(box, input);
+        } else if (how == u"paste") {
+            QGuiApplication::clipboard()->setText(input);
+            box->paste();
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(input);
+            QCoreApplication::sendEvent(box, &commit);
+        }
+        QCOMPARE(box->text(), after);
+        QCOMPARE(rig.window->bank().width(0), estimateWidth(after, CodePage::Gbk));
+    }
+
+    void shouldKeepALongerStoredTextWhole()
+    {
+        // 700 letters are 700 bytes, within the 767 a stored text may have; the limit of 512 is for
+        // what the user types or pastes.
+        Rig rig;
+        ScriptSettings stored = ScriptSettings::defaults();
+        stored.messages[0].text = QString(700, u'x');
+        rig.writeSettings(stored);
+        rig.start();
+        QLineEdit *box = rig.text(0);
+        QCOMPARE(box->text(), stored.messages[0].text);
+        QCOMPARE(rig.window->bank().width(0), qint16(700));
+        box->end(false);
+        QTest::keyClick(box, 'y');
+        QCOMPARE(box->text().size(), 700);
+        // It only shrinks: what is deleted cannot be typed again while the text is over 512.
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTRY_COMPARE(box->maxLength(), 699);
+        QCOMPARE(box->cursorPosition(), 0);
+        QTest::keyClick(box, 'y');
+        QCOMPARE(box->text(), QString(699, u'x'));
+        box->selectAll();
+        QTest::keyClick(box, 'a');
+        QTRY_COMPARE(box->maxLength(), 512);
+        QTest::keyClicks(box, QString(600, u'b'));
+        QCOMPARE(box->text(), QStringLiteral("a") + QString(511, u'b'));
+        QVERIFY(rig.window->close());
+        QCOMPARE(readScriptSettings(ProfileFile(rig.settingsPath)).messages[0].text, box->text());
     }
 
     void shouldRedrawTheMeterWhenASelectBoxIsClicked()
@@ -375,6 +467,58 @@ private Q_SLOTS:
         QTest::mouseClick(rig.select(1), Qt::LeftButton);
         QCOMPARE(meterRuns(rig.meter()),
                  (QStringList {"#ff0000 0..9", "#cf6000 10..14", "#c0c000 15..34", "#ffffff 35..511"}));
+    }
+
+    void shouldRedrawTheMeterOnlyOnEditsClicksAndTheStartUpTick()
+    {
+        Rig rig;
+        rig.writeFonts({QStringLiteral("HZK12"), QStringLiteral("KRK12")});
+        rig.start();
+        smudge(rig.meter());
+        rig.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+        QTRY_VERIFY(!rig.timer1()->isActive());
+        QVERIFY(isRedrawn(rig.meter())); // the start-up tick
+        smudge(rig.meter());
+        QTest::qWait(20);
+        QVERIFY(isSmudged(rig.meter())); // it ticks once only
+
+        // A language, the movement settings, the port and a whole Send draw nothing.
+        rig.language()->setEditText(QStringLiteral("Korean"));
+        rig.text(1)->setFocus();
+        rig.language()->setFocus();
+        rig.speed(0)->setEditText(QStringLiteral("7"));
+        rig.direction(0)->setCurrentIndex(2);
+        rig.flash(0)->click();
+        rig.port()->setEditText(QStringLiteral("COM1"));
+        QSignalSpy finished(rig.window.get(), &Form1::transferFinished);
+        rig.send()->click();
+        QTRY_COMPARE(finished.count(), 1);
+        QVERIFY(rig.prompt.boxes.isEmpty());
+        QVERIFY(isSmudged(rig.meter()));
+
+        rig.text(5)->setText(QStringLiteral("한"));
+        QVERIFY(isRedrawn(rig.meter()));
+        smudge(rig.meter());
+        rig.select(6)->click();
+        QVERIFY(isRedrawn(rig.meter()));
+    }
+
+    void shouldShowTheMeterStripInPicture2()
+    {
+        Rig rig;
+        rig.startShown();
+        rig.setTexts({QString(10, u'x'), QString(), QStringLiteral("中文")});
+        auto *picture2 = rig.child<UsageMeter>(QStringLiteral("Picture2"));
+        const QImage shown = picture2->grab().toImage();
+        QCOMPARE(shown.size(), QSize(516, 15));
+        // The strip lies inside the box's one-pixel border.
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 512; ++x)
+                QCOMPARE(shown.pixel(2 + x, 1 + y), rig.meter().pixel(x, y));
+        QCOMPARE(QColor(shown.pixel(2, 1)), QColor(255, 0, 0));
+        QCOMPARE(QColor(shown.pixel(2 + 10, 12)), QColor(192, 192, 0));
+        QCOMPARE(QColor(shown.pixel(2 + 14, 1)), QColor(Qt::white));
     }
 
     void shouldFillTheMeterUpTo510()
@@ -436,6 +580,44 @@ private Q_SLOTS:
         }
     }
 
+    void shouldShowTypedTextInAFontWithItsGlyphs_data()
+    {
+        QTest::addColumn<QStringList>("texts"); // ComLanguage's texts, one after the other
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("Chinese (Simplified)") << QStringList {"Chinese (Simplified)"} << "啊";
+        QTest::newRow("Chinese (Traditional)") << QStringList {"Chinese (Traditional)"} << "臺灣";
+        QTest::newRow("Japanese") << QStringList {"Japanese"} << "あア日";
+        QTest::newRow("Korean") << QStringList {"Korean"} << "한글";
+        QTest::newRow("no entry after Korean") << QStringList {"Korean", "Kor"} << "한글";
+    }
+
+    void shouldShowTypedTextInAFontWithItsGlyphs()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(QString, typed);
+        // The first font that Qt draws with, without fontconfig's fallback.
+        const auto covers = [&typed](const QFont &font) {
+            const QRawFont raw = QRawFont::fromFont(font);
+            for (const QChar c : typed)
+                if (!raw.supportsCharacter(c))
+                    return false;
+            return true;
+        };
+        bool installed = false;
+        for (const QString &family : QFontDatabase::families())
+            installed = installed || covers(QFont(family));
+        if (!installed)
+            QSKIP("no installed font has these characters");
+        Rig rig;
+        rig.start();
+        for (const QString &text : texts)
+            rig.language()->setEditText(text);
+        for (int m = 0; m < 8; ++m) {
+            rig.text(m)->setText(typed);
+            QVERIFY2(covers(rig.text(m)->font()), qPrintable(rig.text(m)->font().family()));
+        }
+    }
+
     void shouldChangeNoWidthWithTheLanguage()
     {
         Rig rig;
@@ -486,6 +668,8 @@ private Q_SLOTS:
         stored.messages[2] = {QStringLiteral("greyed 한"), 2, QStringLiteral("9x"),
                               QStringLiteral("sideways"), 2};
         stored.messages[3].text = QString();
+        stored.messages[5].text = QStringLiteral("简体中文 GBK");
+        stored.messages[6].text = QStringLiteral("繁體中文 Big5");
         stored.language = QStringLiteral("Korean");
         rig.writeSettings(stored);
         rig.start();
@@ -595,6 +779,61 @@ private Q_SLOTS:
         for (const FakeSerialControl::Call &call : rig.serial.calls())
             probed += call.operation == FakeSerialControl::Operation::SetCommPort;
         QCOMPARE(probed, 16);
+    }
+
+    void shouldShowTheChosenPortsDeviceAsTooltip()
+    {
+        Rig rig;
+        rig.serial.setOpenablePorts({1, 3, 5});
+        rig.start();
+        QCOMPARE(rig.port()->currentText(), QStringLiteral("COM5"));
+        QCOMPARE(rig.port()->toolTip(), QStringLiteral("/dev/fake5"));
+        rig.port()->setCurrentIndex(0);
+        QCOMPARE(rig.port()->toolTip(), QStringLiteral("/dev/fake1"));
+
+        Rig none;
+        none.serial.setOpenablePorts({99});
+        none.start();
+        QCOMPARE(none.port()->toolTip(), QString());
+    }
+
+    void shouldSendWhatTheMeterShowed_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("Chinese (Simplified)")
+            << "Chinese (Simplified)" << QStringList {"中文 and Latin", "简体字，标点。", "€5 ½ 한 カ", "A"};
+        QTest::newRow("Chinese (Traditional)")
+            << "Chinese (Traditional)" << QStringList {"繁體 text", "臺灣、香港", "简 한 ｶ €", "é"};
+        QTest::newRow("Japanese") << "Japanese"
+                                  << QStringList {"日本語 text", "ｶﾀｶﾅ and カタカナ", "한 简 ¥", "~"};
+        QTest::newRow("Korean") << "Korean" << QStringList {"한국어 text", "갂똠 Hangul", "简 カ € ①", "\\"};
+        QTest::newRow("no entry: GBK") << "korean" << QStringList {"한국어 text", "中文", "カナ", "x"};
+    }
+
+    void shouldSendWhatTheMeterShowed()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, texts);
+        Rig rig;
+        rig.writeFonts(AllDoubleByteFonts);
+        rig.start();
+        rig.language()->setEditText(language);
+        for (int m = 0; m < MessageBank::MessageCount; ++m) {
+            rig.text(m)->clear();
+            typeText(rig.text(m), texts.value(m));
+        }
+        const QList<qint16> estimated = rig.widths();
+        rig.port()->setEditText(QStringLiteral("COM1"));
+        QSignalSpy finished(rig.window.get(), &Form1::transferFinished);
+        rig.send()->click();
+        QTRY_COMPARE(finished.count(), 1);
+        QVERIFY(rig.prompt.boxes.isEmpty());
+        QCOMPARE(rig.widths(), estimated); // rasterised, and too short to be clipped
+        int sum = 0;
+        for (qint16 width : estimated)
+            sum += width;
+        QCOMPARE(rig.serial.written().size(), 689 + 12 * sum);
     }
 
     void shouldSendTheSelectedMessages()
@@ -764,6 +1003,60 @@ private Q_SLOTS:
         QVERIFY(rig.serial.writes().isEmpty());
         QVERIFY(!rig.serial.isOpen());
         QVERIFY(!rig.window->isSending());
+    }
+
+    void shouldExplainAPortThatCannotBeOpened_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("permission") << int(SerialFailure::Kind::PermissionDenied) << "/dev/ttyUSB0"
+                                    << "Permission denied"
+                                    << "dialout";
+        QTest::newRow("in use") << int(SerialFailure::Kind::InUse) << "/dev/ttyACM1"
+                                << "Device or resource busy"
+                                << "Another program holds this port";
+        QTest::newRow("gone") << int(SerialFailure::Kind::NoSuchPort) << "/dev/ttyUSB3"
+                              << "No such file or directory"
+                              << "Check the badge's cable";
+        QTest::newRow("other") << int(SerialFailure::Kind::Other) << ""
+                               << "Input/output error"
+                               << "Input/output error";
+    }
+
+    void shouldExplainAPortThatCannotBeOpened()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, device);
+        QFETCH(QString, reason);
+        QFETCH(QString, hint);
+        Rig rig;
+        rig.writeFonts();
+        rig.start();
+        rig.select(1)->click();
+        rig.port()->setEditText(QStringLiteral("COM2"));
+        const SerialFailure failure {SerialFailure::Kind(kind), device, reason};
+        rig.serial.setOpenFailure(failure);
+        MessageBank rebuilt;
+        QVERIFY(prepareBank(rebuilt, messageTexts(rig.window->settingsFromControls()),
+                            selectedMessages(rig.window->settingsFromControls()),
+                            QStringLiteral("Chinese (Simplified)"), rig.fontDirs)
+                    .ok);
+        rig.send()->click();
+        QCOMPARE(rig.prompt.boxes.size(), 1);
+        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Port in use or not port"));
+        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Warning"));
+        // The words Sketchlume gives for the same failure.
+        QCOMPARE(rig.prompt.boxes[0].detail, BadgeSender::portFailureDetail(failure));
+        QVERIFY(rig.prompt.boxes[0].detail.contains(hint));
+        if (!device.isEmpty())
+            QVERIFY(rig.prompt.boxes[0].detail.contains(device + QStringLiteral(": ") + reason));
+        QVERIFY(rig.serial.writes().isEmpty());
+        QVERIFY(!rig.serial.isOpen());
+        // The bank was rebuilt from the texts before the port was tried.
+        QCOMPARE(rig.window->bank(), rebuilt);
+        QCOMPARE(rig.window->bank().width(1), qint16(0));
     }
 
     void shouldRefuseAMessageLeftOutOfTheLastSend()
