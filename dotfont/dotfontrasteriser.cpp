@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 
 namespace lume {
 
@@ -83,6 +84,60 @@ void drawSingleByte(MessageBank &bank, int message, int x, quint16 code, QIODevi
     }
 }
 
+// The furthest byte a glyph can reach: the last cell of a double-byte grid (lead and trail 0xFF).
+constexpr qint64 GlyphReach =
+    DoubleGlyphBytes * ((0xFF - FirstLead) * CellsPerLead + (0xFF - FirstTrail) + 1);
+
+// A font file's bytes as a device. Unlike QBuffer it takes a seek past the end without a warning,
+// as a file does; reads there give nothing, hence blank rows.
+class FontBytes : public QIODevice
+{
+public:
+    void setData(QByteArray data) { m_data = std::move(data); }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return m_data.size(); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 count = std::clamp(m_data.size() - pos(), qint64(0), maxSize);
+        if (count > 0)
+            std::memcpy(data, m_data.constData() + pos(), std::size_t(count));
+        return count;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+};
+
+// A font file opened for ReadHZK. Its reachable part is read in one go at every Send: a seek on a
+// buffered QFile costs two system calls and a 16 KiB refill for every glyph, and a memory map
+// would crash the program if the file were cut short while a Send reads it.
+class FontFile
+{
+public:
+    explicit FontFile(const QString &path)
+        : m_file(path)
+    { }
+
+    [[nodiscard]] bool open()
+    {
+        if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            return false;
+        m_bytes.setData(m_file.read(GlyphReach));
+        m_file.close();
+        m_bytes.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        return true;
+    }
+    QIODevice &device() { return m_bytes; }
+    void close() { m_bytes.close(); }
+
+private:
+    QFile m_file;
+    FontBytes m_bytes;
+};
+
 } // namespace
 
 QStringList defaultFontSearchDirs()
@@ -142,17 +197,17 @@ PrepareResult prepareBank(MessageBank &bank, const std::array<QString, MessageBa
         return {false, row.doubleByteFile};
 
     // Read-only: a missing file is reported, never created empty.
-    QFile singleByteFont(*singlePath);
-    if (!singleByteFont.open(QIODevice::ReadOnly))
+    FontFile singleByteFont(*singlePath);
+    if (!singleByteFont.open())
         return {false, singleName};
-    QFile doubleByteFont(*doublePath);
-    if (!doubleByteFont.open(QIODevice::ReadOnly))
+    FontFile doubleByteFont(*doublePath);
+    if (!doubleByteFont.open())
         return {false, row.doubleByteFile};
 
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
         bank.clear(m);
         if (selected[m])
-            readHZK(bank, m, texts[m], row.codePage, singleByteFont, doubleByteFont);
+            readHZK(bank, m, texts[m], row.codePage, singleByteFont.device(), doubleByteFont.device());
         else
             bank.setWidth(m, 0);
     }

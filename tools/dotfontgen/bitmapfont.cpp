@@ -1,9 +1,11 @@
 #include "tools/dotfontgen/bitmapfont.h"
 
 #include <ft2build.h>
+#include FT_BDF_H
 #include FT_FREETYPE_H
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace lume {
 
@@ -25,9 +27,15 @@ BitmapFont::BitmapFont(std::unique_ptr<Handles> handles, QString path)
     : m_handles(std::move(handles))
     , m_path(std::move(path))
 {
-    const FT_Size_Metrics &metrics = m_handles->face->size->metrics;
+    FT_Face face = m_handles->face;
+    const FT_Size_Metrics &metrics = face->size->metrics;
     m_ascent = int(metrics.ascender >> 6);
     m_descent = int(-metrics.descender >> 6);
+    m_unicode = face->charmap != nullptr && face->charmap->encoding == FT_ENCODING_UNICODE;
+    const char *encoding = nullptr;
+    const char *registry = nullptr;
+    if (FT_Get_BDF_Charset_ID(face, &encoding, &registry) == 0 && registry != nullptr)
+        m_charset = QString::fromLatin1(registry).toUpper();
 }
 
 BitmapFont::~BitmapFont() = default;
@@ -42,6 +50,11 @@ std::optional<BitmapFont> BitmapFont::open(const QString &path, int pixelSize, Q
             *error = QStringLiteral("%1: %2").arg(path, why);
         return std::nullopt;
     };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(QStringLiteral("no such file"));
+    if (!info.isFile() || !info.isReadable())
+        return fail(QStringLiteral("not a readable file"));
     if (FT_Init_FreeType(&handles->library) != 0)
         return fail(QStringLiteral("FreeType could not start"));
     if (FT_New_Face(handles->library, QFile::encodeName(path).constData(), 0, &handles->face) != 0)
@@ -52,14 +65,12 @@ std::optional<BitmapFont> BitmapFont::open(const QString &path, int pixelSize, Q
         if (FT_Set_Pixel_Sizes(face, 0, FT_UInt(pixelSize)) != 0)
             return fail(QStringLiteral("cannot be scaled to %1 pixels").arg(pixelSize));
     } else {
+        // Only a strike of exactly that size: another one would be cut or leave the cell half empty.
         int strike = -1;
         for (int i = 0; i < face->num_fixed_sizes; ++i) {
-            if (face->available_sizes[i].height == pixelSize ||
-                (face->available_sizes[i].y_ppem >> 6) == pixelSize)
+            if ((face->available_sizes[i].y_ppem >> 6) == pixelSize)
                 strike = i;
         }
-        if (strike < 0 && face->num_fixed_sizes == 1)
-            strike = 0; // a one-size bitmap font: its strike is the font
         if (strike < 0 || FT_Select_Size(face, strike) != 0)
             return fail(QStringLiteral("has no %1-pixel strike").arg(pixelSize));
     }

@@ -39,6 +39,10 @@ public:
 
     [[nodiscard]] int ascent() const { return m_ascent; }
     [[nodiscard]] int descent() const { return m_descent; }
+    // Whether codes are Unicode; else they are the font's own codes.
+    [[nodiscard]] bool isUnicode() const { return m_unicode; }
+    // The X11 charset registry of a PCF/BDF font in upper case (e.g. "JISX0208.1990"); empty for others.
+    [[nodiscard]] const QString &charset() const { return m_charset; }
     [[nodiscard]] const QString &path() const { return m_path; }
 
 private:
@@ -47,8 +51,10 @@ private:
 
     std::unique_ptr<Handles> m_handles;
     QString m_path;
+    QString m_charset;
     int m_ascent = 0;
     int m_descent = 0;
+    bool m_unicode = false;
 };
 
 } // namespace lume

@@ -4,8 +4,11 @@
 
 #include <QDir>
 #include <QSaveFile>
+#include <QStringList>
 
 #include <algorithm>
+#include <array>
+#include <memory>
 
 namespace lume {
 
@@ -115,47 +118,70 @@ QString gridFileName(GridFont grid)
     return {};
 }
 
-DotFontGenerator::DotFontGenerator(Source wenQuanYi, Source microHei, Source shinonome, Source baekmuk,
-                                   Source latin, Source katakana, Source fixed)
-    : m_wenQuanYi(std::move(wenQuanYi))
-    , m_microHei(std::move(microHei))
-    , m_shinonome(std::move(shinonome))
-    , m_baekmuk(std::move(baekmuk))
-    , m_latin(std::move(latin))
-    , m_katakana(std::move(katakana))
-    , m_fixed(std::move(fixed))
+DotFontGenerator::DotFontGenerator(std::vector<Source> sources)
+    : m_sources(std::move(sources))
 { }
 
 std::optional<DotFontGenerator> DotFontGenerator::open(const SourceFonts &sources, QString *error)
 {
-    // Every source sets its baseline once, so all glyphs of one font share the same vertical offset.
-    auto load = [error](const QString &path, bool hasIdeographs) -> std::optional<Source> {
-        std::optional<BitmapFont> font = BitmapFont::open(path, PixelSize, error);
-        if (!font)
-            return std::nullopt;
-        std::optional<int> referenceTop;
-        if (hasIdeographs) {
-            if (const std::optional<GlyphBitmap> reference = font->glyph(ReferenceIdeograph))
-                referenceTop = reference->top;
-        }
-        const int baseline = baselineRow(font->ascent(), font->descent(), referenceTop);
-        return Source {std::move(*font), baseline};
+    // What each source must be. A national font is indexed by its own codes, so one of another
+    // character set (or a Unicode one) would fill the grid with wrong glyphs without a word.
+    struct Expected
+    {
+        const QString *path;
+        const char *name;
+        QStringList charsets; // registries a national font may carry; empty: a Unicode font
+        quint32 probe; // a character every such font has
     };
-    std::optional<Source> wenQuanYi = load(sources.wenQuanYi, true);
-    std::optional<Source> microHei = wenQuanYi ? load(sources.microHei, true) : std::nullopt;
-    std::optional<Source> shinonome = microHei ? load(sources.shinonome, false) : std::nullopt;
-    std::optional<Source> baekmuk = shinonome ? load(sources.baekmuk, false) : std::nullopt;
-    std::optional<Source> latin = baekmuk ? load(sources.latin, false) : std::nullopt;
-    std::optional<Source> katakana = latin ? load(sources.katakana, false) : std::nullopt;
-    std::optional<Source> fixed = katakana ? load(sources.fixed, false) : std::nullopt;
-    if (!fixed)
-        return std::nullopt;
-    return DotFontGenerator(std::move(*wenQuanYi), std::move(*microHei), std::move(*shinonome),
-                            std::move(*baekmuk), std::move(*latin), std::move(*katakana), std::move(*fixed));
+    const std::array<Expected, RoleCount> expected {{
+        {&sources.wenQuanYi, "WenQuanYi Bitmap Song", {}, ReferenceIdeograph},
+        {&sources.microHei, "WenQuanYi Micro Hei", {}, ReferenceIdeograph},
+        {&sources.shinonome, "Shinonome Gothic 12 (JIS X 0208)", {QStringLiteral("JISX0208")}, 0x2422},
+        {&sources.baekmuk,
+         "Baekmuk Gulim 12 (KS X 1001)",
+         {QStringLiteral("KSC5601"), QStringLiteral("KSX1001")},
+         0x3021},
+        {&sources.latin, "Latin 6x12 (ISO 8859-1)", {}, U'A'},
+        {&sources.katakana, "Shinonome 6x12 (JIS X 0201)", {QStringLiteral("JISX0201")}, 0xB1},
+        {&sources.fixed, "misc-fixed 6x12", {}, Euro},
+    }};
+    std::vector<Source> loaded;
+    for (const Expected &source : expected) {
+        auto fail = [&](const QString &why) {
+            if (error != nullptr)
+                *error = QStringLiteral("%1: %2").arg(QString::fromLatin1(source.name), why);
+            return std::nullopt;
+        };
+        QString why;
+        std::optional<BitmapFont> font = BitmapFont::open(*source.path, PixelSize, &why);
+        if (!font)
+            return fail(why);
+        const bool charsetFits = source.charsets.isEmpty()
+            ? font->isUnicode()
+            : std::any_of(source.charsets.begin(), source.charsets.end(),
+                          [&font](const QString &charset) { return font->charset().startsWith(charset); });
+        if (!charsetFits) {
+            const QString has = font->isUnicode() ? QStringLiteral("Unicode") : font->charset();
+            const QString wants =
+                source.charsets.isEmpty() ? QStringLiteral("Unicode") : source.charsets.front();
+            return fail(QStringLiteral("%1: a %2 font, not %3").arg(*source.path, has, wants));
+        }
+        const std::optional<GlyphBitmap> probe = font->glyph(source.probe);
+        if (!probe)
+            return fail(QStringLiteral("%1: has no glyph for code %2; another font?")
+                            .arg(*source.path, QString::number(source.probe, 16).toUpper()));
+        // One baseline per font, so all its glyphs share the same vertical offset.
+        const std::optional<int> referenceTop =
+            source.probe == ReferenceIdeograph ? std::optional<int>(probe->top) : std::nullopt;
+        const int baseline = baselineRow(font->ascent(), font->descent(), referenceTop);
+        loaded.push_back({std::move(*font), baseline});
+    }
+    return DotFontGenerator(std::move(loaded));
 }
 
-std::optional<CellBitmap> DotFontGenerator::cell(const Source &source, quint32 code, int cellWidth) const
+std::optional<CellBitmap> DotFontGenerator::cell(Role role, quint32 code, int cellWidth) const
 {
+    const Source &source = m_sources[role];
     const std::optional<GlyphBitmap> glyph = source.font.glyph(code);
     if (!glyph)
         return std::nullopt;
@@ -174,16 +200,19 @@ QByteArray DotFontGenerator::singleByteFont() const
             file[12 * code + row] = char((*cell)[row] >> 8);
     };
     for (int code = 0x20; code <= 0x7E; ++code)
-        put(code, cell(m_latin, quint32(code), 8));
-    put(0x80, cell(m_fixed, Euro, 8));
+        put(code, cell(Latin, quint32(code), 8));
+    put(0x80, cell(Fixed, Euro, 8));
     for (int code = 0xA1; code <= 0xDF; ++code)
-        put(code, cell(m_katakana, quint32(code), 8));
+        put(code, cell(Katakana, quint32(code), 8));
     return file;
 }
 
 QByteArray DotFontGenerator::gridFont(GridFont grid, GridStatistics *statistics) const
 {
     const CodePageTable &table = CodePageTable::instance(codePageOf(grid));
+    // One Unicode font per file, so that each file is under one licence: Bitmap Song is GPL-2 only,
+    // Micro Hei Apache-2.0 or GPL-3+, and the two cannot be mixed. Bitmap Song has no Hangul.
+    const Role unicodeSource = grid == GridFont::Krk ? MicroHei : WenQuanYi;
     QByteArray file(GridFileSize, '\0');
     GridStatistics counts;
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
@@ -192,8 +221,8 @@ QByteArray DotFontGenerator::gridFont(GridFont grid, GridStatistics *statistics)
             // No character, or a user-defined one (private use) whose look no font knows: blank.
             if (character == 0 || isPrivateUse(character))
                 continue;
-            // The national fonts are indexed by the code itself; the Unicode fonts fill the rest
-            // (vendor extensions, the extra Hangul syllables of UHC, what a font lacks).
+            // The national fonts are indexed by the code itself; one Unicode font fills the rest
+            // (vendor extensions, the extra Hangul syllables of UHC, what the national font lacks).
             std::optional<CellBitmap> glyph;
             std::optional<quint16> national;
             if (grid == GridFont::Jpk)
@@ -201,16 +230,12 @@ QByteArray DotFontGenerator::gridFont(GridFont grid, GridStatistics *statistics)
             else if (grid == GridFont::Krk)
                 national = uhcToKsc(lead, trail);
             if (national) {
-                glyph = cell(grid == GridFont::Jpk ? m_shinonome : m_baekmuk, *national, 16);
+                glyph = cell(grid == GridFont::Jpk ? Shinonome : Baekmuk, *national, 16);
                 counts.national += glyph ? 1 : 0;
             }
             if (!glyph) {
-                glyph = cell(m_wenQuanYi, character, 16);
-                counts.bitmapSong += glyph ? 1 : 0;
-            }
-            if (!glyph) {
-                glyph = cell(m_microHei, character, 16);
-                counts.microHei += glyph ? 1 : 0;
+                glyph = cell(unicodeSource, character, 16);
+                (unicodeSource == WenQuanYi ? counts.bitmapSong : counts.microHei) += glyph ? 1 : 0;
             }
             if (glyph)
                 putCell(file, gridOffset(lead, trail), *glyph);
@@ -225,34 +250,45 @@ QByteArray DotFontGenerator::gridFont(GridFont grid, GridStatistics *statistics)
 
 bool DotFontGenerator::writeAll(const QString &dir, QString *error, QString *report) const
 {
-    auto write = [&](const QString &name, const QByteArray &bytes) {
-        QSaveFile file(QDir(dir).filePath(name));
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-            return true;
+    // Everything is built before the first byte is written, and nothing is committed before all
+    // files are written: a failure leaves the folder as it was.
+    struct Output
+    {
+        QString name;
+        QByteArray bytes;
+    };
+    std::vector<Output> outputs {{QStringLiteral("ASC12"), singleByteFont()}};
+    QString counts;
+    for (GridFont grid : {GridFont::Hzk, GridFont::Twk, GridFont::Jpk, GridFont::Krk}) {
+        GridStatistics statistics;
+        outputs.push_back({gridFileName(grid), gridFont(grid, &statistics)});
+        counts += QStringLiteral("%1: %2 national, %3 Bitmap Song, %4 Micro Hei, %5 blank\n")
+                      .arg(gridFileName(grid))
+                      .arg(statistics.national)
+                      .arg(statistics.bitmapSong)
+                      .arg(statistics.microHei)
+                      .arg(statistics.blank);
+    }
+    auto fail = [error](const QString &why) {
         if (error != nullptr)
-            *error = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+            *error = why;
         return false;
     };
-    if (!QDir().mkpath(dir)) {
-        if (error != nullptr)
-            *error = QStringLiteral("%1: cannot create the folder").arg(dir);
-        return false;
+    if (!QDir().mkpath(dir))
+        return fail(QStringLiteral("%1: cannot create the folder").arg(dir));
+    std::vector<std::unique_ptr<QSaveFile>> files;
+    for (const Output &output : outputs) {
+        auto file = std::make_unique<QSaveFile>(QDir(dir).filePath(output.name));
+        if (!file->open(QIODevice::WriteOnly) || file->write(output.bytes) != output.bytes.size())
+            return fail(QStringLiteral("%1: %2").arg(file->fileName(), file->errorString()));
+        files.push_back(std::move(file));
     }
-    if (!write(QStringLiteral("ASC12"), singleByteFont()))
-        return false;
-    for (GridFont grid : {GridFont::Hzk, GridFont::Twk, GridFont::Jpk, GridFont::Krk}) {
-        GridStatistics counts;
-        if (!write(gridFileName(grid), gridFont(grid, &counts)))
-            return false;
-        if (report != nullptr) {
-            *report += QStringLiteral("%1: %2 national, %3 Bitmap Song, %4 Micro Hei, %5 blank\n")
-                           .arg(gridFileName(grid))
-                           .arg(counts.national)
-                           .arg(counts.bitmapSong)
-                           .arg(counts.microHei)
-                           .arg(counts.blank);
-        }
+    for (const std::unique_ptr<QSaveFile> &file : files) {
+        if (!file->commit())
+            return fail(QStringLiteral("%1: %2").arg(file->fileName(), file->errorString()));
     }
+    if (report != nullptr)
+        *report += counts;
     return true;
 }
 
@@ -261,8 +297,8 @@ QString dumpGlyph(const QByteArray &file, quint16 code)
     const bool isDouble = code >= 0x8000;
     const int lead = code >> 8;
     const int trail = code & 0xFF;
-    if (isDouble && trail < 0x40)
-        return {};
+    if (isDouble ? lead < 0x81 || trail < 0x40 || trail > 0xFE : code > 0xFF)
+        return {}; // outside the grid, or no single byte
     const qint64 offset = isDouble ? gridOffset(lead, trail) : 12 * qint64(code & 0xFF);
     const int bytesPerRow = isDouble ? 2 : 1;
     if (offset + 12 * bytesPerRow > file.size())

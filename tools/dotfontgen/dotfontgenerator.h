@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace lume {
 
@@ -44,7 +45,7 @@ enum class GridFont { Hzk, Twk, Jpk, Krk };
 struct SourceFonts
 {
     QString wenQuanYi; // WenQuanYi Bitmap Song, 12-pixel strike (Unicode)
-    QString microHei; // WenQuanYi Micro Hei, scalable (Unicode): cells the bitmap fonts lack
+    QString microHei; // WenQuanYi Micro Hei, scalable (Unicode): the Hangul that Baekmuk lacks
     QString shinonome; // Shinonome Gothic 12 (JIS X 0208)
     QString baekmuk; // Baekmuk Gulim 12 (KS X 1001)
     QString latin; // Shinonome 6x12 ISO 8859-1 (Unicode)
@@ -58,40 +59,37 @@ struct GridStatistics
     int national = 0; // from the JIS or KS X 1001 font
     int bitmapSong = 0;
     int microHei = 0;
-    int blank = 0; // a character of the code page with no glyph anywhere
+    int blank = 0; // a character of the code page with no glyph in the file's fonts
 };
 
 class DotFontGenerator
 {
 public:
+    // nullopt and the reason in *error when a source is missing or is not the font it should be
+    // (no 12-pixel strike, another character set, none of its usual characters).
     [[nodiscard]] static std::optional<DotFontGenerator> open(const SourceFonts &sources, QString *error);
 
     [[nodiscard]] QByteArray singleByteFont() const; // "ASC12"
     [[nodiscard]] QByteArray gridFont(GridFont grid, GridStatistics *statistics = nullptr) const;
-    // Writes "ASC12", "HZK12", "TWK12", "JPK12" and "KRK12" into the folder.
+    // Writes "ASC12", "HZK12", "TWK12", "JPK12" and "KRK12" into the folder, all or none: on failure
+    // no file there is new or changed.
     [[nodiscard]] bool writeAll(const QString &dir, QString *error, QString *report = nullptr) const;
 
 private:
+    enum Role { WenQuanYi, MicroHei, Shinonome, Baekmuk, Latin, Katakana, Fixed, RoleCount };
     struct Source
     {
         BitmapFont font;
         int baseline = 0;
     };
-    DotFontGenerator(Source wenQuanYi, Source microHei, Source shinonome, Source baekmuk, Source latin,
-                     Source katakana, Source fixed);
-    [[nodiscard]] std::optional<CellBitmap> cell(const Source &source, quint32 code, int cellWidth) const;
+    explicit DotFontGenerator(std::vector<Source> sources);
+    [[nodiscard]] std::optional<CellBitmap> cell(Role role, quint32 code, int cellWidth) const;
 
-    Source m_wenQuanYi;
-    Source m_microHei;
-    Source m_shinonome;
-    Source m_baekmuk;
-    Source m_latin;
-    Source m_katakana;
-    Source m_fixed;
+    std::vector<Source> m_sources; // by Role
 };
 
 // A glyph of a dot-font file as '#'/'.' art, one line per row: a double-byte code (0x8000 and up)
-// reads its grid cell, any other code the single-byte glyph 12 x code. Empty when the file is too short.
+// reads its grid cell, a code up to 0xFF its single-byte glyph. Empty for a code outside the file.
 [[nodiscard]] QString dumpGlyph(const QByteArray &file, quint16 code);
 
 } // namespace lume
