@@ -145,14 +145,18 @@ PortDirectory PortDirectory::system()
     const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : ports)
         found << info.systemLocation();
-    const QStringList consoles = consoleDevices();
-    QStringList devices = arrange(found, consoles);
-    for (const QString &port : virtualPorts()) {
-        if (!devices.contains(port) && !isConsole(port, consoles))
-            devices << port;
-    }
-    return PortDirectory(devices);
+    return withVirtualPorts(found, consoleDevices());
 #endif
+}
+
+PortDirectory PortDirectory::withVirtualPorts(const QStringList &devices, const QStringList &consoles)
+{
+    QStringList listed = arrange(devices, consoles);
+    for (const QString &port : virtualPorts()) {
+        if (!listed.contains(port) && !isConsole(port, consoles))
+            listed << port;
+    }
+    return PortDirectory(listed);
 }
 
 QString PortDirectory::device(int comNumber) const

@@ -14,6 +14,10 @@ public:
     // The machine's serial devices as Qt enumerates them, followed by the ports of running
     // virtual badges.
     [[nodiscard]] static PortDirectory system();
+    // What system() makes of these serial devices: arranged, the consoles left out, followed by
+    // the ports of running virtual badges (tests give devices that are theirs to open).
+    [[nodiscard]] static PortDirectory withVirtualPorts(const QStringList &devices,
+                                                        const QStringList &consoles);
     // Exactly these devices, in this order, as COM1, COM2, ... (tests give pseudo-terminals).
     explicit PortDirectory(QStringList devices = {});
     // Windows naming: COMn is the device "COMn" itself, whether or not the machine has it.

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -238,6 +239,44 @@ private Q_SLOTS:
         unrelated.close();
         QCOMPARE(PortDirectory::virtualPorts(dir.path()),
                  (QStringList {first.slavePath(), second.slavePath()}));
+    }
+
+    // The port directory of the programs with the machine's devices replaced by the test's.
+    void shouldListVirtualBadgesAfterTheGivenDevices_data()
+    {
+        QTest::addColumn<QStringList>("devices"); // "pty" stands for the badge's pseudo-terminal
+        QTest::addColumn<QStringList>("consoles");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("after the arranged devices")
+            << QStringList {"/dev/ttyS3", "/dev/ttyUSB0", "/dev/ttyS0"} << QStringList {"/dev/ttyS0"}
+            << QStringList {"/dev/ttyUSB0", "/dev/ttyS3", "pty"};
+        QTest::newRow("no devices") << QStringList {} << QStringList {} << QStringList {"pty"};
+        QTest::newRow("listed once") << QStringList {"/dev/ttyUSB0", "pty"} << QStringList {}
+                                     << QStringList {"/dev/ttyUSB0", "pty"};
+        QTest::newRow("never a console")
+            << QStringList {"/dev/ttyUSB0"} << QStringList {"pty"} << QStringList {"/dev/ttyUSB0"};
+    }
+
+    void shouldListVirtualBadgesAfterTheGivenDevices()
+    {
+        QFETCH(QStringList, devices);
+        QFETCH(QStringList, consoles);
+        QFETCH(QStringList, expected);
+        PseudoTerminal pty;
+        QVERIFY(pty.isValid());
+        for (QStringList *list : {&devices, &consoles, &expected})
+            list->replaceInStrings(QRegularExpression(QStringLiteral("^pty$")), pty.slavePath());
+        QTemporaryDir runtime;
+        writeEntry(runtime.path(), QString::number(QCoreApplication::applicationPid()),
+                   pty.slavePath().toUtf8());
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        const QStringList listed = PortDirectory::withVirtualPorts(devices, consoles).devices();
+        if (saved.isNull())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", saved);
+        QCOMPARE(listed, expected);
     }
 };
 

@@ -4,13 +4,13 @@
 #include "badgelink/qtserialcontrol.h"
 #include "badgelink/userprompt.h"
 #include "simtestsupport.h"
+#include "simulatorprocess.h"
 #include "tools/badgesim/ledmatrix.h"
 #include "tools/badgesim/streamreceiver.h"
 #include "tools/badgesim/streamreport.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,12 +20,12 @@
 #include <unistd.h>
 
 using namespace lume;
+using lume::test::BadgesimProgram;
 using lume::test::patternBank;
+using lume::test::Simulator;
 using lume::test::streamBytes;
 
 namespace {
-
-const QString Program = QStringLiteral(LUME_BINARY_DIR "/bin/badgesim");
 
 class NoPrompt : public UserPrompt
 {
@@ -47,67 +47,6 @@ class NoProgress : public ProgressDisplay
 public:
     void setProgressRange(int, int) override { }
     void setProgressValue(int) override { }
-};
-
-// The simulator as a child process, with the per-user runtime directory of the test.
-struct Simulator
-{
-    QProcess process;
-    QString device;
-    QByteArray errors;
-
-    bool start(const QString &runtimeDir, const QStringList &arguments)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process.setProcessEnvironment(environment);
-        process.setReadChannel(QProcess::StandardError);
-        process.start(Program, arguments);
-        if (!process.waitForStarted(10000))
-            return false;
-        const QByteArray marker = "badgesim: listening on ";
-        while (!errors.contains(marker) || !errors.sliced(errors.indexOf(marker)).contains('\n')) {
-            if (!process.waitForReadyRead(20000))
-                return false;
-            errors += process.readAllStandardError();
-        }
-        const qsizetype at = errors.indexOf(marker) + marker.size();
-        device = QString::fromLocal8Bit(errors.sliced(at, errors.indexOf('\n', at) - at));
-        return device.startsWith(u"/dev/");
-    }
-
-    // Waits until standard output holds this many lines; false when the program ended first.
-    bool waitForLines(int count, QStringList *lines)
-    {
-        process.setReadChannel(QProcess::StandardOutput);
-        QByteArray out;
-        while (out.count('\n') < count) {
-            if (!process.waitForReadyRead(20000))
-                return false;
-            out += process.readAllStandardOutput();
-        }
-        *lines = QString::fromLocal8Bit(out).split(u'\n', Qt::SkipEmptyParts);
-        return true;
-    }
-
-    bool finish(int *exitCode, QStringList *lines)
-    {
-        if (!process.waitForFinished(20000))
-            return false;
-        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        *lines = QString::fromLocal8Bit(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-        errors += process.readAllStandardError();
-        return true;
-    }
-
-    ~Simulator()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-    }
 };
 
 // Writes straight to the simulator's pseudo-terminal, for streams no program would send.
@@ -139,7 +78,7 @@ class TstBadgeSim : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY2(QFile::exists(Program), qPrintable(Program));
+        QVERIFY2(QFile::exists(BadgesimProgram), qPrintable(BadgesimProgram));
         QVERIFY(m_runtime.isValid());
         // This process reads the port directory from the same runtime directory as the child.
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
@@ -353,7 +292,7 @@ private Q_SLOTS:
         QFETCH(QString, output);
         QFETCH(QString, errors);
         QProcess process;
-        process.start(Program, arguments);
+        process.start(BadgesimProgram, arguments);
         QVERIFY(process.waitForFinished(20000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()), errors);
@@ -364,7 +303,7 @@ private Q_SLOTS:
     void shouldDocumentItsOutputInItsHelp()
     {
         QProcess process;
-        process.start(Program, {"--help"});
+        process.start(BadgesimProgram, {"--help"});
         QVERIFY(process.waitForFinished(20000));
         QCOMPARE(process.exitCode(), 0);
         const QString help = QString::fromLocal8Bit(process.readAllStandardOutput());
@@ -383,7 +322,7 @@ private Q_SLOTS:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         QProcess process;
-        process.start(Program, {"--png", blocker.fileName() + QStringLiteral("/pictures")});
+        process.start(BadgesimProgram, {"--png", blocker.fileName() + QStringLiteral("/pictures")});
         QVERIFY(process.waitForFinished(20000));
         QCOMPARE(process.exitCode(), 2);
         QCOMPARE(
