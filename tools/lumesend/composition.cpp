@@ -1,0 +1,101 @@
+#include "composition.h"
+
+#include "dotfont/dotfontrasteriser.h"
+#include "dotfont/language.h"
+#include "fontpicture/composer.h"
+#include "fontpicture/drawingsurface.h"
+#include "fontpicture/pictureio.h"
+#include "fontpicture/sketchsettings.h"
+
+#include <QDir>
+#include <QFontDatabase>
+
+#include <algorithm>
+#include <memory>
+
+namespace lume {
+
+QStringList fontSearchDirs(const SendRequest &request)
+{
+    return request.fontDir.isEmpty() ? defaultFontSearchDirs() : QStringList {request.fontDir};
+}
+
+Composition composeMessages(const SendRequest &request)
+{
+    Composition result;
+    const QString defaultTopAdjust = SketchSettings().topLocationAdjust; // Sketchlume's first start
+    for (int m = 0; m < MessageBank::MessageCount; ++m) {
+        const MessageRequest &message = request.messages[m];
+        result.settings[m] = message.settings;
+        if (!message.hasPicture() && !message.screenText)
+            continue;
+        // Each message has its own drawing surface, as in the window.
+        DrawingSurface surface;
+        if (message.hasPicture()) {
+            const PictureLoad picture = loadPicture(message.picturePath);
+            if (!picture.ok()) {
+                result.error = QStringLiteral("message %1: %2").arg(m + 1).arg(picture.error);
+                return result;
+            }
+            composePicture(result.bank, m, surface, picture.image);
+        }
+        if (message.screenText) {
+            // Qt would draw an unknown family in some other font without a word.
+            if (!QFontDatabase::hasFamily(message.fontFamily)) {
+                result.error =
+                    QStringLiteral("message %1: no installed font family \"%2\" (see fc-list : family)")
+                        .arg(m + 1)
+                        .arg(message.fontFamily);
+                return result;
+            }
+            composeText(result.bank, m, surface, *message.screenText, message.fontFamily, message.fontSize,
+                        message.bold, message.topAdjust.isEmpty() ? defaultTopAdjust : message.topAdjust);
+        }
+    }
+
+    const Language language = languageFor(request.language);
+    std::array<QString, MessageBank::MessageCount> texts;
+    std::array<bool, MessageBank::MessageCount> dotFont {};
+    bool hasGlyphs = false;
+    for (int m = 0; m < MessageBank::MessageCount; ++m) {
+        const MessageRequest &message = request.messages[m];
+        if (!message.dotText)
+            continue;
+        dotFont[m] = true;
+        texts[m] = *message.dotText;
+        hasGlyphs = hasGlyphs || estimateWidth(texts[m], language.codePage) > 0;
+    }
+    if (hasGlyphs) {
+        // The preparation rewrites all eight messages; the others keep what was composed above.
+        MessageBank dotBank;
+        const QStringList dirs = fontSearchDirs(request);
+        const PrepareResult prepared = prepareBank(dotBank, texts, dotFont, request.language, dirs);
+        if (!prepared.ok) {
+            QStringList folders;
+            for (const QString &dir : dirs)
+                folders << QDir::toNativeSeparators(QDir(dir).absolutePath());
+            result.error = QStringLiteral("Font file \"%1\" not found! Looked in: %2")
+                               .arg(prepared.missingFile, folders.join(QStringLiteral(", ")));
+            return result;
+        }
+        for (int m = 0; m < MessageBank::MessageCount; ++m) {
+            if (!dotFont[m])
+                continue;
+            for (int r = 0; r < MessageBank::RowCount; ++r)
+                std::ranges::copy(dotBank.row(m, r), result.bank.row(m, r).begin());
+            result.bank.setWidth(m, dotBank.width(m));
+        }
+    }
+
+    const auto &widths = result.bank.widths();
+    if (std::all_of(widths.begin(), widths.end(), [](qint16 width) { return width < 1; }))
+        result.error = QStringLiteral("nothing to send: every message is empty");
+    return result;
+}
+
+QByteArray streamBytes(const Composition &composition)
+{
+    return buildBadgeStream(composition.bank, composition.settings, ComposedDirections).bytes();
+}
+
+} // namespace lume

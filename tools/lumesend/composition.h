@@ -1,0 +1,36 @@
+#pragma once
+
+#include "sendcommandline.h"
+
+#include "badgelink/badgestream.h"
+#include "badgelink/messagebank.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace lume {
+
+// The list the composed directions are named from (either program's list codes the same).
+inline constexpr DirectionTable ComposedDirections = DirectionTable::FontPicture;
+
+// The eight messages as the programs would have made them, ready for the stream builder.
+struct Composition
+{
+    MessageBank bank;
+    MessageSettingsList settings; // directions as Sketchlume's list entries
+    QString error; // one line; empty when everything was composed
+    [[nodiscard]] bool ok() const { return error.isEmpty(); }
+};
+
+// The folders the dot-font files are taken from: --font-dir, else where Scriptlume looks.
+[[nodiscard]] QStringList fontSearchDirs(const SendRequest &request);
+
+// Pictures through Sketchlume's "Load Picture", screen texts through its "Up Paste Text", dot-font
+// texts through Scriptlume's bank preparation. The font files are read only when a dot-font text
+// has characters. Screen texts need a QGuiApplication.
+[[nodiscard]] Composition composeMessages(const SendRequest &request);
+
+// The stream the transfer would write for it, for --output.
+[[nodiscard]] QByteArray streamBytes(const Composition &composition);
+
+} // namespace lume

@@ -1,0 +1,267 @@
+#include "sendcommandline.h"
+
+#include "dotfont/language.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace lume {
+
+namespace {
+
+const QStringList DestinationOptions {QStringLiteral("--port"), QStringLiteral("--device"),
+                                      QStringLiteral("--output")};
+const QStringList ScreenTextOptions {QStringLiteral("--font"), QStringLiteral("--size"),
+                                     QStringLiteral("--bold"), QStringLiteral("--top-adjust")};
+const QStringList MessageOptions {QStringLiteral("--text"),      QStringLiteral("--screen-text"),
+                                  QStringLiteral("--font"),      QStringLiteral("--size"),
+                                  QStringLiteral("--bold"),      QStringLiteral("--top-adjust"),
+                                  QStringLiteral("--image"),     QStringLiteral("--speed"),
+                                  QStringLiteral("--direction"), QStringLiteral("--flash")};
+const QStringList SwitchOptions {QStringLiteral("--bold"), QStringLiteral("--flash")};
+
+// Plain decimals only: the programs read the leading number of a text, and "1e3" or "0x10" would
+// read as something else than the user meant.
+bool isPlainNumber(const QString &text, bool sign)
+{
+    static const QRegularExpression unsignedNumber(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
+    static const QRegularExpression signedNumber(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?$"));
+    return (sign ? signedNumber : unsignedNumber).match(text).hasMatch();
+}
+
+QString quotedList(const QStringList &entries)
+{
+    QStringList quoted;
+    for (const QString &entry : entries)
+        quoted << u'"' + entry + u'"';
+    return quoted.join(QStringLiteral(", "));
+}
+
+QString checkMessage(const MessageRequest &message, int number)
+{
+    const bool screenSettings = !message.fontFamily.isEmpty() || !message.fontSize.isEmpty() ||
+        message.bold || !message.topAdjust.isEmpty();
+    if (message.dotText && (message.screenText || message.hasPicture()))
+        return QStringLiteral("message %1: --text cannot be combined with --screen-text or --image")
+            .arg(number);
+    if (message.screenText && (message.fontFamily.isEmpty() || message.fontSize.isEmpty()))
+        return QStringLiteral("message %1: --screen-text needs --font and --size").arg(number);
+    if (!message.screenText && screenSettings)
+        return QStringLiteral("message %1: --font, --size, --bold and --top-adjust belong to --screen-text")
+            .arg(number);
+    return {};
+}
+
+} // namespace
+
+bool SendCommandLine::needsScreenFonts() const
+{
+    for (const MessageRequest &message : request.messages) {
+        if (message.screenText)
+            return true;
+    }
+    return false;
+}
+
+std::optional<int> directionOfEitherList(const QString &text)
+{
+    for (const DirectionTable table : {DirectionTable::FontPicture, DirectionTable::DotFont}) {
+        const qsizetype code = directionEntries(table).indexOf(text);
+        if (code >= 0)
+            return int(code);
+    }
+    return std::nullopt;
+}
+
+SendCommandLine readSendCommandLine(const QStringList &arguments)
+{
+    SendCommandLine line;
+    const QStringList args = arguments.mid(1);
+    auto failed = [&line](const QString &why) {
+        line.error = QStringLiteral("lumesend: %1 (see lumesend --help)").arg(why);
+        return line;
+    };
+
+    SendRequest &request = line.request;
+    bool hasDestination = false;
+    QSet<QString> globalGiven;
+    int current = -1;
+    std::array<QSet<QString>, MessageBank::MessageCount> given;
+    std::array<bool, MessageBank::MessageCount> named {};
+
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &option = args[i];
+        if (option == u"--help" || option == u"-h" || option == u"--version" || option == u"--list-ports") {
+            if (args.size() != 1)
+                return failed(QStringLiteral("%1 stands alone").arg(option));
+            line.action = option == u"--version" ? SendCommandLine::Action::Version
+                : option == u"--list-ports"      ? SendCommandLine::Action::ListPorts
+                                                 : SendCommandLine::Action::Help;
+            return line;
+        }
+        const bool known = option == u"--message" || option == u"--language" || option == u"--font-dir" ||
+            DestinationOptions.contains(option) || MessageOptions.contains(option);
+        if (!known) {
+            if (option.startsWith(u'-') && option.size() > 1)
+                return failed(QStringLiteral("unknown option \"%1\"").arg(option));
+            return failed(QStringLiteral("unexpected argument \"%1\"").arg(option));
+        }
+        QString value;
+        if (!SwitchOptions.contains(option)) {
+            if (i + 1 >= args.size())
+                return failed(QStringLiteral("%1 needs a value").arg(option));
+            value = args[++i];
+        }
+
+        if (option == u"--message") {
+            static const QRegularExpression number(QStringLiteral("^[1-8]$"));
+            if (!number.match(value).hasMatch())
+                return failed(QStringLiteral("--message takes a number from 1 to 8, not \"%1\"").arg(value));
+            current = value.toInt() - 1;
+            if (named[current])
+                return failed(QStringLiteral("message %1 is named twice").arg(value));
+            named[current] = true;
+            continue;
+        }
+
+        if (!MessageOptions.contains(option)) {
+            const QString group =
+                DestinationOptions.contains(option) ? QStringLiteral("destination") : option;
+            if (globalGiven.contains(group)) {
+                return failed(group == u"destination"
+                                  ? QStringLiteral("give only one of --port, --device and --output")
+                                  : QStringLiteral("%1 is given twice").arg(option));
+            }
+            globalGiven.insert(group);
+            if (value.isEmpty())
+                return failed(QStringLiteral("%1 needs a value").arg(option));
+            if (option == u"--language") {
+                if (!languageEntries().contains(value))
+                    return failed(QStringLiteral("--language takes one of %1, not \"%2\"")
+                                      .arg(quotedList(languageEntries()), value));
+                request.language = value;
+            } else if (option == u"--font-dir") {
+                request.fontDir = value;
+            } else {
+                hasDestination = true;
+                request.target = value;
+                if (option == u"--port") {
+                    request.destination = SendRequest::Destination::Port;
+                } else if (option == u"--device") {
+                    // Absolute: Qt would take a bare name as one in /dev.
+                    request.destination = SendRequest::Destination::Device;
+                    request.target = QDir::cleanPath(QDir::current().absoluteFilePath(value));
+                } else {
+                    request.destination = SendRequest::Destination::Output;
+                }
+            }
+            continue;
+        }
+
+        if (current < 0)
+            return failed(QStringLiteral("%1 must follow --message N").arg(option));
+        if (given[current].contains(option))
+            return failed(QStringLiteral("%1 is given twice for message %2").arg(option).arg(current + 1));
+        given[current].insert(option);
+        MessageRequest &message = request.messages[current];
+        if (option == u"--text") {
+            message.dotText = value;
+        } else if (option == u"--screen-text") {
+            message.screenText = value;
+        } else if (option == u"--font") {
+            if (value.isEmpty())
+                return failed(QStringLiteral("--font needs a font family"));
+            message.fontFamily = value;
+        } else if (option == u"--size") {
+            if (!isPlainNumber(value, false) || value.toDouble() <= 0)
+                return failed(QStringLiteral("--size takes a size in points above 0, such as 10, not \"%1\"")
+                                  .arg(value));
+            message.fontSize = value;
+        } else if (option == u"--bold") {
+            message.bold = true;
+        } else if (option == u"--top-adjust") {
+            if (!isPlainNumber(value, true))
+                return failed(QStringLiteral("--top-adjust takes a number of pixels, such as -2, not \"%1\"")
+                                  .arg(value));
+            message.topAdjust = value;
+        } else if (option == u"--image") {
+            if (value.isEmpty())
+                return failed(QStringLiteral("--image needs a file name"));
+            message.picturePath = value;
+        } else if (option == u"--speed") {
+            if (!speedEntries().contains(value))
+                return failed(QStringLiteral("--speed takes 1 to 8, not \"%1\"").arg(value));
+            message.settings.speed = value;
+        } else if (option == u"--direction") {
+            const std::optional<int> code = directionOfEitherList(value);
+            if (!code) {
+                return failed(QStringLiteral("--direction takes one of %1 or %2, not \"%3\"")
+                                  .arg(quotedList(directionEntries(DirectionTable::FontPicture)),
+                                       quotedList(directionEntries(DirectionTable::DotFont)), value));
+            }
+            message.settings.direction = directionEntries(DirectionTable::FontPicture).at(*code);
+        } else if (option == u"--flash") {
+            message.settings.flash = true;
+        }
+    }
+
+    for (int m = 0; m < MessageBank::MessageCount; ++m) {
+        const QString problem = checkMessage(request.messages[m], m + 1);
+        if (!problem.isEmpty())
+            return failed(problem);
+    }
+    if (!hasDestination)
+        return failed(
+            QStringLiteral("say where the messages go: --port COMn, --device PATH or --output FILE"));
+    return line;
+}
+
+QString sendHelpText()
+{
+    static const char text[] =
+        R"HELP(Usage: lumesend (--port COMn | --device PATH | --output FILE) [--language TEXT] [--font-dir DIR]
+                [--message N [--text TEXT | --screen-text TEXT --font FAMILY --size SIZE [--bold]
+                              [--top-adjust Y] | --image FILE]
+                             [--speed TEXT] [--direction TEXT] [--flash]] ...
+       lumesend --list-ports
+       lumesend --help | --version
+
+Composes the eight messages of the LED name badge as Sketchlume and Scriptlume do and sends them,
+or writes the byte stream to a file.
+
+Where to:
+  --port COMn        a port of the programs' port list, COM1 to COM32 (see --list-ports)
+  --device PATH      a serial device named directly, for example a badgesim pseudo-terminal
+  --output FILE      write the stream to FILE instead ("-" for standard output)
+  --list-ports       list the ports as "COMn device", one a line; opens none of them
+
+Messages (the options after --message N apply to message N, 1 to 8, until the next --message;
+a message not named is empty, speed 4, direction 0, no flash):
+  --text TEXT        dot-font text, as Scriptlume draws it
+  --language TEXT    "Chinese (Simplified)" (default), "Chinese (Traditional)", "Japanese" or
+                     "Korean": the code page and double-byte font file of every --text
+  --font-dir DIR     where the dot-font files are (default: the current folder, then
+                     share/scriptlume beside the program's folder)
+  --screen-text TEXT text drawn in a screen font, as Sketchlume's "Up Paste Text" does
+    --font FAMILY    an installed font family (see fc-list : family)
+    --size SIZE      the size in points, as in "Font Size:"
+    --bold           bold
+    --top-adjust Y   the top of the text in pixels, as "Top Location Adjust:" (default -2)
+  --image FILE       a picture (BMP, GIF, JPEG, icon, PNG, ...), as Sketchlume's "Load Picture";
+                     with --screen-text the text is drawn over it
+  --speed TEXT       1 to 8 (default 4)
+  --direction TEXT   "From right to left", "From left to right", "From down to up",
+                     "From up to down", "Freeze show", or Scriptlume's "to Left", "to Right",
+                     "to Up", "to Down", "Freeze" (default: the first of each)
+  --flash            flash the message
+
+A send shows its progress on standard error when that is a terminal and ends once the last byte
+has left the port. Exit status: 0 sent or written, 1 a picture, font file, port or output file
+could not be used or there is nothing to send, 2 wrong command line. Nothing is written to the
+port or the file unless everything could be composed.
+)HELP";
+    return QString::fromUtf8(text);
+}
+
+} // namespace lume

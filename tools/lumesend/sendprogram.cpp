@@ -1,0 +1,138 @@
+#include "sendprogram.h"
+
+#include "composition.h"
+#include "sendsession.h"
+
+#include "badgelink/portdirectory.h"
+#include "badgelink/qtserialcontrol.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace lume {
+
+namespace {
+
+void printError(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        std::fprintf(stderr, "lumesend: %s\n", qPrintable(line));
+}
+
+int writeOutput(const QString &target, const QByteArray &bytes)
+{
+    if (target == u"-") {
+        const bool written =
+            std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
+        if (std::fflush(stdout) != 0 || !written) {
+            printError({QStringLiteral("cannot write the stream to standard output")});
+            return SendExitFailed;
+        }
+        return SendExitOk;
+    }
+    // All or nothing: a failed write leaves an existing file as it was.
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        printError({QStringLiteral("%1: %2").arg(target, file.errorString())});
+        return SendExitFailed;
+    }
+    return SendExitOk;
+}
+
+int listPorts()
+{
+    const QStringList lines = portListLines(PortDirectory::system().devices());
+    for (const QString &line : lines)
+        std::printf("%s\n", qPrintable(line));
+    if (lines.isEmpty())
+        printError({QStringLiteral("no serial port found")});
+    return std::fflush(stdout) == 0 ? SendExitOk : SendExitFailed;
+}
+
+} // namespace
+
+QStringList portListLines(const QStringList &devices)
+{
+    QStringList lines;
+    for (int n = 1; n <= devices.size(); ++n)
+        lines << QStringLiteral("COM%1 %2").arg(n).arg(devices[n - 1]);
+    return lines;
+}
+
+bool isConsoleDevice(const QString &device, const QStringList &consoles)
+{
+    QStringList names {device};
+    const QString target = QFileInfo(device).canonicalFilePath(); // through symbolic links
+    if (!target.isEmpty() && target != device)
+        names << target;
+    return PortDirectory::arrange(names, consoles).size() != names.size();
+}
+
+int runSendCommand(const SendCommandLine &line)
+{
+    switch (line.action) {
+    case SendCommandLine::Action::ListPorts:
+        return listPorts();
+    case SendCommandLine::Action::Help:
+        std::fputs(qPrintable(sendHelpText()), stdout);
+        return SendExitOk;
+    case SendCommandLine::Action::Version:
+        std::printf("lumesend %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        return SendExitOk;
+    case SendCommandLine::Action::Send:
+        break;
+    }
+    const SendRequest &request = line.request;
+
+    // The port is named before anything is composed: a wrong name is a mistake in the command line.
+    std::unique_ptr<QtSerialControl> serial;
+    std::unique_ptr<SendSession> session;
+    if (request.destination != SendRequest::Destination::Output) {
+        QString portName = request.target;
+        if (request.destination == SendRequest::Destination::Device) {
+            if (isConsoleDevice(request.target, PortDirectory::consoleDevices())) {
+                printError({QStringLiteral("%1 is the system console; a badge stream is never written there")
+                                .arg(request.target)});
+                return SendExitFailed;
+            }
+            serial = std::make_unique<QtSerialControl>(PortDirectory({request.target}));
+            portName = QStringLiteral("COM1");
+        } else {
+            serial = std::make_unique<QtSerialControl>(PortDirectory::system());
+        }
+        session = std::make_unique<SendSession>(*serial);
+        if (!session->configure(portName)) {
+            printError(session->errorLines());
+            return SendExitUsage;
+        }
+    }
+
+    Composition composition = composeMessages(request);
+    if (!composition.ok()) {
+        printError({composition.error});
+        return SendExitFailed;
+    }
+    if (!session)
+        return writeOutput(request.target, streamBytes(composition));
+
+    if (::isatty(STDERR_FILENO))
+        session->setProgressTerminal(stderr);
+    if (!session->start(composition.bank, composition.settings)) {
+        printError(session->errorLines());
+        return SendExitFailed;
+    }
+    QObject::connect(session.get(), &SendSession::finished, QCoreApplication::instance(),
+                     [&session](int status) {
+                         if (status != SendExitOk)
+                             printError(session->errorLines());
+                         QCoreApplication::exit(status);
+                     });
+    return QCoreApplication::exec();
+}
+
+} // namespace lume

@@ -1,0 +1,116 @@
+#include "sendsession.h"
+
+#include "sendcommandline.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lume {
+
+namespace {
+constexpr int BarWidth = 30;
+constexpr double LineBytesPerSecond = 120; // 1200 baud, ten bit times a byte
+} // namespace
+
+QString progressLine(qint64 sent, qint64 total)
+{
+    sent = std::clamp<qint64>(sent, 0, std::max<qint64>(total, 0));
+    const int filled = total > 0 ? int(sent * BarWidth / total) : BarWidth;
+    const int secondsLeft = int(std::ceil(double(total - sent) / LineBytesPerSecond));
+    return QStringLiteral("[%1%2] %3 of %4 bytes, %5 s left")
+        .arg(QString(filled, u'#'), QString(BarWidth - filled, u'-'))
+        .arg(sent)
+        .arg(total)
+        .arg(secondsLeft);
+}
+
+SendProfile SendSession::profile()
+{
+    // Sketchlume's: COM1 to COM32, and the list the composed directions are named from.
+    return SendProfile::fontPicture();
+}
+
+SendSession::SendSession(SerialControl &port, QObject *parent)
+    : QObject(parent)
+    , m_port(port)
+    , m_sender(m_port, *this, *this, profile())
+{
+    m_progressTimer.setInterval(ProgressIntervalMs);
+    connect(&m_progressTimer, &QTimer::timeout, this, &SendSession::drawProgress);
+    connect(&m_sender, &BadgeSender::transferFinished, this, &SendSession::transferFinished);
+}
+
+SendSession::~SendSession() = default;
+
+bool SendSession::configure(const QString &portName)
+{
+    m_errorLines.clear();
+    if (m_sender.readComSet(portName))
+        return true;
+    m_errorLines = {QStringLiteral("%1 --port takes COM1 to COM%2, not \"%3\"")
+                        .arg(m_errorLines.value(0))
+                        .arg(profile().maxPort)
+                        .arg(portName)};
+    return false;
+}
+
+bool SendSession::start(MessageBank &bank, const MessageSettingsList &settings)
+{
+    m_errorLines.clear();
+    m_total = buildBadgeStream(bank, settings, profile().directions).size();
+    if (!m_sender.startTransfer(bank, settings))
+        return false;
+    if (m_terminal) {
+        drawProgress();
+        m_progressTimer.start();
+    }
+    return true;
+}
+
+void SendSession::notify(const QString &text, const QString &, const QString &detail)
+{
+    // The window's box: its text and the first paragraph of its detail make the message, the
+    // other paragraphs are the hints.
+    QStringList paragraphs = detail.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
+    QString message = text;
+    if (!paragraphs.isEmpty()) {
+        const bool sentence = message.endsWith(u'!') || message.endsWith(u':');
+        message += (sentence ? QStringLiteral(" ") : QStringLiteral(": ")) +
+            paragraphs.takeFirst().replace(u'\n', u' ');
+    }
+    m_errorLines = QStringList {message} + paragraphs;
+}
+
+bool SendSession::askYesNo(const QString &, const QString &)
+{
+    return false; // nothing here asks: a command line never closes a window during a transfer
+}
+
+void SendSession::drawProgress()
+{
+    if (!m_terminal || !m_sender.isSending())
+        return;
+    std::fprintf(m_terminal, "\r%s", qPrintable(progressLine(m_port.sent(), m_total)));
+    std::fflush(m_terminal);
+}
+
+void SendSession::transferFinished()
+{
+    m_progressTimer.stop();
+    if (m_terminal) {
+        std::fprintf(m_terminal, "\r%s\n", qPrintable(progressLine(m_port.sent(), m_total)));
+        std::fflush(m_terminal);
+    }
+    // The transfer skips a step that fails and carries on; a command line must not report that
+    // as success.
+    const SerialFailure failure = m_port.lastFailure();
+    if (failure.kind != SerialFailure::Kind::None) {
+        notify(QStringLiteral("The badge may not have received everything:"), {},
+               BadgeSender::portFailureDetail(failure));
+        Q_EMIT finished(SendExitFailed);
+        return;
+    }
+    Q_EMIT finished(SendExitOk);
+}
+
+} // namespace lume
