@@ -44,7 +44,7 @@ test)
     configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
     runTests build
     configureAndBuild build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DLUME_SANITIZE=ON
-    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         LSAN_OPTIONS=suppressions=$PWD/cmake/lsan.supp:print_suppressions=0 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         runTests build-sanitize
