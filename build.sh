@@ -43,7 +43,9 @@ test)
     installPackages
     configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
     runTests build
-    configureAndBuild build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DLUME_SANITIZE=ON
+    # No benchmarks and line tables only: the sanitizer run is about the tests, and it builds faster.
+    configureAndBuild build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DLUME_SANITIZE=ON \
+        -DLUME_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS_DEBUG=-g1
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         LSAN_OPTIONS=suppressions=$PWD/cmake/lsan.supp:print_suppressions=0 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
