@@ -263,6 +263,8 @@ void Form1::connectControls()
         connect(m_select[k], &QCheckBox::stateChanged, this, &Form1::drawUsageMeter);
     }
     connect(m_language, &QComboBox::editTextChanged, this, &Form1::applyLanguage);
+    // Every change of the text, also a choice from the list that is not taken as an edit.
+    connect(m_language->lineEdit(), &QLineEdit::textChanged, this, &Form1::followLanguageCodePage);
     // A choice from the list is not an edit on Windows: the fonts follow when the box loses the focus.
     m_language->installEventFilter(this);
     m_language->lineEdit()->installEventFilter(this);
@@ -364,6 +366,19 @@ void Form1::updateWidthEstimate(int message)
 {
     const CodePage codePage = languageFor(m_language->currentText()).codePage;
     m_bank.setWidth(message, estimateWidth(m_text[message]->text(), codePage));
+    drawUsageMeter();
+}
+
+void Form1::followLanguageCodePage()
+{
+    // Character codes come from the language's code page, so a new one changes what a Send
+    // rasterises: the meter and the Send guard must see the widths of that page at once.
+    const CodePage codePage = languageFor(m_language->currentText()).codePage;
+    if (codePage == m_widthCodePage)
+        return;
+    m_widthCodePage = codePage;
+    for (int m = 0; m < MessageBank::MessageCount; ++m)
+        m_bank.setWidth(m, estimateWidth(m_text[m]->text(), codePage));
     drawUsageMeter();
 }
 

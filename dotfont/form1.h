@@ -1,6 +1,7 @@
 #pragma once
 
 #include "badgelink/messagebank.h"
+#include "platform/codepage.h"
 #include "scriptsettings.h"
 
 #include <QStringList>
@@ -76,6 +77,7 @@ private:
     void storeSettings();
     void findPorts();
     void updateWidthEstimate(int message);
+    void followLanguageCodePage();
     void lowerTextLimit(int message);
 
     MessageBank m_bank;
@@ -95,6 +97,7 @@ private:
     QProgressBar *m_progressBar = nullptr;
     UsageMeter *m_meter = nullptr;
     QTimer *m_timer1 = nullptr;
+    CodePage m_widthCodePage = CodePage::Gbk; // the code page the eight widths were estimated in
 };
 
 } // namespace lume

@@ -28,6 +28,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 using namespace lume;
@@ -469,7 +470,7 @@ private Q_SLOTS:
                  (QStringList {"#ff0000 0..9", "#cf6000 10..14", "#c0c000 15..34", "#ffffff 35..511"}));
     }
 
-    void shouldRedrawTheMeterOnlyOnEditsClicksAndTheStartUpTick()
+    void shouldRedrawTheMeterOnlyOnEditsClicksNewCodePagesAndTheStartUpTick()
     {
         Rig rig;
         rig.writeFonts({QStringLiteral("HZK12"), QStringLiteral("KRK12")});
@@ -483,8 +484,9 @@ private Q_SLOTS:
         QTest::qWait(20);
         QVERIFY(isSmudged(rig.meter())); // it ticks once only
 
-        // A language, the movement settings, the port and a whole Send draw nothing.
-        rig.language()->setEditText(QStringLiteral("Korean"));
+        // A language of the same code page, the movement settings, the port and a whole Send draw
+        // nothing.
+        rig.language()->setEditText(QStringLiteral("korean"));
         rig.text(1)->setFocus();
         rig.language()->setFocus();
         rig.speed(0)->setEditText(QStringLiteral("7"));
@@ -498,6 +500,9 @@ private Q_SLOTS:
         QVERIFY(isSmudged(rig.meter()));
 
         rig.text(5)->setText(QStringLiteral("한"));
+        QVERIFY(isRedrawn(rig.meter()));
+        smudge(rig.meter());
+        rig.language()->setEditText(QStringLiteral("Korean")); // another code page: new widths
         QVERIFY(isRedrawn(rig.meter()));
         smudge(rig.meter());
         rig.select(6)->click();
@@ -618,23 +623,108 @@ private Q_SLOTS:
         }
     }
 
-    void shouldChangeNoWidthWithTheLanguage()
+    void shouldReEstimateEveryWidthWhenTheLanguageChanges_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("how"); // typed, chosen, chosen quietly (not taken as an edit), restored
+        QTest::addColumn<int>("hangulWidth"); // of "한국어" under the new language
+        const QString simplified = QStringLiteral("Chinese (Simplified)");
+        QTest::newRow("Korean to Simplified, typed") << "Korean" << simplified << "typed" << 3;
+        QTest::newRow("Korean to Simplified, chosen") << "Korean" << simplified << "chosen" << 3;
+        QTest::newRow("Simplified to Korean, chosen quietly") << simplified << "Korean"
+                                                              << "chosen quietly" << 5;
+        QTest::newRow("Japanese to Traditional, chosen") << "Japanese"
+                                                         << "Chinese (Traditional)"
+                                                         << "chosen" << 3;
+        QTest::newRow("Korean to no entry, typed") << "Korean"
+                                                   << "korean"
+                                                   << "typed" << 3;
+        QTest::newRow("Korean, restored") << simplified << "Korean"
+                                          << "restored" << 5;
+        QTest::newRow("Japanese, restored") << "Korean"
+                                            << "Japanese"
+                                            << "restored" << 3;
+    }
+
+    void shouldReEstimateEveryWidthWhenTheLanguageChanges()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, how);
+        QFETCH(int, hangulWidth);
+        // Characters that some of the four code pages lack (each then a one-byte "?").
+        const QStringList texts {"한국어", "中文", "カナ", "臺灣 x", "简体", "€ ｶ", "", "①Ⅲ"};
+        Rig rig;
+        rig.writeFonts(AllDoubleByteFonts);
+        if (how == u"restored") {
+            ScriptSettings stored = ScriptSettings::defaults();
+            for (int m = 0; m < MessageBank::MessageCount; ++m)
+                stored.messages[m].text = texts[m];
+            stored.language = to;
+            rig.writeSettings(stored);
+            rig.start();
+        } else {
+            rig.start();
+            rig.language()->setEditText(from);
+            rig.setTexts(texts);
+            smudge(rig.meter());
+            if (how == u"typed") {
+                rig.language()->lineEdit()->selectAll();
+                QTest::keyClicks(rig.language()->lineEdit(), to);
+            } else if (how == u"chosen") {
+                rig.language()->setCurrentIndex(languageEntries().indexOf(to));
+            } else {
+                const QSignalBlocker blocker(rig.language());
+                rig.language()->setCurrentIndex(languageEntries().indexOf(to));
+            }
+            QVERIFY(isRedrawn(rig.meter()));
+        }
+        QCOMPARE(rig.language()->currentText(), to);
+
+        const CodePage codePage = languageFor(to).codePage;
+        std::array<bool, MessageBank::MessageCount> selected {};
+        for (int m = 0; m < MessageBank::MessageCount; ++m) {
+            QCOMPARE(rig.text(m)->text(), texts[m]); // the texts stay as they were
+            QCOMPARE(rig.window->bank().width(m), estimateWidth(texts[m], codePage));
+            selected[m] = rig.select(m)->isChecked();
+        }
+        QCOMPARE(rig.window->bank().width(0), qint16(hangulWidth));
+        QImage expected(UsageMeter::Columns, UsageMeter::Rows, QImage::Format_RGB32);
+        drawUsageMeter(expected, rig.window->bank().widths(), selected);
+        QCOMPARE(rig.meter(), expected);
+        // The bank is filled only by a Send.
+        QVERIFY(std::all_of(rig.window->bank().data().begin(), rig.window->bank().data().end(),
+                            [](quint8 byte) { return byte == 0; }));
+
+        // What the meter showed is what the rasteriser sets.
+        const QList<qint16> estimated = rig.widths();
+        rig.port()->setEditText(QStringLiteral("COM1"));
+        QSignalSpy finished(rig.window.get(), &Form1::transferFinished);
+        rig.send()->click();
+        QTRY_COMPARE(finished.count(), 1);
+        QVERIFY(rig.prompt.boxes.isEmpty());
+        QCOMPARE(rig.widths(), estimated);
+    }
+
+    void shouldKeepTheWidthsWhenTheCodePageStays()
     {
         Rig rig;
         rig.start();
         rig.setTexts({QStringLiteral("한국"), QStringLiteral("中文"), QStringLiteral("abc")});
         const QList<qint16> before = rig.widths();
         QCOMPARE(before.mid(0, 3), (QList<qint16> {2, 4, 3})); // GBK has no Hangul: two "?"
-        const QImage meter = rig.meter();
-        for (const char *language : {"Korean", "Japanese", "Korean"}) {
+        smudge(rig.meter());
+        // Every text that matches no entry reads GBK, as "Chinese (Simplified)" does.
+        for (const char *language : {"Kor", "korean", "Chinese (Simplified)"}) {
             rig.language()->setEditText(QString::fromLatin1(language));
             QCOMPARE(rig.widths(), before);
-            QCOMPARE(rig.meter(), meter);
+            QVERIFY(isSmudged(rig.meter()));
         }
         // The next edit estimates in the chosen language's code page.
+        rig.language()->setEditText(QStringLiteral("Korean"));
         rig.text(0)->setText(QStringLiteral("한국!"));
         QCOMPARE(rig.window->bank().width(0), qint16(5));
-        QVERIFY(rig.meter() != meter);
     }
 
     void shouldApplyTheLanguageWhenTheBoxLosesTheFocus()
