@@ -56,22 +56,56 @@ int baselineRow(int ascent, int descent, std::optional<int> referenceTop)
     return std::clamp(std::max(bottomAligned, std::min(ascent, *referenceTop)), 0, CellRowCount);
 }
 
-CellBitmap placeGlyph(const GlyphBitmap &glyph, int baselineRow, int cellWidth)
+PlacedGlyph placeGlyph(const GlyphBitmap &glyph, int baselineRow, int cellWidth)
 {
-    CellBitmap cell {};
-    const int firstRow = baselineRow - glyph.top;
-    const int firstColumn = std::max(glyph.left, 0);
+    // The ink's bounds in the glyph's bitmap, which may have blank margins.
+    int inkTop = glyph.height;
+    int inkBottom = -1;
+    int inkLeft = glyph.width;
+    int inkRight = -1;
     for (int y = 0; y < glyph.height; ++y) {
-        const int row = firstRow + y;
-        if (row < 0 || row >= CellRowCount)
-            continue;
         for (int x = 0; x < glyph.width; ++x) {
-            const int column = firstColumn + x;
-            if (column < cellWidth && glyph.pixel(x, y))
-                cell[row] |= quint16(0x8000 >> column);
+            if (glyph.pixel(x, y)) {
+                inkTop = std::min(inkTop, y);
+                inkBottom = std::max(inkBottom, y);
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+            }
         }
     }
-    return cell;
+    PlacedGlyph placed;
+    if (inkBottom < 0)
+        return placed; // a blank glyph, such as a space
+
+    // The shift along one axis that brings ink from first..last into 0..size-1; ink larger than
+    // the cell goes as far as it helps, so it loses only what cannot fit.
+    auto shiftInto = [](int first, int last, int size) {
+        if (first < 0 && last < size)
+            return std::min(-first, size - 1 - last);
+        if (last >= size && first >= 0)
+            return -std::min(last - (size - 1), first);
+        return 0;
+    };
+    const int firstRow = baselineRow - glyph.top;
+    const int firstColumn = std::max(glyph.left, 0);
+    const int down = shiftInto(firstRow + inkTop, firstRow + inkBottom, CellRowCount);
+    const int right = shiftInto(firstColumn + inkLeft, firstColumn + inkRight, cellWidth);
+    if (inkBottom - inkTop >= CellRowCount || inkRight - inkLeft >= cellWidth)
+        placed.placement = Placement::Cut;
+    else if (down != 0 || right != 0)
+        placed.placement = Placement::Moved;
+
+    for (int y = inkTop; y <= inkBottom; ++y) {
+        const int row = firstRow + down + y;
+        if (row < 0 || row >= CellRowCount)
+            continue;
+        for (int x = inkLeft; x <= inkRight; ++x) {
+            const int column = firstColumn + right + x;
+            if (column < cellWidth && glyph.pixel(x, y))
+                placed.cell[row] |= quint16(0x8000 >> column);
+        }
+    }
+    return placed;
 }
 
 std::optional<quint16> shiftJisToJis(int lead, int trail)
@@ -179,16 +213,20 @@ std::optional<DotFontGenerator> DotFontGenerator::open(const SourceFonts &source
     return DotFontGenerator(std::move(loaded));
 }
 
-std::optional<CellBitmap> DotFontGenerator::cell(Role role, quint32 code, int cellWidth) const
+std::optional<CellBitmap> DotFontGenerator::cell(Role role, quint32 code, int cellWidth,
+                                                 PlacementCounts &counts) const
 {
     const Source &source = m_sources[role];
     const std::optional<GlyphBitmap> glyph = source.font.glyph(code);
     if (!glyph)
         return std::nullopt;
-    return placeGlyph(*glyph, source.baseline, cellWidth);
+    const PlacedGlyph placed = placeGlyph(*glyph, source.baseline, cellWidth);
+    counts.moved += placed.placement == Placement::Moved ? 1 : 0;
+    counts.cut += placed.placement == Placement::Cut ? 1 : 0;
+    return placed.cell;
 }
 
-QByteArray DotFontGenerator::singleByteFont() const
+QByteArray DotFontGenerator::singleByteFont(PlacementCounts *counts) const
 {
     // Codes 0x20..0x7E are ASCII in all four code pages; 0x80 is the euro sign in GBK and
     // 0xA1..0xDF the half-width katakana of Shift_JIS. Control codes and the rest stay blank.
@@ -199,11 +237,14 @@ QByteArray DotFontGenerator::singleByteFont() const
         for (int row = 0; row < CellRowCount; ++row)
             file[12 * code + row] = char((*cell)[row] >> 8);
     };
+    PlacementCounts placement;
     for (int code = 0x20; code <= 0x7E; ++code)
-        put(code, cell(Latin, quint32(code), 8));
-    put(0x80, cell(Fixed, Euro, 8));
+        put(code, cell(Latin, quint32(code), 8, placement));
+    put(0x80, cell(Fixed, Euro, 8, placement));
     for (int code = 0xA1; code <= 0xDF; ++code)
-        put(code, cell(Katakana, quint32(code), 8));
+        put(code, cell(Katakana, quint32(code), 8, placement));
+    if (counts != nullptr)
+        *counts = placement;
     return file;
 }
 
@@ -230,11 +271,11 @@ QByteArray DotFontGenerator::gridFont(GridFont grid, GridStatistics *statistics)
             else if (grid == GridFont::Krk)
                 national = uhcToKsc(lead, trail);
             if (national) {
-                glyph = cell(grid == GridFont::Jpk ? Shinonome : Baekmuk, *national, 16);
+                glyph = cell(grid == GridFont::Jpk ? Shinonome : Baekmuk, *national, 16, counts.placement);
                 counts.national += glyph ? 1 : 0;
             }
             if (!glyph) {
-                glyph = cell(unicodeSource, character, 16);
+                glyph = cell(unicodeSource, character, 16, counts.placement);
                 (unicodeSource == WenQuanYi ? counts.bitmapSong : counts.microHei) += glyph ? 1 : 0;
             }
             if (glyph)
@@ -257,17 +298,25 @@ bool DotFontGenerator::writeAll(const QString &dir, QString *error, QString *rep
         QString name;
         QByteArray bytes;
     };
-    std::vector<Output> outputs {{QStringLiteral("ASC12"), singleByteFont()}};
-    QString counts;
+    auto placementReport = [](const PlacementCounts &placement, int cellWidth) {
+        return QStringLiteral("%1 moved to fit, %2 cut (taller than 12 rows or wider than %3)")
+            .arg(placement.moved)
+            .arg(placement.cut)
+            .arg(cellWidth);
+    };
+    PlacementCounts singleByte;
+    std::vector<Output> outputs {{QStringLiteral("ASC12"), singleByteFont(&singleByte)}};
+    QString counts = QStringLiteral("ASC12: %1\n").arg(placementReport(singleByte, 8));
     for (GridFont grid : {GridFont::Hzk, GridFont::Twk, GridFont::Jpk, GridFont::Krk}) {
         GridStatistics statistics;
         outputs.push_back({gridFileName(grid), gridFont(grid, &statistics)});
-        counts += QStringLiteral("%1: %2 national, %3 Bitmap Song, %4 Micro Hei, %5 blank\n")
+        counts += QStringLiteral("%1: %2 national, %3 Bitmap Song, %4 Micro Hei, %5 blank; %6\n")
                       .arg(gridFileName(grid))
                       .arg(statistics.national)
                       .arg(statistics.bitmapSong)
                       .arg(statistics.microHei)
-                      .arg(statistics.blank);
+                      .arg(statistics.blank)
+                      .arg(placementReport(statistics.placement, 16));
     }
     auto fail = [error](const QString &why) {
         if (error != nullptr)

@@ -23,9 +23,23 @@ using CellBitmap = std::array<quint16, CellRowCount>;
 // The cell row that a font's baseline falls on: a line of 12 rows or fewer is bottom-aligned; a
 // taller one keeps its descent as far as the reference glyph (an ideograph) still fits above.
 [[nodiscard]] int baselineRow(int ascent, int descent, std::optional<int> referenceTop);
-// The glyph in a cell whose baseline is that row: left-aligned (a non-negative left bearing kept),
-// pixels outside the cell dropped.
-[[nodiscard]] CellBitmap placeGlyph(const GlyphBitmap &glyph, int baselineRow, int cellWidth);
+
+// How a glyph went into its cell.
+enum class Placement {
+    AtBaseline, // on the font's baseline, left bearing kept
+    Moved, // its ink would have left the cell there: moved up, down or left just enough to fit
+    Cut, // its ink is taller than the cell or wider than it: moved as far as helps, the rest dropped
+};
+
+struct PlacedGlyph
+{
+    CellBitmap cell {};
+    Placement placement = Placement::AtBaseline;
+};
+
+// The glyph in a cell whose baseline is that row, left-aligned (a non-negative left bearing kept).
+// No lit pixel is dropped unless the ink is larger than the cell.
+[[nodiscard]] PlacedGlyph placeGlyph(const GlyphBitmap &glyph, int baselineRow, int cellWidth);
 
 // Byte offset of a cell in a grid file; the lead must be 0x81 or above and the trail 0x40 or above.
 [[nodiscard]] constexpr qint64 gridOffset(int lead, int trail)
@@ -53,6 +67,13 @@ struct SourceFonts
     QString fixed; // misc-fixed 6x12 (Unicode): the euro sign
 };
 
+// How many glyphs of one file had to leave their font's baseline.
+struct PlacementCounts
+{
+    int moved = 0;
+    int cut = 0;
+};
+
 // Which source gave how many cells of one file.
 struct GridStatistics
 {
@@ -60,6 +81,7 @@ struct GridStatistics
     int bitmapSong = 0;
     int microHei = 0;
     int blank = 0; // a character of the code page with no glyph in the file's fonts
+    PlacementCounts placement;
 };
 
 class DotFontGenerator
@@ -69,7 +91,7 @@ public:
     // (no 12-pixel strike, another character set, none of its usual characters).
     [[nodiscard]] static std::optional<DotFontGenerator> open(const SourceFonts &sources, QString *error);
 
-    [[nodiscard]] QByteArray singleByteFont() const; // "ASC12"
+    [[nodiscard]] QByteArray singleByteFont(PlacementCounts *counts = nullptr) const; // "ASC12"
     [[nodiscard]] QByteArray gridFont(GridFont grid, GridStatistics *statistics = nullptr) const;
     // Writes "ASC12", "HZK12", "TWK12", "JPK12" and "KRK12" into the folder, all or none: on failure
     // no file there is new or changed.
@@ -83,7 +105,8 @@ private:
         int baseline = 0;
     };
     explicit DotFontGenerator(std::vector<Source> sources);
-    [[nodiscard]] std::optional<CellBitmap> cell(Role role, quint32 code, int cellWidth) const;
+    [[nodiscard]] std::optional<CellBitmap> cell(Role role, quint32 code, int cellWidth,
+                                                 PlacementCounts &counts) const;
 
     std::vector<Source> m_sources; // by Role
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRect>
 #include <QSet>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -79,6 +80,69 @@ int litCount(const GlyphBitmap &glyph)
     return int(std::count(glyph.pixels.begin(), glyph.pixels.end(), true));
 }
 
+// The bounds of a glyph's lit pixels in its bitmap; an empty rectangle for a blank glyph.
+QRect inkBounds(const GlyphBitmap &glyph)
+{
+    QRect ink;
+    for (int y = 0; y < glyph.height; ++y)
+        for (int x = 0; x < glyph.width; ++x)
+            if (glyph.pixel(x, y))
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+QRect inkBounds(const CellBitmap &cell)
+{
+    QRect ink;
+    for (int row = 0; row < CellRowCount; ++row)
+        for (int column = 0; column < 16; ++column)
+            if ((cell[row] & (0x8000 >> column)) != 0)
+                ink |= QRect(column, row, 1, 1);
+    return ink;
+}
+
+// Whether the cell holds exactly the glyph's ink, its top left corner at the given cell pixel.
+bool holdsInkAt(const CellBitmap &cell, const GlyphBitmap &glyph, QPoint topLeft)
+{
+    const QRect ink = inkBounds(glyph);
+    if (inkBounds(cell) != QRect(topLeft, ink.size()))
+        return false;
+    for (int y = ink.top(); y <= ink.bottom(); ++y) {
+        for (int x = ink.left(); x <= ink.right(); ++x) {
+            const int row = topLeft.y() + y - ink.top();
+            const int column = topLeft.x() + x - ink.left();
+            if (glyph.pixel(x, y) != ((cell[row] & (0x8000 >> column)) != 0))
+                return false;
+        }
+    }
+    return true;
+}
+
+GlyphBitmap glyphFromArt(const QStringList &rows, int left, int top)
+{
+    GlyphBitmap glyph;
+    glyph.left = left;
+    glyph.top = top;
+    glyph.height = int(rows.size());
+    glyph.width = rows.isEmpty() ? 0 : int(rows.front().size());
+    for (const QString &row : rows)
+        for (const QChar pixel : row)
+            glyph.pixels.push_back(pixel == u'#');
+    return glyph;
+}
+
+QStringList artOf(const CellBitmap &cell, int cellWidth)
+{
+    QStringList rows;
+    for (quint16 bits : cell) {
+        QString row;
+        for (int column = 0; column < cellWidth; ++column)
+            row += (bits & (0x8000 >> column)) != 0 ? u'#' : u'.';
+        rows << row;
+    }
+    return rows;
+}
+
 bool isUnassigned(char32_t character)
 {
     return character == 0 || (character >= 0xE000 && character <= 0xF8FF);
@@ -114,6 +178,12 @@ private Q_SLOTS:
     void shouldFitEveryIdeographOfTheTallLineIntoTheCell();
     void shouldKeepOneBaselineForEveryCharacterOfAFont_data();
     void shouldKeepOneBaselineForEveryCharacterOfAFont();
+    void shouldMoveAGlyphJustEnoughToKeepItsInk_data();
+    void shouldMoveAGlyphJustEnoughToKeepItsInk();
+    void shouldKeepEveryLitPixelOfEveryGlyph_data();
+    void shouldKeepEveryLitPixelOfEveryGlyph();
+    void shouldDrawMarksAtTheCellsTopWhole_data();
+    void shouldDrawMarksAtTheCellsTopWhole();
     void shouldMapCellsToNationalCodes_data();
     void shouldMapCellsToNationalCodes();
     void shouldAgreeWithEucJpOnEveryShiftJisCell();
@@ -137,6 +207,7 @@ private Q_SLOTS:
 private:
     std::optional<DotFontGenerator> m_generator;
     std::map<QString, QByteArray> m_files;
+    std::map<QString, PlacementCounts> m_placements;
 };
 
 void TestDotFontGenerator::initTestCase()
@@ -144,9 +215,12 @@ void TestDotFontGenerator::initTestCase()
     QString error;
     m_generator = DotFontGenerator::open(realSources(), &error);
     QVERIFY2(m_generator.has_value(), qPrintable(error));
-    m_files[u"ASC12"_qs] = m_generator->singleByteFont();
-    for (GridFont grid : {GridFont::Hzk, GridFont::Twk, GridFont::Jpk, GridFont::Krk})
-        m_files[gridFileName(grid)] = m_generator->gridFont(grid);
+    m_files[u"ASC12"_qs] = m_generator->singleByteFont(&m_placements[u"ASC12"_qs]);
+    for (GridFont grid : {GridFont::Hzk, GridFont::Twk, GridFont::Jpk, GridFont::Krk}) {
+        GridStatistics statistics;
+        m_files[gridFileName(grid)] = m_generator->gridFont(grid, &statistics);
+        m_placements[gridFileName(grid)] = statistics.placement;
+    }
 }
 
 void TestDotFontGenerator::shouldPlaceKnownCharacterInItsCodePageCell_data()
@@ -274,9 +348,10 @@ void TestDotFontGenerator::shouldKeepOneBaselineForEveryCharacterOfAFont()
             const std::optional<GlyphBitmap> glyph = code ? font.glyph(*code) : std::nullopt;
             if (!glyph || litCount(*glyph) == 0)
                 continue;
+            const QRect ink = inkBounds(*glyph);
+            if (10 - glyph->top + ink.top() < 0 || 10 - glyph->top + ink.bottom() > 11)
+                continue; // moved, as it would not fit there
             const CellBitmap cell = cellAt(bytes, quint16(lead << 8 | trail));
-            if (litCount(cell) != litCount(*glyph))
-                continue; // partly outside the cell
             const int glyphRow =
                 int(std::find(glyph->pixels.begin(), glyph->pixels.end(), true) - glyph->pixels.begin()) /
                 glyph->width;
@@ -288,6 +363,181 @@ void TestDotFontGenerator::shouldKeepOneBaselineForEveryCharacterOfAFont()
     }
     QVERIFY(checked > 6000);
     QCOMPARE(baselines, QSet<int> {10});
+}
+
+void TestDotFontGenerator::shouldMoveAGlyphJustEnoughToKeepItsInk_data()
+{
+    QTest::addColumn<QStringList>("glyph"); // its bitmap, blank margins included
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top"); // rows above the baseline, which lies under cell row 9
+    QTest::addColumn<int>("cellWidth");
+    QTest::addColumn<Placement>("placement");
+    QTest::addColumn<QStringList>("cell"); // the rows of the cell that hold ink, from its top
+    QTest::addColumn<int>("firstRow");
+    const QStringList bar {"####"};
+    QTest::newRow("fits") << bar << 1 << 5 << 16 << Placement::AtBaseline << QStringList {".####"} << 5;
+    QTest::newRow("above the cell: down to row 0")
+        << bar << 0 << 14 << 16 << Placement::Moved << QStringList {"####"} << 0;
+    QTest::newRow("below the cell: up to row 11")
+        << bar << 0 << -5 << 16 << Placement::Moved << QStringList {"####"} << 11;
+    QTest::newRow("blank margins do not count")
+        << QStringList {"......", ".####.", "......", "......"} << 0 << 11 << 16 << Placement::AtBaseline
+        << QStringList {".####"} << 0;
+    QTest::newRow("past the right edge: left to fit")
+        << QStringList {"########"} << 12 << 3 << 16 << Placement::Moved << QStringList {"........########"}
+        << 7;
+    QTest::newRow("single-byte cell")
+        << QStringList {"######"} << 4 << 3 << 8 << Placement::Moved << QStringList {"..######"} << 7;
+    QTest::newRow("wider than the cell: only the excess is cut")
+        << QStringList {"#.................#"} << 2 << 3 << 16 << Placement::Cut
+        << QStringList {"#..............."} << 7;
+    const QStringList tall {"#", ".", ".", ".", ".", ".", ".", ".", ".", ".", ".", ".", "#", "#"};
+    QTest::newRow("taller than the cell, top cut off: only the excess is lost")
+        << tall << 0 << 13 << 16 << Placement::Cut
+        << QStringList {".", ".", ".", ".", ".", ".", ".", ".", ".", ".", "#", "#"} << 0;
+    QTest::newRow("blank") << QStringList {"....", "...."} << 0 << 20 << 16 << Placement::AtBaseline
+                           << QStringList {} << 0;
+}
+
+void TestDotFontGenerator::shouldMoveAGlyphJustEnoughToKeepItsInk()
+{
+    QFETCH(QStringList, glyph);
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(int, cellWidth);
+    QFETCH(Placement, placement);
+    QFETCH(QStringList, cell);
+    QFETCH(int, firstRow);
+
+    const PlacedGlyph placed = placeGlyph(glyphFromArt(glyph, left, top), 10, cellWidth);
+    QCOMPARE(placed.placement, placement);
+    QStringList expected(CellRowCount, QString(cellWidth, u'.'));
+    for (qsizetype i = 0; i < cell.size(); ++i)
+        expected[firstRow + i].replace(0, cell[i].size(), cell[i]);
+    QCOMPARE(artOf(placed.cell, cellWidth), expected);
+}
+
+void TestDotFontGenerator::shouldKeepEveryLitPixelOfEveryGlyph_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const QString &name : fileNames())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestDotFontGenerator::shouldKeepEveryLitPixelOfEveryGlyph()
+{
+    QFETCH(QString, file);
+
+    // Each cell's source glyph found again as the generator finds it; a glyph whose ink fits the
+    // cell must be there whole, at its font's baseline (under row 9) or moved just enough to fit.
+    const SourceFonts sources = realSources();
+    const BitmapFont wenQuanYi = openFont(sources.wenQuanYi);
+    const BitmapFont microHei = openFont(sources.microHei);
+    const BitmapFont shinonome = openFont(sources.shinonome);
+    const BitmapFont baekmuk = openFont(sources.baekmuk);
+    const BitmapFont latin = openFont(sources.latin);
+    const BitmapFont katakana = openFont(sources.katakana);
+    const BitmapFont fixed = openFont(sources.fixed);
+    const bool isGrid = file != u"ASC12";
+    const int cellWidth = isGrid ? 16 : 8;
+    const QByteArray &bytes = m_files.at(file);
+
+    PlacementCounts counted;
+    int whole = 0;
+    QStringList lost; // cells that lack ink of their glyph or sit elsewhere
+    auto check = [&](quint16 code, const std::optional<GlyphBitmap> &glyph) {
+        const CellBitmap cell = cellAt(bytes, code);
+        const QRect ink = glyph ? inkBounds(*glyph) : QRect();
+        bool kept = true;
+        if (ink.isEmpty()) {
+            kept = litCount(cell) == 0;
+        } else if (ink.height() > CellRowCount || ink.width() > cellWidth) {
+            ++counted.cut;
+        } else {
+            const QPoint atBaseline(std::max(glyph->left, 0) + ink.left(), 10 - glyph->top + ink.top());
+            const QPoint fitted(std::clamp(atBaseline.x(), 0, cellWidth - ink.width()),
+                                std::clamp(atBaseline.y(), 0, CellRowCount - ink.height()));
+            counted.moved += fitted != atBaseline ? 1 : 0;
+            kept = holdsInkAt(cell, *glyph, fitted);
+            ++whole;
+        }
+        if (!kept)
+            lost << QString::number(code, 16).toUpper();
+    };
+
+    if (!isGrid) {
+        for (int code = 0; code <= 0xFF; ++code) {
+            std::optional<GlyphBitmap> glyph;
+            if (code >= 0x20 && code <= 0x7E)
+                glyph = latin.glyph(quint32(code));
+            else if (code == 0x80)
+                glyph = fixed.glyph(0x20AC);
+            else if (code >= 0xA1 && code <= 0xDF)
+                glyph = katakana.glyph(quint32(code));
+            check(quint16(code), glyph);
+        }
+    } else {
+        const CodePageTable &table = CodePageTable::instance(codePageOf(file));
+        for (int lead = 0x81; lead <= 0xFE; ++lead) {
+            for (int trail = 0x40; trail <= 0xFE; ++trail) {
+                const char32_t character = table.cellCharacter(quint8(lead), quint8(trail));
+                std::optional<GlyphBitmap> glyph;
+                if (!isUnassigned(character)) {
+                    if (const auto jis = file == u"JPK12" ? shiftJisToJis(lead, trail) : std::nullopt)
+                        glyph = shinonome.glyph(*jis);
+                    else if (const auto ksc = file == u"KRK12" ? uhcToKsc(lead, trail) : std::nullopt)
+                        glyph = baekmuk.glyph(*ksc);
+                    if (!glyph)
+                        glyph = (file == u"KRK12" ? microHei : wenQuanYi).glyph(character);
+                }
+                check(quint16(lead << 8 | trail), glyph);
+            }
+        }
+    }
+    QVERIFY2(
+        lost.isEmpty(),
+        qPrintable(QStringLiteral("%1 cells, e.g. %2").arg(lost.size()).arg(lost.mid(0, 12).join(u' '))));
+    QVERIFY(whole > (isGrid ? 7000 : 150));
+    // What --stats names.
+    QCOMPARE(counted.moved, m_placements.at(file).moved);
+    QCOMPARE(counted.cut, m_placements.at(file).cut);
+}
+
+void TestDotFontGenerator::shouldDrawMarksAtTheCellsTopWhole_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("character");
+    QTest::addColumn<QStringList>("art"); // the cell's rows that hold ink, from row 0
+    // Bitmap Song draws them partly or wholly above the ideographs' top row.
+    const QStringList macron {"############...."};
+    const QStringList quotes {".......#..#.....", "......#..#......", "......##.##.....", "......##.##....."};
+    const QStringList three {".###.###.###....", "..#...#...#.....", "..#...#...#.....", "..#...#...#.....",
+                             "..#...#...#.....", "..#...#...#.....", "..#...#...#.....", "..#...#...#.....",
+                             "..#...#...#.....", "..#...#...#.....", ".###.###.###...."};
+    for (const QString &file : {u"HZK12"_qs, u"TWK12"_qs}) {
+        QTest::addRow("%s ￣", qPrintable(file)) << file << u"￣"_qs << macron;
+        QTest::addRow("%s “", qPrintable(file)) << file << u"“"_qs << quotes;
+        QTest::addRow("%s Ⅲ", qPrintable(file)) << file << u"Ⅲ"_qs << three;
+    }
+    QTest::newRow("JPK12 Ⅲ (NEC row 13)") << u"JPK12"_qs << u"Ⅲ"_qs << three;
+    QTest::newRow("HZK12 ”") << u"HZK12"_qs << u"”"_qs
+                             << QStringList {".##.##..........", ".##.##..........", "..#..#..........",
+                                             ".#..#..........."};
+}
+
+void TestDotFontGenerator::shouldDrawMarksAtTheCellsTopWhole()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, character);
+    QFETCH(QStringList, art);
+
+    const QList<quint16> codes = CodePageTable::instance(codePageOf(file)).characterCodes(character);
+    QCOMPARE(codes.size(), 1);
+    QVERIFY(codes.front() >= 0x8100);
+    QStringList expected = art;
+    while (expected.size() < CellRowCount)
+        expected << QString(16, u'.');
+    QCOMPARE(dumpGlyph(m_files.at(file), codes.front()).split(u'\n', Qt::SkipEmptyParts), expected);
 }
 
 void TestDotFontGenerator::shouldMapCellsToNationalCodes_data()
