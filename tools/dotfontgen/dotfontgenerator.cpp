@@ -101,7 +101,7 @@ PlacedGlyph placeGlyph(const GlyphBitmap &glyph, int baselineRow, int cellWidth)
             continue;
         for (int x = inkLeft; x <= inkRight; ++x) {
             const int column = firstColumn + right + x;
-            if (column < cellWidth && glyph.pixel(x, y))
+            if (column >= 0 && column < cellWidth && glyph.pixel(x, y))
                 placed.cell[row] |= quint16(0x8000 >> column);
         }
     }
