@@ -184,6 +184,7 @@ private Q_SLOTS:
     void shouldKeepEveryLitPixelOfEveryGlyph();
     void shouldDrawMarksAtTheCellsTopWhole_data();
     void shouldDrawMarksAtTheCellsTopWhole();
+    void shouldCountMovedAndCutGlyphsInStats();
     void shouldMapCellsToNationalCodes_data();
     void shouldMapCellsToNationalCodes();
     void shouldAgreeWithEucJpOnEveryShiftJisCell();
@@ -538,6 +539,28 @@ void TestDotFontGenerator::shouldDrawMarksAtTheCellsTopWhole()
     while (expected.size() < CellRowCount)
         expected << QString(16, u'.');
     QCOMPARE(dumpGlyph(m_files.at(file), codes.front()).split(u'\n', Qt::SkipEmptyParts), expected);
+}
+
+void TestDotFontGenerator::shouldCountMovedAndCutGlyphsInStats()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QProcess generator;
+    generator.start(QStringLiteral(LUME_BINARY_DIR "/bin/dotfontgen"),
+                    generatorArguments(dir.path(), realSources()) << u"--stats"_qs);
+    QVERIFY(generator.waitForFinished(60000));
+    QCOMPARE(generator.exitCode(), 0);
+    const QStringList lines = QString::fromLocal8Bit(generator.readAllStandardOutput()).split(u'\n');
+    for (const QString &file : fileNames()) {
+        const PlacementCounts &counts = m_placements.at(file);
+        const QString expected = QStringLiteral("%1 moved to fit, %2 cut").arg(counts.moved).arg(counts.cut);
+        QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                             [&](const QString &line) {
+                                 return line.startsWith(file + u':') && line.contains(expected);
+                             }),
+                 qPrintable(file + u": "_qs + lines.join(u'|')));
+    }
+    QVERIFY(m_placements.at(u"HZK12"_qs).moved > 0); // “ ” Ⅲ ￣ and others
 }
 
 void TestDotFontGenerator::shouldMapCellsToNationalCodes_data()
