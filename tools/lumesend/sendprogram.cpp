@@ -1,6 +1,7 @@
 #include "sendprogram.h"
 
 #include "composition.h"
+#include "filesources.h"
 #include "sendsession.h"
 
 #include "badgelink/portdirectory.h"
@@ -112,10 +113,10 @@ int runSendCommand(const SendCommandLine &line)
         }
     }
 
-    Composition composition = composeMessages(request);
+    Composition composition = composeRequest(request);
     if (!composition.ok()) {
         printError({composition.error});
-        return SendExitFailed;
+        return composition.errorStatus;
     }
     if (!session)
         return writeOutput(request.target, streamBytes(composition));
