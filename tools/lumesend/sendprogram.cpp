@@ -36,6 +36,23 @@ int writeOutput(const QString &target, const QByteArray &bytes)
         }
         return SendExitOk;
     }
+    const QFileInfo info(target);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        // A device or pipe (/dev/null to check a stream) is written in place: replacing it by a
+        // file, as a save does, would destroy it.
+        if (isConsoleDevice(target, PortDirectory::consoleDevices())) {
+            printError({QStringLiteral("%1 is the system console; a badge stream is never written there")
+                            .arg(target)});
+            return SendExitFailed;
+        }
+        QFile device(target);
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+            device.write(bytes) != bytes.size()) {
+            printError({QStringLiteral("%1: %2").arg(target, device.errorString())});
+            return SendExitFailed;
+        }
+        return SendExitOk;
+    }
     // All or nothing: a failed write leaves an existing file as it was.
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
