@@ -1,13 +1,11 @@
 #include "badgesimulator.h"
 
-#include "ledmatrix.h"
 #include "streamreplay.h"
 #include "streamreport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -117,8 +115,7 @@ or right; 2 and 3 move display-wide pages up or down (24 steps each); 4 shows ea
 Exit status: 0 on success or when ended by SIGINT or SIGTERM; 1 with --once when the stream was
 malformed or incomplete or none came, with --replay when a file could not be read or was no
 stream ("badgesim: FILE: <reason>" on standard error), or when a picture or the output could not
-be written;
-2 on bad arguments, or when no pseudo-terminal can be opened or the picture directory
+be written; 2 on bad arguments, or when no pseudo-terminal can be opened or the picture directory
 cannot be made.
 )");
 }

@@ -302,8 +302,8 @@ a message not named is empty, speed 4, direction 0, no flash):
 
 A send shows its progress on standard error when that is a terminal and ends once the last byte
 has left the port. Exit status: 0 sent or written, 1 a settings, stream, picture, font or output
-file or the port could not be used or there is nothing to send, 2 wrong command line. Nothing is written to the
-port or the file unless everything could be composed.
+file or the port could not be used or there is nothing to send, 2 wrong command line. Nothing is
+written to the port or the file unless everything could be composed.
 )HELP";
     return QString::fromUtf8(text);
 }
