@@ -340,10 +340,7 @@ void FontPictureWindow::connectControls()
 
 void FontPictureWindow::startUp()
 {
-    m_fontFamilies = QFontDatabase::families();
-    std::stable_sort(m_fontFamilies.begin(), m_fontFamilies.end(), [](const QString &a, const QString &b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
+    m_fontFamilies = sortedFontFamilies();
     restore(restoreSketchSettings(ProfileFile(m_deps.settingsPath)));
 
     // Every message starts empty, whatever texts were restored.
@@ -371,16 +368,6 @@ void FontPictureWindow::restore(const SketchSettings &settings)
         e.movSpeed->setCurrentText(s.moveSpeed);
         e.txtBox->setPlainText(s.text);
     }
-}
-
-qsizetype fontListSelection(const QStringList &families, const QString &fontName)
-{
-    qsizetype index = families.lastIndexOf(fontName);
-    if (index < 0)
-        index = families.lastIndexOf(QStringLiteral("System"));
-    if (index < 0 && !families.isEmpty())
-        index = 0;
-    return index;
 }
 
 void FontPictureWindow::fillFontList(int m, const QString &fontName)

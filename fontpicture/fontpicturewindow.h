@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawingsurface.h"
+#include "fontlist.h"
 #include "sketchsettings.h"
 
 #include "badgelink/badgesender.h"
@@ -40,10 +41,6 @@ struct FontPictureDependencies
     QString settingsPath; // Lumeset.ini
     std::function<QString(int comNumber)> portDevice; // the device behind "COMn", for tooltips
 };
-
-// The entry of a font list that a restored font name selects: the last one equal to it (exact,
-// case-sensitive), else the last "System", else the first; -1 for an empty list.
-[[nodiscard]] qsizetype fontListSelection(const QStringList &families, const QString &fontName);
 
 // Shows one drawing surface, its left edge moved by the preview's scroll value.
 class SurfaceView final : public QWidget

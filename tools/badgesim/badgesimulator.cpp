@@ -1,12 +1,11 @@
 #include "badgesimulator.h"
 
-#include "ledmatrix.h"
+#include "streamreplay.h"
 #include "streamreport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -19,9 +18,10 @@ CommandLine readCommandLine(const QStringList &arguments)
     const QCommandLineOption noWindow(QStringLiteral("no-window"));
     const QCommandLineOption png(QStringLiteral("png"), {}, QStringLiteral("DIR"));
     const QCommandLineOption once(QStringLiteral("once"));
+    const QCommandLineOption replay(QStringLiteral("replay"), {}, QStringLiteral("FILE"));
     const QCommandLineOption help(QStringList {QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList {QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({columns, noWindow, png, once, help, version});
+    parser.addOptions({columns, noWindow, png, once, replay, help, version});
 
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -30,12 +30,24 @@ CommandLine readCommandLine(const QStringList &arguments)
     }
     line.help = parser.isSet(help);
     line.version = parser.isSet(version);
-    if (!parser.positionalArguments().isEmpty()) {
+    SimOptions &options = line.options;
+    if (parser.isSet(replay)) {
+        // --replay FILE... : the files after the first are the arguments that follow.
+        options.replayFiles = parser.values(replay) + parser.positionalArguments();
+        if (options.replayFiles.contains(QString())) {
+            line.error = QStringLiteral("badgesim: --replay needs a file name (see badgesim --help)");
+            return line;
+        }
+        if (parser.isSet(once)) {
+            line.error =
+                QStringLiteral("badgesim: --once listens for a stream; it cannot be combined with --replay");
+            return line;
+        }
+    } else if (!parser.positionalArguments().isEmpty()) {
         line.error = QStringLiteral("badgesim: unexpected argument \"%1\" (see badgesim --help)")
                          .arg(parser.positionalArguments().first());
         return line;
     }
-    SimOptions &options = line.options;
     options.once = parser.isSet(once);
     options.noWindow = parser.isSet(noWindow);
     if (parser.isSet(png)) {
@@ -63,6 +75,7 @@ CommandLine readCommandLine(const QStringList &arguments)
 QString helpText()
 {
     return QStringLiteral(R"(Usage: badgesim [--columns N] [--no-window | --png DIR | --once]
+       badgesim --replay FILE... [--columns N] [--no-window | --png DIR]
        badgesim --help | --version
 
 A virtual LED name badge. It opens a pseudo-terminal and takes whatever arrives on it as the badge
@@ -75,6 +88,9 @@ Options:
   --png DIR      also write every received message that has content as the file
                  DIR/stream<k>-message<n>.png, drawn like the LED matrix (no window)
   --once         end after the first stream (no window)
+  --replay FILE...
+                 decode saved streams (lumesend --output) instead of listening: the same
+                 summary and pictures, each file one stream, and the window plays them in turn
   -h, --help     show this text
   -v, --version  show the version
 
@@ -97,8 +113,9 @@ or right; 2 and 3 move display-wide pages up or down (24 steps each); 4 shows ea
 24 steps. Flash: 500 ms shown, 500 ms dark.
 
 Exit status: 0 on success or when ended by SIGINT or SIGTERM; 1 with --once when the stream was
-malformed or incomplete or none came, or when a picture or the output could not be written;
-2 on bad arguments, or when no pseudo-terminal can be opened or the picture directory
+malformed or incomplete or none came, with --replay when a file could not be read or was no
+stream ("badgesim: FILE: <reason>" on standard error), or when a picture or the output could not
+be written; 2 on bad arguments, or when no pseudo-terminal can be opened or the picture directory
 cannot be made.
 )");
 }
@@ -198,19 +215,9 @@ void BadgeSimulator::handle(const ReceiverEvent &event)
 
 void BadgeSimulator::writePictures(const DecodedStream &stream, int number)
 {
-    if (m_options.pngDir.isEmpty())
-        return;
-    for (int m = 0; m < int(stream.messages.size()); ++m) {
-        const DecodedMessage &message = stream.messages[m];
-        if (message.width == 0)
-            continue; // an empty message shows nothing on the badge
-        const QString path = QDir(m_options.pngDir).filePath(pngFileName(number, m));
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || !renderLeds(messageMatrix(message)).save(&file, "PNG") ||
-            !file.commit()) {
-            warn(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-            m_failure = ExitStreamFailed;
-        }
+    for (const QString &failure : writeStreamPictures(m_options.pngDir, stream, number)) {
+        warn(failure);
+        m_failure = ExitStreamFailed;
     }
 }
 

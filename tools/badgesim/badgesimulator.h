@@ -17,6 +17,7 @@ struct SimOptions
     static constexpr int MaxColumns = 1024;
 
     QString pngDir; // empty: no pictures
+    QStringList replayFiles; // --replay: saved streams are decoded instead of listening
     bool once = false;
     bool noWindow = false;
     int columns = BadgePlayer::DefaultColumns;

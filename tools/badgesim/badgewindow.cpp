@@ -83,6 +83,13 @@ void BadgeWindow::showStream(const DecodedStream &stream, int number)
         m_timer.start();
 }
 
+void BadgeWindow::setSource(const QString &source)
+{
+    m_device = source;
+    setWindowTitle(QStringLiteral("badgesim %1").arg(source));
+    updateStatus(m_shownMessage);
+}
+
 void BadgeWindow::tick()
 {
     showTime(m_clock.elapsed());

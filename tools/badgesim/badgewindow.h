@@ -37,6 +37,8 @@ public:
     explicit BadgeWindow(int columns, const QString &device, QWidget *parent = nullptr);
 
     void showStream(const lume::DecodedStream &stream, int number);
+    // Where the streams come from: the device, or a replayed file.
+    void setSource(const QString &source);
     [[nodiscard]] const BadgePlayer &player() const { return m_player; }
     // Shows the frame at this time since the stream came; the timer calls it with the clock.
     void showTime(qint64 ms);

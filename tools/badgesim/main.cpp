@@ -1,12 +1,39 @@
 #include "tools/badgesim/badgesimulator.h"
 #include "tools/badgesim/badgewindow.h"
 #include "tools/badgesim/signalwatcher.h"
+#include "tools/badgesim/streamreplay.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <memory>
+
+namespace {
+
+// Saved streams instead of the line: the summary and pictures at once, then the window, if any,
+// plays them until it is closed.
+int replay(const lume::SimOptions &options, bool window)
+{
+    if (!options.pngDir.isEmpty() && !QDir().mkpath(options.pngDir)) {
+        std::fprintf(stderr, "badgesim: cannot create the directory %s\n", qPrintable(options.pngDir));
+        return lume::ExitUsage;
+    }
+    const lume::ReplayResult result =
+        lume::replayStreamFiles(options.replayFiles, options.pngDir, stdout, stderr);
+    if (!window || result.streams.isEmpty())
+        return result.exitCode;
+    lume::BadgeWindow badge(options.columns, result.streams.first().file);
+    lume::ReplayRotation rotation(badge, result.streams);
+    lume::SignalWatcher watcher; // the signals are blocked: they end the run through the event loop
+    QObject::connect(&watcher, &lume::SignalWatcher::terminationRequested, &badge, &QWidget::close);
+    badge.show();
+    QCoreApplication::exec();
+    return result.exitCode;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -42,6 +69,9 @@ int main(int argc, char **argv)
         app = std::make_unique<QGuiApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("badgesim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUME_VERSION));
+
+    if (!line.options.replayFiles.isEmpty())
+        return replay(line.options, window);
 
     lume::BadgeSimulator simulator(line.options);
     lume::SignalWatcher watcher;

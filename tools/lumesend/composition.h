@@ -19,6 +19,7 @@ struct Composition
     MessageBank bank;
     MessageSettingsList settings; // directions as Sketchlume's list entries
     QString error; // one line; empty when everything was composed
+    int errorStatus = SendExitFailed; // the exit status that goes with the error
     [[nodiscard]] bool ok() const { return error.isEmpty(); }
 };
 

@@ -20,6 +20,23 @@ const QStringList MessageOptions {QStringLiteral("--text"),      QStringLiteral(
                                   QStringLiteral("--image"),     QStringLiteral("--speed"),
                                   QStringLiteral("--direction"), QStringLiteral("--flash")};
 const QStringList SwitchOptions {QStringLiteral("--bold"), QStringLiteral("--flash")};
+const QStringList SourceOptions {QStringLiteral("--settings"), QStringLiteral("--stream")};
+
+// A stream file is sent as it is: nothing composes messages beside it.
+QString checkSources(const SendRequest &request)
+{
+    if (request.streamPath.isEmpty())
+        return {};
+    if (!request.settingsPath.isEmpty())
+        return QStringLiteral("--stream cannot be combined with --settings");
+    if (request.languageGiven || !request.fontDir.isEmpty())
+        return QStringLiteral("--stream sends the file as it is: --language and --font-dir do not apply");
+    for (const QStringList &options : request.givenOptions) {
+        if (!options.isEmpty())
+            return QStringLiteral("--stream sends the file as it is: %1 does not apply").arg(options.first());
+    }
+    return {};
+}
 
 // Plain decimals only: the programs read the leading number of a text, and "1e3" or "0x10" would
 // read as something else than the user meant.
@@ -38,7 +55,9 @@ QString quotedList(const QStringList &entries)
     return quoted.join(QStringLiteral(", "));
 }
 
-QString checkMessage(const MessageRequest &message, int number)
+} // namespace
+
+QString checkMessageRequest(const MessageRequest &message, int number)
 {
     const bool screenSettings = !message.fontFamily.isEmpty() || !message.fontSize.isEmpty() ||
         message.bold || !message.topAdjust.isEmpty();
@@ -53,10 +72,10 @@ QString checkMessage(const MessageRequest &message, int number)
     return {};
 }
 
-} // namespace
-
 bool SendCommandLine::needsScreenFonts() const
 {
+    if (!request.settingsPath.isEmpty())
+        return true; // a Lumeset.ini draws its texts in screen fonts
     for (const MessageRequest &message : request.messages) {
         if (message.screenText)
             return true;
@@ -101,7 +120,8 @@ SendCommandLine readSendCommandLine(const QStringList &arguments)
             return line;
         }
         const bool known = option == u"--message" || option == u"--language" || option == u"--font-dir" ||
-            DestinationOptions.contains(option) || MessageOptions.contains(option);
+            SourceOptions.contains(option) || DestinationOptions.contains(option) ||
+            MessageOptions.contains(option);
         if (!known) {
             if (option.startsWith(u'-') && option.size() > 1)
                 return failed(QStringLiteral("unknown option \"%1\"").arg(option));
@@ -122,6 +142,7 @@ SendCommandLine readSendCommandLine(const QStringList &arguments)
             if (named[current])
                 return failed(QStringLiteral("message %1 is named twice").arg(value));
             named[current] = true;
+            request.givenOptions[current] << option;
             continue;
         }
 
@@ -141,6 +162,11 @@ SendCommandLine readSendCommandLine(const QStringList &arguments)
                     return failed(QStringLiteral("--language takes one of %1, not \"%2\"")
                                       .arg(quotedList(languageEntries()), value));
                 request.language = value;
+                request.languageGiven = true;
+            } else if (option == u"--settings") {
+                request.settingsPath = value;
+            } else if (option == u"--stream") {
+                request.streamPath = value;
             } else if (option == u"--font-dir") {
                 request.fontDir = value;
             } else {
@@ -164,6 +190,7 @@ SendCommandLine readSendCommandLine(const QStringList &arguments)
         if (given[current].contains(option))
             return failed(QStringLiteral("%1 is given twice for message %2").arg(option).arg(current + 1));
         given[current].insert(option);
+        request.givenOptions[current] << option;
         MessageRequest &message = request.messages[current];
         if (option == u"--text") {
             message.dotText = value;
@@ -206,8 +233,11 @@ SendCommandLine readSendCommandLine(const QStringList &arguments)
         }
     }
 
-    for (int m = 0; m < MessageBank::MessageCount; ++m) {
-        const QString problem = checkMessage(request.messages[m], m + 1);
+    if (const QString problem = checkSources(request); !problem.isEmpty())
+        return failed(problem);
+    // Over a settings file a message's options are checked once they lie on the file's.
+    for (int m = 0; m < MessageBank::MessageCount && request.settingsPath.isEmpty(); ++m) {
+        const QString problem = checkMessageRequest(request.messages[m], m + 1);
         if (!problem.isEmpty())
             return failed(problem);
     }
@@ -221,9 +251,11 @@ QString sendHelpText()
 {
     static const char text[] =
         R"HELP(Usage: lumesend (--port COMn | --device PATH | --output FILE) [--language TEXT] [--font-dir DIR]
+                [--settings FILE]
                 [--message N [--text TEXT | --screen-text TEXT --font FAMILY --size SIZE [--bold]
                               [--top-adjust Y] | --image FILE]
                              [--speed TEXT] [--direction TEXT] [--flash]] ...
+       lumesend (--port COMn | --device PATH | --output FILE) --stream FILE
        lumesend --list-ports
        lumesend --help | --version
 
@@ -235,6 +267,18 @@ Where to:
   --device PATH      a serial device named directly, for example a badgesim pseudo-terminal
   --output FILE      write the stream to FILE instead ("-" for standard output)
   --list-ports       list the ports as "COMn device", one a line; opens none of them
+
+From files:
+  --settings FILE    the eight messages of a window's settings file, taken as the window takes them
+                     at start-up: a Scriptlume.ini (sections [Message1]..[Message8], [Language])
+                     gives the texts, "Select", speed, direction, flash and language, drawn as
+                     Scriptlume's Send draws them; a Lumeset.ini (sections [MessageText],
+                     [TopLocationAdjustSet], [MessageNShowFontSet], [MessageNShowMode]) gives each
+                     text drawn as Sketchlume's "Up Paste Text" draws it with its saved font and
+                     top offset, and its movement. The sections tell which program's file it is.
+                     --message N and its options change message N over the file; --language
+                     replaces the file's language.
+  --stream FILE      a stream written by --output, checked and sent as it is
 
 Messages (the options after --message N apply to message N, 1 to 8, until the next --message;
 a message not named is empty, speed 4, direction 0, no flash):
@@ -257,9 +301,9 @@ a message not named is empty, speed 4, direction 0, no flash):
   --flash            flash the message
 
 A send shows its progress on standard error when that is a terminal and ends once the last byte
-has left the port. Exit status: 0 sent or written, 1 a picture, font file, port or output file
-could not be used or there is nothing to send, 2 wrong command line. Nothing is written to the
-port or the file unless everything could be composed.
+has left the port. Exit status: 0 sent or written, 1 a settings, stream, picture, font or output
+file or the port could not be used or there is nothing to send, 2 wrong command line. Nothing is
+written to the port or the file unless everything could be composed.
 )HELP";
     return QString::fromUtf8(text);
 }

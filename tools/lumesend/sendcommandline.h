@@ -43,6 +43,14 @@ struct SendRequest
     QString language = QStringLiteral("Chinese (Simplified)");
     QString fontDir; // empty: where Scriptlume looks
     std::array<MessageRequest, MessageBank::MessageCount> messages;
+
+    // --settings: the messages of a window's settings file, the command line's options over them.
+    QString settingsPath;
+    // --stream: a saved stream, sent as it is.
+    QString streamPath;
+    // What the command line named itself, to lay over the settings file.
+    bool languageGiven = false;
+    std::array<QStringList, MessageBank::MessageCount> givenOptions;
 };
 
 struct SendCommandLine
@@ -59,6 +67,9 @@ struct SendCommandLine
 // choose the kind of application before making one.
 [[nodiscard]] SendCommandLine readSendCommandLine(const QStringList &arguments);
 [[nodiscard]] QString sendHelpText();
+
+// Why a message's options do not go together (one line); empty when they do.
+[[nodiscard]] QString checkMessageRequest(const MessageRequest &message, int number);
 
 // The direction code of a text of either program's list; nullopt for any other text.
 [[nodiscard]] std::optional<int> directionOfEitherList(const QString &text);

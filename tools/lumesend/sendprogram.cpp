@@ -1,6 +1,7 @@
 #include "sendprogram.h"
 
 #include "composition.h"
+#include "filesources.h"
 #include "sendsession.h"
 
 #include "badgelink/portdirectory.h"
@@ -31,6 +32,23 @@ int writeOutput(const QString &target, const QByteArray &bytes)
             std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
         if (std::fflush(stdout) != 0 || !written) {
             printError({QStringLiteral("cannot write the stream to standard output")});
+            return SendExitFailed;
+        }
+        return SendExitOk;
+    }
+    const QFileInfo info(target);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        // A device or pipe (/dev/null to check a stream) is written in place: replacing it by a
+        // file, as a save does, would destroy it.
+        if (isConsoleDevice(target, PortDirectory::consoleDevices())) {
+            printError({QStringLiteral("%1 is the system console; a badge stream is never written there")
+                            .arg(target)});
+            return SendExitFailed;
+        }
+        QFile device(target);
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+            device.write(bytes) != bytes.size()) {
+            printError({QStringLiteral("%1: %2").arg(target, device.errorString())});
             return SendExitFailed;
         }
         return SendExitOk;
@@ -112,10 +130,10 @@ int runSendCommand(const SendCommandLine &line)
         }
     }
 
-    Composition composition = composeMessages(request);
+    Composition composition = composeRequest(request);
     if (!composition.ok()) {
         printError({composition.error});
-        return SendExitFailed;
+        return composition.errorStatus;
     }
     if (!session)
         return writeOutput(request.target, streamBytes(composition));
