@@ -2,6 +2,7 @@
 # One entry point for a fresh Debian 12 machine:
 #   ./build.sh run [Sketchlume|Scriptlume]   build and start a program (Sketchlume by default)
 #   ./build.sh test                          build, run every test, then again under ASan + UBSan
+#   ./build.sh package                       build lume_<version>_<arch>.deb and check it with lintian
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -51,8 +52,17 @@ test)
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         runTests build-sanitize
     ;;
+package)
+    installPackages
+    configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    (cd build && cpack -G DEB)
+    deb=$(ls build/lume_*.deb)
+    # Errors fail the command; the warnings that stay are explained in the README.
+    lintian --fail-on error "$deb"
+    echo "Built $deb"
+    ;;
 *)
-    echo "usage: $0 run [Sketchlume|Scriptlume] | test" >&2
+    echo "usage: $0 run [Sketchlume|Scriptlume] | test | package" >&2
     exit 2
     ;;
 esac

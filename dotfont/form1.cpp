@@ -7,6 +7,7 @@
 #include "dotfontrasteriser.h"
 #include "language.h"
 #include "platform/profilefile.h"
+#include "platform/widgets/captionfit.h"
 #include "platform/widgets/messageboxprompt.h"
 #include "textboxfont.h"
 #include "usagemeter.h"
@@ -15,7 +16,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -173,11 +173,7 @@ void Form1::createControls()
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Scriptlume Ver 2.20"));
     setFixedSize(777, 415);
-    // "System" 9.75 points bold: the desktop's general face at that size.
-    QFont systemFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    systemFont.setPointSizeF(9.75);
-    systemFont.setBold(true);
-    setFont(systemFont);
+    setFont(designSystemFont(9.75, true));
 
     auto *label1 = label(this, "Label1", QStringLiteral("  Scriptlume  "), 8, 0, 761, 31, Qt::AlignCenter);
     QFont titleFont(QStringLiteral("Arial Black"));
@@ -251,6 +247,7 @@ void Form1::createControls()
     label(this, "Label8", QStringLiteral("Used -->"), 56, 386, 65, 17);
     m_meter = place(new UsageMeter(this), "Picture2", 128, 388, 516, 15);
     label(this, "Label9", QStringLiteral("<-- Free"), 664, 386, 65, 17);
+    fitCaptionFonts(this);
 }
 
 void Form1::connectControls()
@@ -283,6 +280,7 @@ void Form1::startUp()
 {
     restoreSettings();
     findPorts();
+    showTextStarts(this);
     // Its tick comes once the window is on screen, after everything start-up drew while hidden.
     m_timer1->start();
 }

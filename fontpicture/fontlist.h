@@ -8,8 +8,14 @@ namespace lume {
 // What FntName and TxtBox hold after a start, shared by the window and the command-line sender so
 // that a restored message is drawn the same by both.
 
-// The installed font families as FntName lists them: sorted without regard to case, stable.
-[[nodiscard]] QStringList sortedFontFamilies();
+// The entries of a font list FntName: every installed family, sorted as the list box sorts them
+// (letter case ignored, stable), and "System", the design's default face, which stands for the
+// desktop's general font where no family has that name.
+[[nodiscard]] QStringList composerFontFamilies();
+
+// The family that draws a font name: the desktop's general font for "System" where no family has
+// that name, otherwise the name itself.
+[[nodiscard]] QString drawingFamily(const QString &fontName);
 
 // The entry of a font list that a restored font name selects: the last one equal to it (exact,
 // case-sensitive), else the last "System", else the first; -1 for an empty list.

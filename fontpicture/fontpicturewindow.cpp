@@ -7,13 +7,12 @@
 
 #include "badgelink/serialcontrol.h"
 #include "platform/profilefile.h"
+#include "platform/widgets/captionfit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,8 +23,6 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
-
-#include <algorithm>
 
 namespace lume {
 
@@ -143,15 +140,6 @@ QFont designFont(const QString &family, double points, bool bold)
     return font;
 }
 
-// The design's "System" font is a narrow raster font of Windows. Where it is missing, the
-// sans-serif font that stands in for it is wider: at 9 points its captions fit their design boxes.
-QFont captionFont()
-{
-    QFont font = designFont(QStringLiteral("System"), 9.75, true);
-    if (QFontInfo(font).family().compare(QStringLiteral("System"), Qt::CaseInsensitive) != 0)
-        font.setPointSizeF(9);
-    return font;
-}
 } // namespace
 
 SurfaceView::SurfaceView(const DrawingSurface &surface, QWidget *parent)
@@ -176,10 +164,11 @@ FontPictureWindow::FontPictureWindow(FontPictureDependencies dependencies, QWidg
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Sketchlume Ver 2.00"));
     setFixedSize(ClientWidth, ClientHeight);
-    setFont(captionFont());
+    setFont(designSystemFont(9.75, true));
     m_meter.fill(qRgb(0, 0, 0));
 
     buildSharedControls();
+    fitCaptionFonts(this);
     connectControls();
     startUp();
 }
@@ -340,7 +329,7 @@ void FontPictureWindow::connectControls()
 
 void FontPictureWindow::startUp()
 {
-    m_fontFamilies = sortedFontFamilies();
+    m_fontFamilies = composerFontFamilies();
     restore(restoreSketchSettings(ProfileFile(m_deps.settingsPath)));
 
     // Every message starts empty, whatever texts were restored.
@@ -352,6 +341,7 @@ void FontPictureWindow::startUp()
     m_editors[0].frame2->show();
 
     runPortProbe();
+    showTextStarts(this);
 }
 
 void FontPictureWindow::restore(const SketchSettings &settings)
@@ -382,9 +372,10 @@ void FontPictureWindow::fillFontList(int m, const QString &fontName)
     }
     e.fntName->setCurrentIndex(int(index));
     QFont font = e.txtBox->font();
-    font.setFamily(m_fontFamilies[index]);
+    font.setFamily(drawingFamily(m_fontFamilies[index]));
     e.txtBox->setFont(font);
-    e.fntName->setCurrentText(e.txtBox->font().family());
+    // The box reports the family it was given; "System" stays the name the list and the settings hold.
+    e.fntName->setCurrentText(m_fontFamilies[index]);
 }
 
 void FontPictureWindow::runPortProbe()
@@ -451,7 +442,7 @@ void FontPictureWindow::previewFont(int m)
 {
     Editor &e = m_editors[m];
     QFont font = e.txtBox->font();
-    font.setFamily(e.fntName->currentText());
+    font.setFamily(drawingFamily(e.fntName->currentText()));
     e.txtBox->setFont(font);
 }
 
@@ -460,8 +451,9 @@ void FontPictureWindow::upPasteText()
     if (m_sender.refuseWhileSending())
         return;
     Editor &e = m_editors[m_current];
-    composeText(m_bank, m_current, e.surface, e.txtBox->toPlainText(), e.fntName->currentText(),
-                e.fntSize->currentText(), e.chkBold->checkState() != Qt::Unchecked, m_topAdj->currentText());
+    composeText(m_bank, m_current, e.surface, e.txtBox->toPlainText(),
+                drawingFamily(e.fntName->currentText()), e.fntSize->currentText(),
+                e.chkBold->checkState() != Qt::Unchecked, m_topAdj->currentText());
     e.picBox->update();
     refreshUsageMeter();
 }

@@ -4,6 +4,7 @@
 #include "dotfont/language.h"
 #include "fontpicture/composer.h"
 #include "fontpicture/drawingsurface.h"
+#include "fontpicture/fontlist.h"
 #include "fontpicture/pictureio.h"
 #include "fontpicture/sketchsettings.h"
 
@@ -41,15 +42,16 @@ Composition composeMessages(const SendRequest &request)
         }
         if (message.screenText) {
             // Qt would draw an unknown family in some other font without a word.
-            if (!QFontDatabase::hasFamily(message.fontFamily)) {
+            const QString family = drawingFamily(message.fontFamily);
+            if (!QFontDatabase::hasFamily(family)) {
                 result.error =
                     QStringLiteral("message %1: no installed font family \"%2\" (see fc-list : family)")
                         .arg(m + 1)
                         .arg(message.fontFamily);
                 return result;
             }
-            composeText(result.bank, m, surface, *message.screenText, message.fontFamily, message.fontSize,
-                        message.bold, message.topAdjust.isEmpty() ? defaultTopAdjust : message.topAdjust);
+            composeText(result.bank, m, surface, *message.screenText, family, message.fontSize, message.bold,
+                        message.topAdjust.isEmpty() ? defaultTopAdjust : message.topAdjust);
         }
     }
 

@@ -60,7 +60,7 @@ Messages scriptMessages(const ScriptSettings &settings)
 Messages sketchMessages(const SketchSettings &settings)
 {
     Messages messages;
-    const QStringList families = sortedFontFamilies();
+    const QStringList families = composerFontFamilies();
     const MessageSettingsList movement = messageSettingsList(settings);
     // What TopAdj's text reads as, so that an empty text stays 0 rather than the default.
     const QString top = QString::number(topOffsetFromText(settings.topLocationAdjust));

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QComboBox;
+class QFont;
+class QWidget;
+
+namespace lume {
+
+// The design's "System" face at a size in points at 96 dpi, held in pixels so that the captions keep
+// their size in the design's pixel boxes whatever dpi the desktop announces. A family really
+// installed as "System" wins; elsewhere the desktop's general font stands for it.
+[[nodiscard]] QFont designSystemFont(double points, bool bold);
+
+// One caption of a window: its text, the size the control's font needs for it, and the room the
+// control's style leaves for text inside the control's design rectangle.
+struct CaptionMeasure
+{
+    QString objectName;
+    QString text;
+    QSize textSize;
+    QRect room;
+
+    [[nodiscard]] bool fits() const
+    {
+        return textSize.width() <= room.width() && textSize.height() <= room.height();
+    }
+};
+
+// Every label, check box, button, group box title and tab caption under the window, measured with
+// the font each control really draws with.
+[[nodiscard]] QList<CaptionMeasure> measureCaptions(const QWidget *window);
+
+// Gives the captions that follow the window's font the largest variant of that font that lets all
+// of them fit: first narrower widths of the same face (the condensed faces where installed), then
+// smaller pixel sizes. Text boxes and lists keep the window's font.
+void fitCaptionFonts(QWidget *window);
+
+// Editable combo boxes show the start of their texts, as set so far, rather than their end, and again
+// whenever the user leaves one; while the user types, the box follows the cursor as usual. Call
+// after the program has set the texts.
+void showTextStarts(QWidget *window);
+void showTextStart(QComboBox *box);
+
+} // namespace lume
