@@ -41,9 +41,10 @@ Composition composeMessages(const SendRequest &request)
             composePicture(result.bank, m, surface, picture.image);
         }
         if (message.screenText) {
-            // Qt would draw an unknown family in some other font without a word.
+            // Qt would draw an unknown family in some other font without a word. "System" stands
+            // for the desktop's general font, which may be an alias that Qt resolves.
             const QString family = drawingFamily(message.fontFamily);
-            if (!QFontDatabase::hasFamily(family)) {
+            if (family == message.fontFamily && !QFontDatabase::hasFamily(family)) {
                 result.error =
                     QStringLiteral("message %1: no installed font family \"%2\" (see fc-list : family)")
                         .arg(m + 1)
