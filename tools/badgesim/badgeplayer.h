@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ledmatrix.h"
+#include "ledmatrix/ledmatrix.h"
 
 #include <QtGlobal>
 

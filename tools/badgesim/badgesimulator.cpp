@@ -1,6 +1,6 @@
 #include "badgesimulator.h"
 
-#include "ledmatrix.h"
+#include "ledmatrix/ledmatrix.h"
 #include "streamreport.h"
 
 #include <QCommandLineParser>
