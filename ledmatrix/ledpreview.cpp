@@ -63,8 +63,9 @@ LedPreview previewMessage(const MessageBank &bank, int message, int maxImageWidt
 {
     LedPreview preview;
     preview.width = std::max(0, int(bank.width(message)));
-    preview.shownBytes =
-        std::min({preview.width, int(MessageBank::RowBytes), previewBytesFitting(maxImageWidth)});
+    const int whole = std::min(preview.width, int(MessageBank::RowBytes));
+    const bool fitsWhole = whole == preview.width && LedLook::DotGap + whole * BytePixels <= maxImageWidth;
+    preview.shownBytes = fitsWhole ? whole : std::min(whole, previewBytesFitting(maxImageWidth));
     const QImage leds = renderLeds(messageMatrix(bank, message, preview.shownBytes * 8));
     if (!preview.isCut()) {
         preview.image = leds;

@@ -67,8 +67,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("shownBytes");
         QTest::addColumn<QStringList>("lines");
         const int oneByte = 8 * LedLook::Pitch;
-        QTest::newRow("fits exactly") << 3 << LedLook::DotGap + 3 * oneByte + CutMark::Width << 3
+        QTest::newRow("fits exactly") << 3 << LedLook::DotGap + 3 * oneByte << 3
                                       << QStringList {QStringLiteral("Width: 3 column bytes")};
+        QTest::newRow("one more leaves room for the mark")
+            << 4 << LedLook::DotGap + 3 * oneByte << 2
+            << QStringList {
+                   QStringLiteral("Only the first 2 column bytes fit on the screen; the rest is cut.")};
         QTest::newRow("one byte") << 1 << 2000 << 1 << QStringList {QStringLiteral("Width: 1 column byte")};
         QTest::newRow("screen cuts")
             << 100 << 1000 << 24
