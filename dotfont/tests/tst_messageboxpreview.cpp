@@ -157,9 +157,13 @@ private Q_SLOTS:
         QCOMPARE(preview->marks(3), QList<TextRange> {});
         QVERIFY(rig.hover(0).contains(QStringLiteral("2 characters cannot be shown in Korean: é 们")));
 
-        // A language change marks every box again.
+        // A language change marks every box again, and leaves the user's selection and undo alone.
+        rig.text(0)->setSelection(1, 2);
         rig.language()->setEditText(QStringLiteral("Japanese"));
         QCOMPARE(preview->marks(0), (QList<TextRange> {{0, 1}, {1, 1}, {2, 1}}));
+        QCOMPARE(rig.text(0)->selectedText(), QStringLiteral("é们"));
+        QCOMPARE(rig.text(0)->text(), QStringLiteral("한é们"));
+        QVERIFY(!rig.text(0)->isUndoAvailable());
         QCOMPARE(preview->marks(3), (QList<TextRange> {{0, 1}, {1, 1}}));
         QTRY_VERIFY(redPixels(rig.text(3)) > 0); // message 4's text is green: the red is the wave
         rig.language()->setEditText(QStringLiteral("Korean"));
