@@ -9,12 +9,6 @@ using namespace lume;
 
 namespace {
 
-// The colour of LED (row, column) in an image drawn with LedLook: its dot's centre.
-QRgb dotColour(const QImage &image, int row, int column)
-{
-    return image.pixel(LedLook::dotOrigin(row, column) + QPoint(1, 1));
-}
-
 bool hasCutMark(const QImage &image, int fromX)
 {
     for (int y = 0; y < image.height(); ++y)
@@ -41,25 +35,6 @@ class LedPreviewTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void shouldLightExactlyTheBanksBits()
-    {
-        const auto bank = patternBank(5);
-        bank->setByte(2, 0, 5, 0xFF); // beyond the width: not sent, not shown
-        const LedPreview preview = previewMessage(*bank, 2, 4000);
-        QCOMPARE(preview.shownBytes, 5);
-        QVERIFY(!preview.isCut());
-        QCOMPARE(preview.image.size(),
-                 QSize(LedLook::DotGap + 40 * LedLook::Pitch, LedLook::DotGap + 12 * LedLook::Pitch));
-        for (int r = 0; r < MessageBank::RowCount; ++r) {
-            for (int c = 0; c < 40; ++c) {
-                const bool lit = bank->byte(2, r, c / 8) & (0x80 >> (c % 8));
-                QCOMPARE(dotColour(preview.image, r, c), lit ? LedLook::Lit : LedLook::Dark);
-            }
-        }
-        // The badge simulator draws the same picture of the same LEDs.
-        QCOMPARE(preview.image, renderLeds(messageMatrix(*bank, 2, 40)));
-    }
-
     void shouldCutWhatDoesNotFit_data()
     {
         QTest::addColumn<int>("width");
