@@ -86,7 +86,7 @@ QString previewToolTip(const LedPreview &preview, const QStringList &notes)
     if (preview.width > MessageBank::RowBytes)
         lines << QStringLiteral("A badge row holds %1; the rest is not shown.")
                      .arg(columnBytes(MessageBank::RowBytes));
-    if (preview.shownBytes < std::min(preview.width, int(MessageBank::RowBytes)))
+    if (!preview.image.isNull() && preview.shownBytes < std::min(preview.width, int(MessageBank::RowBytes)))
         lines << QStringLiteral("Only the first %1 %2 on the screen; the rest is cut.")
                      .arg(columnBytes(preview.shownBytes), preview.shownBytes == 1 ? u"fits" : u"fit");
     for (const QString &note : notes)

@@ -109,6 +109,7 @@ private Q_SLOTS:
         QVERIFY(tip.contains(QDir::toNativeSeparators(dir.path())));
         QVERIFY(tip.contains(QStringLiteral("Width: 6 column bytes")));
         QVERIFY(!tip.contains(QStringLiteral("<img")));
+        QVERIFY(!tip.contains(QStringLiteral("fit on the screen"))); // nothing is shown to be cut
     }
 
     void shouldFindTheCharactersALanguageCannotEncode_data()
