@@ -6,6 +6,7 @@
 #include "badgelink/userprompt.h"
 #include "dotfontrasteriser.h"
 #include "language.h"
+#include "messageboxpreview.h"
 #include "platform/profilefile.h"
 #include "platform/widgets/captionfit.h"
 #include "platform/widgets/messageboxprompt.h"
@@ -160,6 +161,11 @@ Form1::Form1(Form1Dependencies dependencies, QWidget *parent)
     m_sender = new BadgeSender(m_dependencies.serial, *m_prompt, *m_progress, SendProfile::dotFont(), this);
     connectControls();
     startUp();
+    // After start-up, so that the restored texts are marked in the restored language.
+    new MessageBoxPreview(m_text, m_language,
+                          m_dependencies.fontSearchDirs.isEmpty() ? defaultFontSearchDirs()
+                                                                  : m_dependencies.fontSearchDirs,
+                          this);
 }
 
 Form1::~Form1()

@@ -1,5 +1,6 @@
 #include "fontpicturewindow.h"
 
+#include "bankpreview.h"
 #include "composer.h"
 #include "filedialogs.h"
 #include "pictureio.h"
@@ -315,7 +316,9 @@ void FontPictureWindow::buildEditor(int m)
 void FontPictureWindow::connectControls()
 {
     connect(m_tabStrip, &QTabWidget::currentChanged, this, &FontPictureWindow::tabClicked);
+    auto *bankPreview = new BankPreview(m_bank, this);
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
+        bankPreview->watch(m_editors[m].picture1, m);
         connect(m_editors[m].hScroll, &QScrollBar::valueChanged, this,
                 [this, m](int value) { scrollPreview(m, value); });
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ledmatrix.h"
+#include "badgelink/ledmatrix/ledmatrix.h"
 
 #include <QtGlobal>
 

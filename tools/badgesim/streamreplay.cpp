@@ -1,7 +1,7 @@
 #include "streamreplay.h"
 
+#include "badgelink/ledmatrix/ledmatrix.h"
 #include "badgewindow.h"
-#include "ledmatrix.h"
 #include "streamreceiver.h"
 #include "streamreport.h"
 

@@ -3,9 +3,9 @@
 #include "badgelink/portdirectory.h"
 #include "badgelink/qtserialcontrol.h"
 #include "badgelink/userprompt.h"
+#include "badgelink/ledmatrix/ledmatrix.h"
 #include "simtestsupport.h"
 #include "simulatorprocess.h"
-#include "tools/badgesim/ledmatrix.h"
 #include "tools/badgesim/streamreceiver.h"
 #include "tools/badgesim/streamreport.h"
 

@@ -5,8 +5,8 @@
 #include "badgelink/tests/pseudoterminal.h"
 #include "dotfont/form1.h"
 #include "fontpicture/tests/windowrig.h"
+#include "badgelink/ledmatrix/ledmatrix.h"
 #include "simulatorprocess.h"
-#include "tools/badgesim/ledmatrix.h"
 #include "tools/badgesim/streamreport.h"
 
 #include <QCheckBox>

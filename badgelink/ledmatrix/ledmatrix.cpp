@@ -1,4 +1,4 @@
-#include "ledmatrix.h"
+#include "badgelink/ledmatrix/ledmatrix.h"
 
 #include "badgelink/streamdecoder.h"
 

@@ -1,0 +1,68 @@
+#include "dotfont/unencodable.h"
+
+namespace lume {
+
+namespace {
+
+// Invisible characters and marks are named by their code point, so the user can find them.
+QString nameOf(QStringView character)
+{
+    const char32_t code =
+        character.size() == 2 ? QChar::surrogateToUcs4(character[0], character[1]) : character[0].unicode();
+    const QChar::Category category = QChar::category(code);
+    const bool visible = category != QChar::Other_Control && category != QChar::Other_Format &&
+        category != QChar::Other_Surrogate && category != QChar::Other_NotAssigned &&
+        category != QChar::Other_PrivateUse && category != QChar::Separator_Space &&
+        category != QChar::Separator_Line && category != QChar::Separator_Paragraph &&
+        category != QChar::Mark_NonSpacing && category != QChar::Mark_Enclosing;
+    if (visible)
+        return character.toString();
+    return QStringLiteral("U+") +
+        QString::number(uint(code), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+} // namespace
+
+QDebug operator<<(QDebug debug, const TextRange &range)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "TextRange(" << range.start << ", " << range.length << ')';
+    return debug;
+}
+
+QList<TextRange> unencodableCharacters(QStringView text, CodePage codePage)
+{
+    const CodePageTable &table = CodePageTable::instance(codePage);
+    QList<TextRange> ranges;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t unit = text[i].unicode();
+        // The same reading of the text as the rasteriser's: a pair is one character, a lone
+        // surrogate one that no code page has.
+        const bool pair =
+            QChar::isHighSurrogate(unit) && i + 1 < size && QChar::isLowSurrogate(text[i + 1].unicode());
+        const char32_t character = pair ? QChar::surrogateToUcs4(unit, text[i + 1].unicode()) : unit;
+        if (character != U'?' && table.characterCode(character) == CodePageTable::ReplacementCode)
+            ranges.append({i, pair ? 2 : 1});
+        if (pair)
+            ++i;
+    }
+    return ranges;
+}
+
+QString unencodableNote(QStringView text, const QList<TextRange> &ranges, const QString &languageName)
+{
+    if (ranges.isEmpty())
+        return QString();
+    QStringList names;
+    for (const TextRange &range : ranges) {
+        const QString name = nameOf(text.mid(range.start, range.length));
+        if (!names.contains(name))
+            names << name;
+    }
+    const QString count = ranges.size() == 1 ? QStringLiteral("1 character cannot")
+                                             : QStringLiteral("%1 characters cannot").arg(ranges.size());
+    return QStringLiteral("%1 be shown in %2: %3").arg(count, languageName, names.join(QLatin1Char(' ')));
+}
+
+} // namespace lume

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/codepage.h"
+
+#include <QDebug>
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+namespace lume {
+
+// A stretch of a text in UTF-16 units, as QLineEdit and QTextLayout count.
+struct TextRange
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+
+    friend bool operator==(const TextRange &, const TextRange &) = default;
+};
+
+QDebug operator<<(QDebug debug, const TextRange &range);
+
+// Each character of the text that the code page cannot encode, which a Send draws as the "?"
+// glyph: one range per character, two units for a surrogate pair, in text order. A typed "?" is
+// no such character.
+[[nodiscard]] QList<TextRange> unencodableCharacters(QStringView text, CodePage codePage);
+
+// "3 characters cannot be shown in Korean: é ß ü", each character named once; empty when the
+// ranges are.
+[[nodiscard]] QString unencodableNote(QStringView text, const QList<TextRange> &ranges,
+                                      const QString &languageName);
+
+} // namespace lume
