@@ -261,14 +261,14 @@ void TestProfileFile::shouldReadIntegersFromFileWrittenOnWindows()
 void TestProfileFile::shouldGiveDefaultsWithoutFile()
 {
     QTemporaryDir dir;
-    const ProfileFile file(dir.filePath("Lumeset.ini"));
+    const ProfileFile file(dir.filePath("Lumeset.ini"), lume::AnsiCodePage::Gbk);
     QCOMPARE(file.readString("TopLocationAdjustSet", "TopLocationAdjust", "-2", 10), "-2");
     QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 768), "Message1");
     QCOMPARE(file.readInt("Message1ShowFontSet", "FontBold", 0), 0);
     QCOMPARE(file.readInt("Message1", "Select", 1), 1);
     // The default goes through the same buffer as a stored value.
     QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 5), "Mess");
-    QCOMPARE(file.readString("Language", "Language", cjk("日本語"), 5), cjk("日"));
+    QCOMPARE(file.readString("Language", "Language", cjk("日本語"), 5), cjk("日本"));
     QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 1), "");
     QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 0), "");
     QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", -5), "");
@@ -277,30 +277,34 @@ void TestProfileFile::shouldGiveDefaultsWithoutFile()
 
 void TestProfileFile::shouldCutAtCharacterBoundary_data()
 {
+    QTest::addColumn<lume::AnsiCodePage>("codePage");
     QTest::addColumn<int>("bufferSize");
     QTest::addColumn<QString>("expected");
 
-    // "a中😀b": 1 + 3 + 4 + 1 bytes, the emoji a surrogate pair in UTF-16.
-    QTest::newRow("2") << 2 << "a";
-    QTest::newRow("4: half of the CJK character") << 4 << "a";
-    QTest::newRow("5") << 5 << cjk("a中");
-    QTest::newRow("8: three quarters of the emoji") << 8 << cjk("a中");
-    QTest::newRow("9") << 9 << cjk("a中😀");
-    QTest::newRow("10") << 10 << cjk("a中😀b");
-    QTest::newRow("huge") << std::numeric_limits<int>::max() << cjk("a中😀b");
+    // "a中😀b" counts as Windows counts it: in GBK 1 + 2 + 1 + 1 bytes (the emoji, which GBK cannot
+    // hold, as one '?'), in Windows-1252 one byte each; never its UTF-8 bytes.
+    using lume::AnsiCodePage;
+    QTest::newRow("GBK 2") << AnsiCodePage::Gbk << 2 << "a";
+    QTest::newRow("GBK 3: half of the CJK character") << AnsiCodePage::Gbk << 3 << "a";
+    QTest::newRow("GBK 4") << AnsiCodePage::Gbk << 4 << cjk("a中");
+    QTest::newRow("GBK 5: the emoji is one character") << AnsiCodePage::Gbk << 5 << cjk("a中😀");
+    QTest::newRow("GBK 6") << AnsiCodePage::Gbk << 6 << cjk("a中😀b");
+    QTest::newRow("GBK huge") << AnsiCodePage::Gbk << std::numeric_limits<int>::max() << cjk("a中😀b");
+    QTest::newRow("1252 3") << AnsiCodePage::Western << 3 << cjk("a中");
+    QTest::newRow("1252 4") << AnsiCodePage::Western << 4 << cjk("a中😀");
+    QTest::newRow("1252 5") << AnsiCodePage::Western << 5 << cjk("a中😀b");
 }
 
 void TestProfileFile::shouldCutAtCharacterBoundary()
 {
+    QFETCH(lume::AnsiCodePage, codePage);
     QFETCH(int, bufferSize);
     QFETCH(QString, expected);
 
     QTemporaryDir dir;
     const QString path = dir.filePath("cut.ini");
     QVERIFY(writeBytes(path, cjk("[Message1]\r\nMessage1Text=a中😀b\r\n").toUtf8()));
-    const QString read = ProfileFile(path).readString("Message1", "Message1Text", "", bufferSize);
-    QCOMPARE(read, expected);
-    QVERIFY(read.toUtf8().size() <= qint64(bufferSize) - 1);
+    QCOMPARE(ProfileFile(path, codePage).readString("Message1", "Message1Text", "", bufferSize), expected);
 }
 
 void TestProfileFile::shouldReadLeadingInteger_data()
