@@ -476,14 +476,18 @@ void removeLeftovers(const QFileInfo &target)
     }
 }
 
+QFileInfo writeTarget(const QString &path)
+{
+    const QFileInfo target(path);
+    // The link stays; the file it names is replaced.
+    return target.isSymLink() ? QFileInfo(target.symLinkTarget()) : target;
+}
+
 bool replaceAtomically(const QString &path, const QByteArray &bytes)
 {
-    QFileInfo target(path);
-    if (target.isSymLink())
-        target = QFileInfo(target.symLinkTarget()); // the link stays; the file it names is replaced
+    const QFileInfo target = writeTarget(path);
     if (target.isDir())
         return false;
-    removeLeftovers(target);
 
     const QString prefix = target.absoluteDir().filePath(temporaryPrefix(target.fileName()));
     QFile temporary;
@@ -580,6 +584,7 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
     // A raw line break would end the value early and make the rest a line of its own.
     const QString stored = quotedIfNeeded(encodeLineBreaks(withoutLoneSurrogates(value)));
 
+    removeLeftovers(writeTarget(m_path));
     QByteArray data;
     const FileState state = readFile(m_path, &data);
     if (state == FileState::Unreadable)
