@@ -2,6 +2,7 @@
 #include "platform/profilefile.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +20,25 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A whole Scriptlume.ini as the Windows program leaves it, message 1 holding text1.
+QByteArray windowsScriptFile(const QByteArray &text1, const QByteArray &language)
+{
+    QByteArray bytes = "; kept as it is\r\n";
+    for (int n = 1; n <= 8; ++n) {
+        const QByteArray number = QByteArray::number(n);
+        bytes += "[Message" + number + "]\r\nMessage" + number +
+            "Text=" + (n == 1 ? text1 : "MESSAGE" + number) +
+            "\r\nSelect=1\r\nSpeed=4\r\nDirection=to Left\r\nFlash=0\r\n\r\n";
+    }
+    return bytes + "[Language]\r\nLanguage=" + language + "\r\n";
 }
 
 } // namespace
@@ -183,6 +203,83 @@ private Q_SLOTS:
             : key == u"Direction"               ? settings.messages[0].direction
                                                 : settings.messages[0].text;
         QCOMPARE(read, restored);
+    }
+
+    void shouldReadTextsInTheCodePageOfTheLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Japanese: Shift_JIS")
+            << QByteArray("Japanese") << QByteArray("\x82\xB1\x82\xF1\x82\xC9\x82\xBF\x82\xCD \x93\xFA\x96{")
+            << QStringLiteral("こんにちは 日本");
+        QTest::newRow("Chinese (Simplified): GBK")
+            << QByteArray("Chinese (Simplified)") << QByteArray("\xD6\xD0\xCE\xC4") << QStringLiteral("中文");
+        QTest::newRow("Chinese (Traditional): Big5")
+            << QByteArray("Chinese (Traditional)") << QByteArray("\xA4\xA4\xB0\xEA")
+            << QStringLiteral("中國");
+        QTest::newRow("Korean: Windows-949")
+            << QByteArray("Korean") << QByteArray("\xC7\xD1\xB1\xDB") << QStringLiteral("한글");
+        QTest::newRow("a text that names no language: GBK")
+            << QByteArray("japanese") << QByteArray("\xD6\xD0\xCE\xC4") << QStringLiteral("中文");
+    }
+
+    void shouldReadTextsInTheCodePageOfTheLanguage()
+    {
+        QFETCH(QByteArray, language);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        const QString name = path("legacy.ini");
+        const QByteArray original = windowsScriptFile(bytes, language);
+        writeFile(name, original);
+        // A Western locale: the texts follow the language, not the locale.
+        ProfileFile file(name, AnsiCodePage::Western);
+        const ScriptSettings settings = readScriptSettings(file);
+        ScriptSettings expected = ScriptSettings::defaults();
+        expected.messages[0].text = text;
+        expected.language = QString::fromLatin1(language);
+        QCOMPARE(settings, expected);
+        QVERIFY(writeScriptSettings(file, settings));
+        QCOMPARE(readFile(name), original);
+    }
+
+    void shouldKeepTextsWhenTheLanguageChanges()
+    {
+        const QString name = path("switch.ini");
+        writeFile(name, windowsScriptFile("\x82\xB1\x82\xF1\x93\xFA\x96{", "Japanese")); // こん日本
+        ProfileFile file(name, AnsiCodePage::ShiftJis);
+        ScriptSettings settings = readScriptSettings(file);
+        QCOMPARE(settings.messages[0].text, QStringLiteral("こん日本"));
+
+        // GBK holds the text too: the file stays in the old code pages, the text now in GBK.
+        settings.language = QStringLiteral("Chinese (Simplified)");
+        QVERIFY(writeScriptSettings(file, settings));
+        QCOMPARE(readScriptSettings(file), settings);
+        QVERIFY(readFile(name).contains("Message1Text=\xA4\xB3\xA4\xF3\xC8\xD5\xB1\xBE\r\n"));
+
+        // Half-width katakana has no place in GBK: the whole file turns into UTF-8.
+        settings.messages[1].text = QStringLiteral("ｶﾀｶﾅ");
+        QVERIFY(writeScriptSettings(file, settings));
+        QCOMPARE(readScriptSettings(file), settings);
+        const QByteArray utf8 = readFile(name);
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString decoded = decoder.decode(utf8);
+        QVERIFY(!decoder.hasError());
+        QVERIFY(utf8.contains("Message1Text=こん日本\r\n"));
+    }
+
+    void shouldKeepA383CharacterTextThroughARestart()
+    {
+        ScriptSettings settings = ScriptSettings::defaults();
+        settings.messages[0].text = cjk(383);
+        settings.messages[1].text = cjk(384);
+        settings.messages[2].text = QStringLiteral("ab") + cjk(383);
+        ProfileFile file(path("restart.ini"), AnsiCodePage::Western);
+        QVERIFY(writeScriptSettings(file, settings));
+        const ScriptSettings restored = readScriptSettings(ProfileFile(file.path(), AnsiCodePage::Western));
+        QCOMPARE(restored.messages[0].text, cjk(383)); // 766 bytes of GBK, as on Windows
+        QCOMPARE(restored.messages[1].text, cjk(383)); // the 384th would end at byte 768
+        QCOMPARE(restored.messages[2].text, QStringLiteral("ab") + cjk(382)); // not inside a character
     }
 
     void shouldTakeUnknownCheckBoxValuesAsClear_data()
