@@ -10,7 +10,7 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
-#include <cstdio>
+#include <filesystem>
 #include <limits>
 #include <utility>
 
@@ -495,8 +495,8 @@ bool replaceAtomically(const QString &path, const QByteArray &bytes)
         temporary.setFileName(prefix + QString::number(QRandomGenerator::global()->generate(), 36) +
                               QStringLiteral(".tmp"));
         if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
-            temporary.error() != QFileDevice::OpenError)
-            break;
+            !QFileInfo::exists(temporary.fileName()))
+            return false; // no clash of names: the directory refuses
     }
     if (!temporary.isOpen())
         return false;
@@ -514,9 +514,11 @@ bool replaceAtomically(const QString &path, const QByteArray &bytes)
     temporary.close();
 #else
     temporary.close();
-    ok = ok &&
-        std::rename(QFile::encodeName(temporary.fileName()).constData(),
-                    QFile::encodeName(target.absoluteFilePath()).constData()) == 0;
+    std::error_code error; // std::filesystem::rename replaces an existing file on Windows too
+    if (ok)
+        std::filesystem::rename(temporary.fileName().toStdU16String(),
+                                target.absoluteFilePath().toStdU16String(), error);
+    ok = ok && !error;
 #endif
     if (!ok)
         QFile::remove(temporary.fileName());
