@@ -294,7 +294,10 @@ void TestCodePage::shouldConvertExactly_data()
                           << QByteArray("Gr\xFC\xDF"
                                         "e \x80\x81")
                           << u"Grüße €\u0081"_qs;
-    QTest::newRow("1250") << AnsiCodePage::CentralEuropean << QByteArray("\xB3\xF3" "d\x9F") << u"łódź"_qs;
+    QTest::newRow("1250") << AnsiCodePage::CentralEuropean
+                          << QByteArray("\xB3\xF3"
+                                        "d\x9F")
+                          << u"łódź"_qs;
     QTest::newRow("1251") << AnsiCodePage::Cyrillic << QByteArray("\xCC\xE8\xF0") << u"Мир"_qs;
     QTest::newRow("1253") << AnsiCodePage::Greek << QByteArray("\xE1\xE2") << u"αβ"_qs;
     QTest::newRow("874") << AnsiCodePage::Thai << QByteArray("\xA1") << u"ก"_qs;
