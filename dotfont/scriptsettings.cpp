@@ -1,5 +1,6 @@
 #include "scriptsettings.h"
 
+#include "dotfont/language.h"
 #include "platform/profilefile.h"
 
 namespace lume {
@@ -17,7 +18,27 @@ const QString SpeedKey = QStringLiteral("Speed");
 const QString DirectionKey = QStringLiteral("Direction");
 const QString FlashKey = QStringLiteral("Flash");
 
+std::optional<AnsiCodePage> messageTextCodePage(const QString &sectionName, const QString &key,
+                                                const ProfileFile::ValueReader &read)
+{
+    for (int m = 0; m < MessageBank::MessageCount; ++m) {
+        const QString name = section(m);
+        if (sectionName.compare(name, Qt::CaseInsensitive) == 0 &&
+            key.compare(name + QStringLiteral("Text"), Qt::CaseInsensitive) == 0) {
+            const QString language =
+                read(LanguageSection, LanguageSection).value_or(ScriptSettings::defaults().language);
+            return ansiCodePage(languageFor(language).codePage);
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+ProfileFile scriptSettingsFile(const ProfileFile &file)
+{
+    return file.withCodePageRule(messageTextCodePage);
+}
 
 ScriptSettings ScriptSettings::defaults()
 {
@@ -33,8 +54,9 @@ int checkBoxValue(int stored)
     return stored >= 0 && stored <= 2 ? stored : 0;
 }
 
-ScriptSettings readScriptSettings(const ProfileFile &file)
+ScriptSettings readScriptSettings(const ProfileFile &profile)
 {
+    const ProfileFile file = scriptSettingsFile(profile);
     const ScriptSettings defaults = ScriptSettings::defaults();
     ScriptSettings settings;
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
@@ -55,22 +77,32 @@ ScriptSettings readScriptSettings(const ProfileFile &file)
     return settings;
 }
 
-bool writeScriptSettings(ProfileFile &file, const ScriptSettings &settings)
+bool writeScriptSettings(ProfileFile &profile, const ScriptSettings &settings)
 {
+    ProfileFile file = scriptSettingsFile(profile);
+    const ScriptSettings defaults = ScriptSettings::defaults();
     bool ok = true;
-    const auto write = [&](const QString &sectionName, const QString &key, const QString &value) {
-        ok = file.writeString(sectionName, key, value) && ok;
+    // readAs: what restoring gave for a stored value that cannot be decoded.
+    const auto write = [&](const QString &sectionName, const QString &key, const QString &value,
+                           const QString &readAs) {
+        ok = file.writeString(sectionName, key, value, readAs) && ok;
+    };
+    const auto writeCheck = [&](const QString &sectionName, const QString &key, int value, int defaultValue) {
+        write(sectionName, key, QString::number(value),
+              QString::number(checkBoxValue(file.readInt(sectionName, key, defaultValue))));
     };
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
         const QString name = section(m);
         const ScriptMessage &message = settings.messages[m];
-        write(name, name + QStringLiteral("Text"), message.text); // line breaks encoded by the file
-        write(name, SelectKey, QString::number(message.select));
-        write(name, SpeedKey, message.speed);
-        write(name, DirectionKey, message.direction);
-        write(name, FlashKey, QString::number(message.flash));
+        const ScriptMessage &fallback = defaults.messages[m];
+        // Line breaks are encoded by the file.
+        write(name, name + QStringLiteral("Text"), message.text, fallback.text);
+        writeCheck(name, SelectKey, message.select, fallback.select);
+        write(name, SpeedKey, message.speed, fallback.speed);
+        write(name, DirectionKey, message.direction, fallback.direction);
+        writeCheck(name, FlashKey, message.flash, fallback.flash);
     }
-    write(LanguageSection, LanguageSection, settings.language);
+    write(LanguageSection, LanguageSection, settings.language, defaults.language);
     return ok;
 }
 

@@ -53,12 +53,17 @@ QDebug operator<<(QDebug debug, const ScriptSettings &settings);
     return checkBoxValue > 0;
 }
 
-// Every one of the 41 values by its own read; missing ones get their defaults, texts are cut to
-// their buffers.
+// Every one of the 41 values by its own read; missing (or undecodable) ones get their defaults,
+// texts are cut to their buffers. The message texts of a file from the Windows program are in the
+// code page of the language stored in the same file (GBK for a text that names none), all other
+// values in the file's code page; the cuts count bytes of those code pages.
 [[nodiscard]] ScriptSettings readScriptSettings(const ProfileFile &file);
 // Every value by its own write, Message1..Message8 then Language; a failed write does not stop the
-// others. False when any write failed.
+// others. A stored value that could not be decoded stays when the control still holds what reading
+// it gave. False when any write failed.
 bool writeScriptSettings(ProfileFile &file, const ScriptSettings &settings);
+// The code-page rule of Scriptlume.ini: message texts in the code page of the stored language.
+[[nodiscard]] ProfileFile scriptSettingsFile(const ProfileFile &file);
 
 // How the controls' values go to the transfer: the one mapping the window and lumesend share.
 [[nodiscard]] MessageSettings messageSettingsFor(const ScriptMessage &message);

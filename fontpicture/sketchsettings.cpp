@@ -69,22 +69,28 @@ SketchSettings restoreSketchSettings(const ProfileFile &file)
 
 bool storeSketchSettings(ProfileFile &file, const SketchSettings &s)
 {
+    const SketchSettings defaults;
     bool ok = true;
-    auto write = [&](const QString &section, const QString &key, const QString &value) {
-        ok = file.writeString(section, key, value) && ok;
+    // readAs: what restoring gave for a stored value that cannot be decoded.
+    auto write = [&](const QString &section, const QString &key, const QString &value,
+                     const QString &readAs) { ok = file.writeString(section, key, value, readAs) && ok; };
+    auto writeCheck = [&](const QString &section, const QString &key, int value) {
+        write(section, key, QString::number(value),
+              QString::number(checkState(file.readInt(section, key, 0))));
     };
-    write(PortSection, PortKey, s.commPort);
-    write(TopSection, TopKey, s.topLocationAdjust);
+    ok = file.writeString(PortSection, PortKey, s.commPort) && ok; // never read back
+    write(TopSection, TopKey, s.topLocationAdjust, defaults.topLocationAdjust);
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
         const int n = m + 1;
         const SketchMessageSettings &ms = s.messages[m];
-        write(TextSection, textKey(n), encodeLineBreaks(ms.text));
-        write(fontSection(n), QStringLiteral("FontName"), ms.fontName);
-        write(fontSection(n), QStringLiteral("FontSize"), ms.fontSize);
-        write(fontSection(n), QStringLiteral("FontBold"), QString::number(ms.fontBold));
-        write(modeSection(n), QStringLiteral("MoveDirection"), ms.moveDirection);
-        write(modeSection(n), QStringLiteral("Flash"), QString::number(ms.flash));
-        write(modeSection(n), QStringLiteral("MoveSpeed"), ms.moveSpeed);
+        const SketchMessageSettings &fallback = defaults.messages[m];
+        write(TextSection, textKey(n), encodeLineBreaks(ms.text), fallback.text);
+        write(fontSection(n), QStringLiteral("FontName"), ms.fontName, fallback.fontName);
+        write(fontSection(n), QStringLiteral("FontSize"), ms.fontSize, fallback.fontSize);
+        writeCheck(fontSection(n), QStringLiteral("FontBold"), ms.fontBold);
+        write(modeSection(n), QStringLiteral("MoveDirection"), ms.moveDirection, fallback.moveDirection);
+        writeCheck(modeSection(n), QStringLiteral("Flash"), ms.flash);
+        write(modeSection(n), QStringLiteral("MoveSpeed"), ms.moveSpeed, fallback.moveSpeed);
     }
     return ok;
 }

@@ -44,14 +44,17 @@ struct SketchSettings
 QDebug operator<<(QDebug debug, const SketchSettings &settings);
 
 // Reads every value in the order the window restores them; a missing file, section or key gives
-// the default. Texts are cut to their read buffers (10, 768, 80, 10, 20, 10 bytes less one).
+// the default, and so does a value that cannot be decoded. Texts are cut to their read buffers
+// (10, 768, 80, 10, 20, 10 bytes less one), counting bytes as Windows does in the file's ANSI code
+// page: a 383-character Chinese text under a Chinese (PRC) locale comes back whole.
 // Check states other than 0, 1 and 2 read as 0 (unchecked): the file was edited by hand and
 // "unchecked" is the state the user can see and change.
 [[nodiscard]] SketchSettings restoreSketchSettings(const ProfileFile &file);
 
 // Writes all 58 values, each by its own call, in the order that gives a new file its sections
 // CommPortSet, TopLocationAdjustSet, MessageText, then per message ShowFontSet and ShowMode.
-// A failed write does not stop the others. Returns false when any write failed.
+// A failed write does not stop the others; a stored value that could not be decoded stays when the
+// control still holds what reading it gave. Returns false when any write failed.
 bool storeSketchSettings(ProfileFile &file, const SketchSettings &settings);
 
 // The movement settings the transfer encodes; a greyed flash box counts as checked.

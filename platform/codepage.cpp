@@ -1,7 +1,11 @@
 #include "platform/codepage.h"
 
+#include <QLocale>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <algorithm>
+#include <utility>
 
 namespace lume {
 
@@ -181,6 +185,264 @@ char32_t CodePageTable::cellCharacter(quint8 lead, quint8 trail) const
 char32_t CodePageTable::singleByteCharacter(quint8 byte) const
 {
     return m_cells[byte];
+}
+
+AnsiCodePage ansiCodePage(CodePage codePage)
+{
+    switch (codePage) {
+    case CodePage::Gbk:
+        return AnsiCodePage::Gbk;
+    case CodePage::Big5:
+        return AnsiCodePage::Big5;
+    case CodePage::ShiftJis:
+        return AnsiCodePage::ShiftJis;
+    case CodePage::Uhc:
+        return AnsiCodePage::Uhc;
+    }
+    return AnsiCodePage::Gbk;
+}
+
+std::optional<CodePage> doubleByteCodePage(AnsiCodePage codePage)
+{
+    switch (codePage) {
+    case AnsiCodePage::Gbk:
+        return CodePage::Gbk;
+    case AnsiCodePage::Big5:
+        return CodePage::Big5;
+    case AnsiCodePage::ShiftJis:
+        return CodePage::ShiftJis;
+    case AnsiCodePage::Uhc:
+        return CodePage::Uhc;
+    default:
+        return std::nullopt;
+    }
+}
+
+AnsiCodePage ansiCodePageForLocale(const QString &localeName)
+{
+    // "language_TERRITORY.codeset@modifier" (POSIX) or "language-Script-TERRITORY" (BCP 47).
+    QString name = localeName.trimmed();
+    QString modifier;
+    if (const qsizetype at = name.indexOf(u'@'); at >= 0) {
+        modifier = name.mid(at + 1).toLower();
+        name.truncate(at);
+    }
+    if (const qsizetype dot = name.indexOf(u'.'); dot >= 0)
+        name.truncate(dot);
+    const QStringList parts = name.replace(u'-', u'_').split(u'_', Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return AnsiCodePage::Western;
+    const QString language = parts.front().toLower();
+    QString script = modifier == u"latin" ? QStringLiteral("latn")
+        : modifier == u"cyrillic"         ? QStringLiteral("cyrl")
+                                          : QString();
+    QString territory;
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        if (parts[i].size() == 4)
+            script = parts[i].toLower();
+        else
+            territory = parts[i].toUpper();
+    }
+
+    const auto in = [&language](std::initializer_list<const char16_t *> codes) {
+        return std::any_of(codes.begin(), codes.end(),
+                           [&language](const char16_t *code) { return language == QStringView(code); });
+    };
+    if (language == u"zh") {
+        const bool traditional =
+            script == u"hant" || territory == u"TW" || territory == u"HK" || territory == u"MO";
+        return traditional ? AnsiCodePage::Big5 : AnsiCodePage::Gbk;
+    }
+    if (language == u"ja")
+        return AnsiCodePage::ShiftJis;
+    if (language == u"ko")
+        return AnsiCodePage::Uhc;
+    // Languages written in either script: Windows gives each script its own code page.
+    if (language == u"sr") // Serbian locales on Linux are Cyrillic unless they say Latin
+        return script == u"latn" ? AnsiCodePage::CentralEuropean : AnsiCodePage::Cyrillic;
+    if (language == u"bs")
+        return script == u"cyrl" ? AnsiCodePage::Cyrillic : AnsiCodePage::CentralEuropean;
+    if (in({u"az", u"uz"}))
+        return script == u"cyrl" ? AnsiCodePage::Cyrillic : AnsiCodePage::Turkish;
+    if (in({u"cs", u"hr", u"hu", u"pl", u"ro", u"sk", u"sl", u"sq", u"tk"}))
+        return AnsiCodePage::CentralEuropean;
+    if (in({u"ru", u"uk", u"be", u"bg", u"mk", u"kk", u"ky", u"mn", u"tt", u"ba", u"sah", u"tg"}))
+        return AnsiCodePage::Cyrillic;
+    if (language == u"el")
+        return AnsiCodePage::Greek;
+    if (language == u"tr")
+        return AnsiCodePage::Turkish;
+    if (in({u"he", u"iw"}))
+        return AnsiCodePage::Hebrew;
+    if (in({u"ar", u"fa", u"ur", u"ug", u"ps", u"ckb", u"sd"}))
+        return AnsiCodePage::Arabic;
+    if (in({u"et", u"lt", u"lv"}))
+        return AnsiCodePage::Baltic;
+    if (language == u"vi")
+        return AnsiCodePage::Vietnamese;
+    if (language == u"th")
+        return AnsiCodePage::Thai;
+    return AnsiCodePage::Western;
+}
+
+QString characterLocaleName()
+{
+    for (const char *variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            return value;
+    }
+    return QLocale::system().name();
+}
+
+AnsiCodePage systemAnsiCodePage()
+{
+    return ansiCodePageForLocale(characterLocaleName());
+}
+
+namespace {
+
+void appendCharacter(QString &text, char32_t character)
+{
+    if (QChar::requiresSurrogates(character)) {
+        text += QChar(QChar::highSurrogate(character));
+        text += QChar(QChar::lowSurrogate(character));
+    } else
+        text += QChar(char16_t(character));
+}
+
+constexpr std::array AllAnsiCodePages {
+    AnsiCodePage::Thai,   AnsiCodePage::ShiftJis,        AnsiCodePage::Gbk,      AnsiCodePage::Uhc,
+    AnsiCodePage::Big5,   AnsiCodePage::CentralEuropean, AnsiCodePage::Cyrillic, AnsiCodePage::Western,
+    AnsiCodePage::Greek,  AnsiCodePage::Turkish,         AnsiCodePage::Hebrew,   AnsiCodePage::Arabic,
+    AnsiCodePage::Baltic, AnsiCodePage::Vietnamese,
+};
+
+} // namespace
+
+const AnsiCodec &AnsiCodec::instance(AnsiCodePage codePage)
+{
+    // The single-byte tables are small: all are built together on first use.
+    static const std::array<AnsiCodec, AllAnsiCodePages.size()> codecs = [] {
+        return [&]<std::size_t... I>(std::index_sequence<I...>)
+        {
+            return std::array<AnsiCodec, sizeof...(I)> {AnsiCodec(AllAnsiCodePages[I])...};
+        }
+        (std::make_index_sequence<AllAnsiCodePages.size()>());
+    }();
+    for (const AnsiCodec &codec : codecs) {
+        if (codec.m_codePage == codePage)
+            return codec;
+    }
+    return instance(AnsiCodePage::Western);
+}
+
+AnsiCodec::AnsiCodec(AnsiCodePage codePage)
+    : m_codePage(codePage)
+{
+    if (doubleByteCodePage(codePage))
+        return; // the table is built when first needed
+    const QByteArray name = "windows-" + QByteArray::number(int(codePage));
+    for (int byte = 0; byte < 0x80; ++byte)
+        m_characters[byte] = char16_t(byte);
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        QStringDecoder decoder(name.constData(), QStringDecoder::Flag::Stateless);
+        const char single = char(byte);
+        const QString text = decoder.decode(QByteArrayView(&single, 1));
+        if (decoder.hasError() || text.size() != 1 || text[0] == QChar::ReplacementCharacter ||
+            text[0].isSurrogate() || text[0].unicode() < 0x80)
+            continue;
+        m_characters[byte] = text[0].unicode();
+        m_bytes.insert(text[0].unicode(), quint8(byte));
+    }
+    for (int byte = 0; byte < 0x80; ++byte)
+        m_bytes.insert(char16_t(byte), quint8(byte));
+}
+
+std::optional<QString> AnsiCodec::decode(QByteArrayView bytes) const
+{
+    QString text;
+    text.reserve(bytes.size());
+    if (const std::optional<CodePage> doubleByte = doubleByteCodePage(m_codePage)) {
+        const CodePageTable &table = CodePageTable::instance(*doubleByte);
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            const auto byte = quint8(bytes[i]);
+            char32_t character = byte < 0x80 ? char32_t(byte) : table.singleByteCharacter(byte);
+            if (character == 0 && byte != 0 && i + 1 < bytes.size())
+                character = table.cellCharacter(byte, quint8(bytes[++i]));
+            if (character == 0 && byte != 0)
+                return std::nullopt;
+            appendCharacter(text, character);
+        }
+        return text;
+    }
+    for (const char c : bytes) {
+        const char16_t character = m_characters[quint8(c)];
+        if (character == 0 && c != 0)
+            return std::nullopt;
+        text += QChar(character);
+    }
+    return text;
+}
+
+std::optional<QByteArray> AnsiCodec::encode(QStringView text) const
+{
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    if (const std::optional<CodePage> doubleByte = doubleByteCodePage(m_codePage)) {
+        const CodePageTable &table = CodePageTable::instance(*doubleByte);
+        bool fits = true;
+        const qsizetype size = text.size();
+        for (qsizetype i = 0; i < size && fits; ++i) {
+            const char16_t unit = text[i].unicode();
+            if (QChar::isSurrogate(unit)) {
+                fits = false; // no double-byte code page holds a character beyond the BMP
+                break;
+            }
+            const quint16 code = table.characterCode(unit);
+            if (code == CodePageTable::ReplacementCode && unit != u'?')
+                fits = false;
+            else if (code > 0xFF)
+                bytes.append(char(code >> 8));
+            bytes.append(char(code & 0xFF));
+        }
+        if (!fits)
+            return std::nullopt;
+        return bytes;
+    }
+    for (const QChar c : text) {
+        const auto found = m_bytes.constFind(c.unicode());
+        if (found == m_bytes.cend())
+            return std::nullopt;
+        bytes.append(char(*found));
+    }
+    return bytes;
+}
+
+int AnsiCodec::byteCount(char32_t character) const
+{
+    if (const std::optional<CodePage> doubleByte = doubleByteCodePage(m_codePage))
+        return CodePageTable::instance(*doubleByte).characterCode(character) > 0xFF ? 2 : 1;
+    return 1;
+}
+
+qsizetype AnsiCodec::fittingLength(QStringView text, qsizetype maxBytes) const
+{
+    const CodePageTable *table = nullptr;
+    if (const std::optional<CodePage> doubleByte = doubleByteCodePage(m_codePage))
+        table = &CodePageTable::instance(*doubleByte);
+    qsizetype bytes = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const char16_t unit = text[i].unicode();
+        const bool pair = QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const int cost = table && !QChar::isSurrogate(unit) && table->characterCode(unit) > 0xFF ? 2 : 1;
+        if (bytes + cost > maxBytes)
+            break;
+        bytes += cost;
+        i += pair ? 2 : 1;
+    }
+    return i;
 }
 
 } // namespace lume

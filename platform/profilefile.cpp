@@ -4,14 +4,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <filesystem>
 #include <limits>
-#include <optional>
 #include <utility>
+
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace lume {
 
@@ -48,113 +54,176 @@ QStringView trimmed(QStringView text)
     return text.sliced(begin, end - begin);
 }
 
-// One line of the file as byte offsets into it; the line end is LF, with the CR before it
-// (if any) outside the content.
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return quint8(c) < 0x80; });
+}
+
+// Strict UTF-8 (no encoded surrogates, no overlong forms), keeping a byte-order mark that begins a
+// name or value: QString::fromUtf8() would drop it, and the name would not be found again.
+std::optional<QString> fromStrictUtf8(QByteArrayView bytes)
+{
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+// A part of a line read as one text: a name with what surrounds it, or a value.
+struct Piece
+{
+    QByteArray raw;
+    std::optional<QString> text; // nothing when undecodable
+    bool viaCodePage = false; // not UTF-8: read in codePage
+    bool rewrite = false; // text is new, or its code page changed: it must be encoded
+    bool decoded = false;
+    AnsiCodePage codePage = AnsiCodePage::Western;
+
+    void decode(AnsiCodePage page)
+    {
+        decoded = true;
+        codePage = page;
+        text = fromStrictUtf8(raw);
+        viaCodePage = false;
+        if (!text) {
+            text = AnsiCodec::instance(page).decode(raw);
+            viaCodePage = text.has_value();
+        }
+    }
+    static Piece written(QString newText, AnsiCodePage page)
+    {
+        Piece piece;
+        piece.text = std::move(newText);
+        piece.rewrite = true;
+        piece.decoded = true;
+        piece.codePage = page;
+        return piece;
+    }
+};
+
 struct Line
 {
     enum class Kind { Other, Section, Key };
 
-    qsizetype begin = 0;
-    qsizetype contentEnd = 0;
-    qsizetype end = 0; // after the LF; contentEnd.. when the file ends without one
     Kind kind = Kind::Other;
-    qsizetype nameBegin = 0;
-    qsizetype nameEnd = 0;
-    qsizetype valueBegin = 0; // after '=' and the blanks following it
-    qsizetype valueEnd = 0; // before the trailing blanks
+    Piece head; // the whole line, or for a key the part up to and including '='
+    Piece value; // a key's value with the blanks around it
+    QByteArray end; // "\r\n", "\n", or nothing at the end of the file
+    std::optional<QString> name; // of a section or key; nothing when undecodable
 
-    [[nodiscard]] bool isBlankLine() const { return kind == Kind::Other && nameBegin == nameEnd; }
-    [[nodiscard]] bool hasLineEnd(const QByteArray &data) const
+    [[nodiscard]] bool isBlankLine() const
     {
-        return end > begin && data[end - 1] == '\n';
+        return kind == Kind::Other &&
+            std::all_of(head.raw.begin(), head.raw.end(), [](char c) { return isBlank(c); }) &&
+            (!head.rewrite || trimmed(*head.text).isEmpty());
     }
 };
 
-Line lineAt(const QByteArray &data, qsizetype begin)
+struct Document
+{
+    bool bom = false;
+    QList<Line> lines;
+};
+
+Line parseLine(QByteArrayView content, AnsiCodePage codePage)
 {
     Line line;
-    line.begin = begin;
-    const qsizetype lf = data.indexOf('\n', begin);
-    line.end = lf < 0 ? data.size() : lf + 1;
-    line.contentEnd = lf < 0 ? data.size() : lf;
-    if (line.contentEnd > begin && data[line.contentEnd - 1] == '\r')
-        --line.contentEnd;
-
-    qsizetype first = begin;
-    qsizetype last = line.contentEnd;
-    while (first < last && isBlank(data[first]))
+    line.head.raw = content.toByteArray();
+    qsizetype first = 0;
+    while (first < content.size() && isBlank(content[first]))
         ++first;
-    while (last > first && isBlank(data[last - 1]))
-        --last;
-    // For a line of other kind, name is the non-blank part: empty marks a blank line.
-    line.nameBegin = first;
-    line.nameEnd = last;
-    if (first == last || data[first] == ';')
+    if (first == content.size() || content[first] == ';') {
+        line.head.decode(codePage);
         return line;
-
-    const auto trimRange = [&](qsizetype from, qsizetype to) {
-        while (from < to && isBlank(data[from]))
-            ++from;
-        while (to > from && isBlank(data[to - 1]))
-            --to;
-        line.nameBegin = from;
-        line.nameEnd = to;
-    };
-    if (data[first] == '[') {
-        const qsizetype close = data.indexOf(']', first + 1);
-        if (close >= 0 && close < last) {
-            line.kind = Line::Kind::Section;
-            trimRange(first + 1, close);
+    }
+    // '=' is no trail byte of any of the code pages, so it can be found in the bytes; ']' can be,
+    // so a section name is looked for in the decoded text.
+    if (content[first] == '[') {
+        line.head.decode(codePage);
+        if (line.head.text) {
+            const QStringView text = *line.head.text;
+            const qsizetype open = text.indexOf(u'[');
+            const qsizetype close = text.indexOf(u']', open + 1);
+            if (close >= 0) {
+                line.kind = Line::Kind::Section;
+                line.name = trimmed(text.sliced(open + 1, close - open - 1)).toString();
+                return line;
+            }
+        } else if (content.sliced(first + 1).contains(']')) {
+            line.kind = Line::Kind::Section; // ends the section before it; its name is unknown
             return line;
         }
     }
-    const qsizetype equals = data.indexOf('=', first);
-    if (equals >= 0 && equals < last) {
-        line.kind = Line::Kind::Key;
-        trimRange(first, equals);
-        line.valueBegin = equals + 1;
-        while (line.valueBegin < last && isBlank(data[line.valueBegin]))
-            ++line.valueBegin;
-        line.valueEnd = last;
+    const qsizetype equals = content.indexOf('=');
+    if (equals < 0) {
+        line.head.decode(codePage);
+        return line;
     }
+    line.kind = Line::Kind::Key;
+    line.head.raw = content.first(equals + 1).toByteArray();
+    line.head.decode(codePage);
+    line.value.raw = content.sliced(equals + 1).toByteArray();
+    if (line.head.text)
+        line.name = trimmed(QStringView(*line.head.text).chopped(1)).toString();
     return line;
 }
 
-bool nameIs(const QByteArray &data, const Line &line, QStringView name)
+Document parse(const QByteArray &data, AnsiCodePage codePage)
 {
-    const QString text = QString::fromUtf8(data.constData() + line.nameBegin, line.nameEnd - line.nameBegin);
-    return text.compare(name, Qt::CaseInsensitive) == 0;
+    Document document;
+    qsizetype at = 0;
+    if (data.startsWith(utf8Bom)) {
+        document.bom = true;
+        at = utf8Bom.size();
+    }
+    while (at < data.size()) {
+        const qsizetype lf = data.indexOf('\n', at);
+        const qsizetype next = lf < 0 ? data.size() : lf + 1;
+        qsizetype contentEnd = lf < 0 ? data.size() : lf;
+        if (contentEnd > at && data[contentEnd - 1] == '\r')
+            --contentEnd;
+        Line line = parseLine(QByteArrayView(data).sliced(at, contentEnd - at), codePage);
+        line.end = data.mid(contentEnd, next - contentEnd);
+        document.lines.append(std::move(line));
+        at = next;
+    }
+    return document;
+}
+
+bool nameIs(const Line &line, QStringView name)
+{
+    return line.name && line.name->compare(name, Qt::CaseInsensitive) == 0;
 }
 
 // Where a key is or would go: the first section of that name (as Windows reads it), its first
 // key of that name, and the line after which a new key is added.
 struct Lookup
 {
-    std::optional<Line> section;
-    std::optional<Line> key;
-    std::optional<Line> lastKeyOrHeader;
-    std::optional<Line> lastLine; // of the file, known when the section is missing
+    qsizetype section = -1;
+    qsizetype key = -1;
+    qsizetype lastKeyOrHeader = -1;
 };
 
-Lookup lookUp(const QByteArray &data, QStringView section, QStringView key)
+Lookup lookUp(const Document &document, QStringView section, QStringView key)
 {
     Lookup result;
-    qsizetype at = data.startsWith(utf8Bom) ? utf8Bom.size() : 0;
-    while (at < data.size()) {
-        const Line line = lineAt(data, at);
-        at = line.end;
-        result.lastLine = line;
+    for (qsizetype i = 0; i < document.lines.size(); ++i) {
+        const Line &line = document.lines[i];
         if (line.kind == Line::Kind::Section) {
-            if (result.section)
+            if (result.section >= 0)
                 break; // the section ended; a later one of the same name does not count
-            if (nameIs(data, line, section)) {
-                result.section = line;
-                result.lastKeyOrHeader = line;
+            if (nameIs(line, section)) {
+                result.section = i;
+                result.lastKeyOrHeader = i;
             }
-        } else if (line.kind == Line::Kind::Key && result.section) {
-            result.lastKeyOrHeader = line;
-            if (nameIs(data, line, key)) {
-                result.key = line;
+        } else if (line.kind == Line::Kind::Key && result.section >= 0) {
+            result.lastKeyOrHeader = i;
+            if (nameIs(line, key)) {
+                result.key = i;
                 break;
             }
         }
@@ -162,13 +231,14 @@ Lookup lookUp(const QByteArray &data, QStringView section, QStringView key)
     return result;
 }
 
-QString valueOf(const QByteArray &data, const Line &line)
+// The value as Windows reads it: without the blanks around it and one pair of enclosing quotes.
+QString unquoted(QStringView text)
 {
-    QString value = QString::fromUtf8(data.constData() + line.valueBegin, line.valueEnd - line.valueBegin);
+    QStringView value = trimmed(text);
     const qsizetype n = value.size();
     if (n >= 2 && (value[0] == u'"' || value[0] == u'\'') && value[n - 1] == value[0])
         value = value.sliced(1, n - 2);
-    return value;
+    return value.toString();
 }
 
 // A value that reading would change (blanks at its ends, enclosing quotes) is stored in double
@@ -184,6 +254,106 @@ QString quotedIfNeeded(const QString &value)
     return value;
 }
 
+// No encoding holds a lone surrogate: it would be written as '?', which reads back as another text.
+QString withoutLoneSurrogates(const QString &text)
+{
+    QString result = text;
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        const QChar c = result[i];
+        if (c.isHighSurrogate() && i + 1 < result.size() && result[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            result[i] = QChar::ReplacementCharacter;
+    }
+    return result;
+}
+
+bool hasLoneSurrogate(QStringView text)
+{
+    return withoutLoneSurrogates(text.toString()) != text;
+}
+
+std::optional<QString> readerValue(const Document &document, const QString &section, const QString &key,
+                                   AnsiCodePage codePage)
+{
+    const Lookup found = lookUp(document, trimmed(section), trimmed(key));
+    if (found.key < 0)
+        return std::nullopt;
+    Piece value = document.lines[found.key].value;
+    if (!value.rewrite)
+        value.decode(codePage);
+    if (!value.text)
+        return std::nullopt;
+    return unquoted(*value.text);
+}
+
+// Gives every key line's value the code page the rule names (the file's own without a rule) and
+// the text read in it. A value read in a code page that changes gets encoded again.
+void assignCodePages(Document &document, AnsiCodePage codePage, const ProfileFile::CodePageRule &rule)
+{
+    const ProfileFile::ValueReader read = [&document, codePage](const QString &section, const QString &key) {
+        return readerValue(document, section, key, codePage);
+    };
+    QString section;
+    for (Line &line : document.lines) {
+        if (line.kind == Line::Kind::Section)
+            section = line.name.value_or(QString());
+        if (line.kind != Line::Kind::Key)
+            continue;
+        const AnsiCodePage page =
+            rule && line.name ? rule(section, *line.name, read).value_or(codePage) : codePage;
+        Piece &value = line.value;
+        if (value.rewrite) {
+            value.codePage = page;
+        } else if (!value.decoded || (value.codePage != page && !value.text)) {
+            value.decode(page);
+        } else if (value.codePage != page) {
+            value.codePage = page;
+            value.rewrite = value.viaCodePage; // its text, encoded in the new code page
+        }
+    }
+}
+
+// The text in a legacy file's code page, or nothing when it does not fit or its bytes would read
+// back as UTF-8.
+std::optional<QByteArray> encodeLegacy(const QString &text, AnsiCodePage codePage)
+{
+    std::optional<QByteArray> bytes = AnsiCodec::instance(codePage).encode(text);
+    if (bytes && !isAscii(*bytes) && fromStrictUtf8(*bytes))
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<QByteArray> serialise(const Document &document, bool legacy)
+{
+    QByteArray out;
+    if (document.bom)
+        out += utf8Bom;
+    const auto append = [&out, legacy](const Piece &piece) {
+        if (legacy) {
+            if (!piece.rewrite) {
+                out += piece.raw;
+                return true;
+            }
+            const std::optional<QByteArray> bytes = encodeLegacy(*piece.text, piece.codePage);
+            if (bytes)
+                out += *bytes;
+            return bytes.has_value();
+        }
+        // Every line in UTF-8; what cannot be decoded stays as it was.
+        out += piece.rewrite || piece.viaCodePage ? piece.text->toUtf8() : piece.raw;
+        return true;
+    };
+    for (const Line &line : document.lines) {
+        if (!append(line.head))
+            return std::nullopt;
+        if (line.kind == Line::Kind::Key && !append(line.value))
+            return std::nullopt;
+        out += line.end;
+    }
+    return out;
+}
+
 enum class FileState { Missing, Read, Unreadable };
 
 FileState readFile(const QString &path, QByteArray *data)
@@ -197,40 +367,12 @@ FileState readFile(const QString &path, QByteArray *data)
     return file.error() == QFileDevice::NoError ? FileState::Read : FileState::Unreadable;
 }
 
-QByteArrayView lineEndOf(const QByteArray &data)
+QByteArray lineEndOf(const QByteArray &data)
 {
     const qsizetype lf = data.indexOf('\n');
     if (lf < 0)
-        return newFileLineEnd;
-    return lf > 0 && data[lf - 1] == '\r' ? QByteArrayView("\r\n") : QByteArrayView("\n");
-}
-
-std::optional<QString> readValue(const QString &path, const QString &section, const QString &key)
-{
-    const QStringView sectionName = trimmed(section);
-    const QStringView keyName = trimmed(key);
-    if (sectionName.isEmpty() || keyName.isEmpty())
-        return std::nullopt;
-    QByteArray data;
-    if (readFile(path, &data) != FileState::Read)
-        return std::nullopt;
-    const Lookup found = lookUp(data, sectionName, keyName);
-    if (!found.key)
-        return std::nullopt;
-    return valueOf(data, *found.key);
-}
-
-// At most maxBytes bytes of UTF-8, never ending inside a character: a cut that falls on a
-// continuation byte moves back to the start of its character.
-QString cutToBytes(const QString &text, qsizetype maxBytes)
-{
-    const QByteArray utf8 = text.toUtf8();
-    if (utf8.size() <= maxBytes)
-        return text;
-    qsizetype cut = maxBytes;
-    while (cut > 0 && (quint8(utf8[cut]) & 0xC0) == 0x80)
-        --cut;
-    return QString::fromUtf8(utf8.constData(), cut);
+        return newFileLineEnd.toByteArray();
+    return lf > 0 && data[lf - 1] == '\r' ? QByteArray("\r\n") : QByteArray("\n");
 }
 
 int leadingDecimal(QStringView text)
@@ -251,87 +393,266 @@ int leadingDecimal(QStringView text)
 
 bool isValidName(QStringView name, bool isSection)
 {
-    if (name.isEmpty() || name.contains(u'\n') || name.contains(u'\r') || name.contains(QChar(0)))
+    if (name.isEmpty() || name.contains(u'\n') || name.contains(u'\r') || name.contains(QChar(0)) ||
+        hasLoneSurrogate(name))
         return false;
     if (isSection)
         return !name.contains(u']');
     return !name.contains(u'=') && !name.startsWith(u';') && !name.startsWith(u'[');
 }
 
+// A stored value as found: missing, undecodable (text empty, raw kept), or read.
+struct StoredValue
+{
+    bool found = false;
+    std::optional<QString> text;
+    QByteArray raw;
+    AnsiCodePage codePage = AnsiCodePage::Western;
+};
+
+StoredValue readValue(const QString &path, const QString &section, const QString &key, AnsiCodePage codePage,
+                      const ProfileFile::CodePageRule &rule)
+{
+    StoredValue result;
+    result.codePage = codePage;
+    const QStringView sectionName = trimmed(section);
+    const QStringView keyName = trimmed(key);
+    if (!sectionName.isEmpty() && !keyName.isEmpty()) {
+        QByteArray data;
+        if (readFile(path, &data) == FileState::Read) {
+            const Document document = parse(data, codePage);
+            const Lookup found = lookUp(document, sectionName, keyName);
+            if (found.key >= 0) {
+                const ProfileFile::ValueReader read = [&document, codePage](const QString &s,
+                                                                            const QString &k) {
+                    return readerValue(document, s, k, codePage);
+                };
+                if (rule)
+                    result.codePage =
+                        rule(sectionName.toString(), keyName.toString(), read).value_or(codePage);
+                Piece value = document.lines[found.key].value;
+                value.decode(result.codePage);
+                result.found = true;
+                result.raw = value.raw;
+                if (value.text)
+                    result.text = unquoted(*value.text);
+            }
+        }
+    }
+    return result;
+}
+
+QString cutToBuffer(const QString &text, int bufferSize, AnsiCodePage codePage)
+{
+    if (bufferSize <= 1)
+        return {};
+    return text.left(AnsiCodec::instance(codePage).fittingLength(text, bufferSize - 1));
+}
+
+// Writing ------------------------------------------------------------------------------------
+
+QString temporaryPrefix(const QString &fileName)
+{
+    return fileName + QStringLiteral(".lume-");
+}
+
+// Temporary files of writes that were killed: nobody holds a lock on them any more.
+void removeLeftovers(const QFileInfo &target)
+{
+    QDir dir = target.absoluteDir();
+    const QString prefix = temporaryPrefix(target.fileName());
+    const QStringList names = dir.entryList({prefix + QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+        QFile leftover(dir.filePath(name));
+#ifdef Q_OS_UNIX
+        if (!leftover.open(QIODevice::ReadOnly))
+            continue;
+        if (::flock(leftover.handle(), LOCK_EX | LOCK_NB) != 0)
+            continue; // a write in progress in another process
+        QFile::remove(leftover.fileName());
+#else
+        leftover.remove(); // fails while another process has it open
+#endif
+    }
+}
+
+QFileInfo writeTarget(const QString &path)
+{
+    const QFileInfo target(path);
+    // The link stays; the file it names is replaced.
+    return target.isSymLink() ? QFileInfo(target.symLinkTarget()) : target;
+}
+
+bool replaceAtomically(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo target = writeTarget(path);
+    if (target.isDir())
+        return false;
+
+    const QString prefix = target.absoluteDir().filePath(temporaryPrefix(target.fileName()));
+    QFile temporary;
+    for (int attempt = 0; attempt < 16 && !temporary.isOpen(); ++attempt) {
+        temporary.setFileName(prefix + QString::number(QRandomGenerator::global()->generate(), 36) +
+                              QStringLiteral(".tmp"));
+        if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
+            !QFileInfo::exists(temporary.fileName()))
+            return false; // no clash of names: the directory refuses
+    }
+    if (!temporary.isOpen())
+        return false;
+#ifdef Q_OS_UNIX
+    ::flock(temporary.handle(), LOCK_EX); // tells the cleaning of other writes that this one lives
+#endif
+    bool ok = temporary.write(bytes) == bytes.size() && temporary.flush();
+    if (ok && target.exists())
+        temporary.setPermissions(QFile::permissions(target.absoluteFilePath()));
+#ifdef Q_OS_UNIX
+    ok = ok && ::fsync(temporary.handle()) == 0;
+    ok = ok &&
+        ::rename(QFile::encodeName(temporary.fileName()).constData(),
+                 QFile::encodeName(target.absoluteFilePath()).constData()) == 0;
+    temporary.close();
+#else
+    temporary.close();
+    std::error_code error; // std::filesystem::rename replaces an existing file on Windows too
+    if (ok)
+        std::filesystem::rename(temporary.fileName().toStdU16String(),
+                                target.absoluteFilePath().toStdU16String(), error);
+    ok = ok && !error;
+#endif
+    if (!ok)
+        QFile::remove(temporary.fileName());
+    return ok;
+}
+
 } // namespace
 
 ProfileFile::ProfileFile(QString path)
-    : m_path(std::move(path))
+    : ProfileFile(std::move(path), systemAnsiCodePage())
 { }
+
+ProfileFile::ProfileFile(QString path, AnsiCodePage codePage, CodePageRule rule)
+    : m_path(std::move(path))
+    , m_codePage(codePage)
+    , m_rule(std::move(rule))
+{ }
+
+ProfileFile ProfileFile::withCodePageRule(CodePageRule rule) const
+{
+    return ProfileFile(m_path, m_codePage, std::move(rule));
+}
 
 QString ProfileFile::readString(const QString &section, const QString &key, const QString &defaultValue,
                                 int bufferSize) const
 {
-    if (bufferSize <= 1)
-        return {};
-    return cutToBytes(readValue(m_path, section, key).value_or(defaultValue), bufferSize - 1);
+    const StoredValue stored = readValue(m_path, section, key, m_codePage, m_rule);
+    return cutToBuffer(stored.text.value_or(defaultValue), bufferSize, stored.codePage);
 }
 
 int ProfileFile::readInt(const QString &section, const QString &key, int defaultValue) const
 {
-    const std::optional<QString> value = readValue(m_path, section, key);
-    if (!value || value->isEmpty())
+    const StoredValue stored = readValue(m_path, section, key, m_codePage, m_rule);
+    if (!stored.found)
         return defaultValue;
-    return leadingDecimal(*value);
+    // Digits are ASCII in every code page: an undecodable value still has its number in front.
+    const QString value = stored.text.value_or(unquoted(QString::fromLatin1(stored.raw)));
+    return value.isEmpty() ? defaultValue : leadingDecimal(value);
+}
+
+bool ProfileFile::isUndecodable(const QString &section, const QString &key) const
+{
+    const StoredValue stored = readValue(m_path, section, key, m_codePage, m_rule);
+    return stored.found && !stored.text;
 }
 
 bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    const QStringView sectionName = trimmed(section);
-    const QStringView keyName = trimmed(key);
+    return write(section, key, value, nullptr);
+}
+
+bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value,
+                              const QString &readAs)
+{
+    return write(section, key, value, &readAs);
+}
+
+bool ProfileFile::write(const QString &section, const QString &key, const QString &value,
+                        const QString *readAs)
+{
+    const QString sectionName = trimmed(section).toString();
+    const QString keyName = trimmed(key).toString();
     if (!isValidName(sectionName, true) || !isValidName(keyName, false))
         return false;
     // A raw line break would end the value early and make the rest a line of its own.
-    const QByteArray stored = quotedIfNeeded(encodeLineBreaks(value)).toUtf8();
+    const QString stored = quotedIfNeeded(encodeLineBreaks(withoutLoneSurrogates(value)));
 
+    removeLeftovers(writeTarget(m_path));
     QByteArray data;
     const FileState state = readFile(m_path, &data);
     if (state == FileState::Unreadable)
         return false; // writing now would lose what the file holds
-    const QByteArrayView lineEnd = lineEndOf(data);
-    const QByteArray keyLine = keyName.toUtf8() + '=' + stored;
+    const QByteArray lineEnd = lineEndOf(data);
+    Document document = parse(data, m_codePage);
+    assignCodePages(document, m_codePage, m_rule);
+    const bool legacy = !document.bom &&
+        std::any_of(document.lines.cbegin(), document.lines.cend(),
+                    [](const Line &line) { return line.head.viaCodePage || line.value.viaCodePage; });
 
-    const Lookup found = lookUp(data, sectionName, keyName);
-    QByteArray updated;
-    if (found.key) {
-        updated = data.left(found.key->valueBegin) + stored + data.mid(found.key->contentEnd);
-    } else if (found.section) {
-        const Line &anchor = *found.lastKeyOrHeader;
-        updated = data.left(anchor.end);
-        if (!anchor.hasLineEnd(data))
-            updated += lineEnd;
-        updated += keyLine;
-        updated += lineEnd;
-        updated += data.mid(anchor.end);
+    const Lookup found = lookUp(document, sectionName, keyName);
+    const auto keyLine = [&]() {
+        Line line;
+        line.kind = Line::Kind::Key;
+        line.head = Piece::written(keyName + u'=', m_codePage);
+        line.value = Piece::written(stored, m_codePage);
+        line.end = lineEnd;
+        line.name = keyName;
+        return line;
+    };
+    if (found.key >= 0) {
+        Piece &old = document.lines[found.key].value;
+        if (!old.text && readAs && value == *readAs)
+            return true; // not changed by the user: the bytes stay
+        // The blanks after '=' stay; those after the value go with it.
+        qsizetype blanks = 0;
+        while (blanks < old.raw.size() && isBlank(old.raw[blanks]))
+            ++blanks;
+        old = Piece::written(QString::fromLatin1(old.raw.left(blanks)) + stored, old.codePage);
+    } else if (found.section >= 0) {
+        Line &anchor = document.lines[found.lastKeyOrHeader];
+        if (anchor.end.isEmpty())
+            anchor.end = lineEnd;
+        document.lines.insert(found.lastKeyOrHeader + 1, keyLine());
     } else {
-        updated = data;
-        if (found.lastLine) {
-            if (!found.lastLine->hasLineEnd(data))
-                updated += lineEnd;
-            if (!found.lastLine->isBlankLine())
-                updated += lineEnd;
+        if (!document.lines.isEmpty()) {
+            Line &last = document.lines.back();
+            if (last.end.isEmpty())
+                last.end = lineEnd;
+            if (!last.isBlankLine()) {
+                Line blank;
+                blank.head = Piece::written(QString(), m_codePage);
+                blank.end = lineEnd;
+                document.lines.append(blank);
+            }
         }
-        updated += '[' + sectionName.toUtf8() + ']';
-        updated += lineEnd;
-        updated += keyLine;
-        updated += lineEnd;
+        Line header;
+        header.kind = Line::Kind::Section;
+        header.head = Piece::written(u'[' + sectionName + u']', m_codePage);
+        header.end = lineEnd;
+        header.name = sectionName;
+        document.lines.append(header);
+        document.lines.append(keyLine());
     }
-    if (state == FileState::Read && updated == data)
-        return true;
+    // The value written may change the code page of others (a language that names it).
+    assignCodePages(document, m_codePage, m_rule);
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(updated) != updated.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    std::optional<QByteArray> updated;
+    if (legacy)
+        updated = serialise(document, true);
+    if (!updated)
+        updated = serialise(document, false); // the first text that does not fit: all of it in UTF-8
+    if (state == FileState::Read && *updated == data)
+        return true;
+    return replaceAtomically(m_path, *updated);
 }
 
 QString encodeLineBreaks(const QString &text)

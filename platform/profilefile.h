@@ -1,33 +1,65 @@
 #pragma once
 
+#include "platform/codepage.h"
+
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace lume {
 
 // The Windows profile-file functions (GetPrivateProfileString, GetPrivateProfileInt,
 // WritePrivateProfileString) on one file, written here because QSettings does not keep the
 // format: other lines, the order of sections and keys, and values as plain text.
-// Every call reads or writes the file itself; nothing is cached. The text is UTF-8.
+// Every call reads or writes the file itself; nothing is cached.
+//
+// Encoding: files of the Windows programs hold their texts in an ANSI code page, ours in UTF-8.
+// A piece of a line (a name, a value, a comment) that is valid UTF-8 is read as UTF-8; any other is
+// read in its ANSI code page: the file's code page (by default the one Windows gives the user's
+// locale), or for a value the one the code-page rule names. A piece that neither can read is
+// "undecodable": it reads as missing and its bytes are kept as they are.
+// A file that holds a piece read in a code page (and no UTF-8 byte-order mark) is a legacy file: a
+// write encodes what it writes in that same code page while it fits; the first text that does not
+// fit (or whose bytes would read back as other UTF-8) turns the whole file into UTF-8 at once. Other
+// files, and new ones, are UTF-8. Lines a write does not touch keep their bytes.
 class ProfileFile
 {
 public:
+    // Another value of the same file, as a code-page rule sees it: read in the file's code page;
+    // nothing when it is missing or undecodable.
+    using ValueReader = std::function<std::optional<QString>(const QString &section, const QString &key)>;
+    // The code page of the value of (section, key) in a file that is not UTF-8, when it is not the
+    // file's own; it may depend on other values of the file. Names arrive as the caller or the file
+    // spells them.
+    using CodePageRule = std::function<std::optional<AnsiCodePage>(const QString &section, const QString &key,
+                                                                   const ValueReader &read)>;
+
+    // The code page Windows would use for the user's locale (systemAnsiCodePage()).
     explicit ProfileFile(QString path);
+    ProfileFile(QString path, AnsiCodePage codePage, CodePageRule rule = {});
 
     [[nodiscard]] const QString &path() const { return m_path; }
+    [[nodiscard]] AnsiCodePage codePage() const { return m_codePage; }
+    // The same file and code page with this rule for the values' code pages.
+    [[nodiscard]] ProfileFile withCodePageRule(CodePageRule rule) const;
 
     // The value of key in section (both compared without regard to case), running to the end of
-    // its line; the default when the file, the section or the key is missing. A value read through a
-    // buffer of bufferSize bytes is cut to bufferSize - 1 bytes, never inside a character; so is
-    // the default. As on Windows, blanks around the value and one pair of quotes (" or ') enclosing
-    // it are dropped; writeString() quotes a value that would lose them, so its values read back exact.
+    // its line; the default when the file, the section or the key is missing or the value is
+    // undecodable. A value read through a buffer of bufferSize bytes is cut, as Windows cuts it, to
+    // at most bufferSize - 1 bytes of its ANSI code page, counting 2 for a double-byte character and
+    // 1 for any other (also one the code page cannot hold), never inside a character; so is the
+    // default. As on Windows, blanks around the value and one pair of quotes (" or ') enclosing it
+    // are dropped; writeString() quotes a value that would lose them, so its values read back exact.
     [[nodiscard]] QString readString(const QString &section, const QString &key, const QString &defaultValue,
                                      int bufferSize) const;
     // The leading decimal number of the value (optional sign, clamped to the range of int; 0 when
     // the value does not start with one), or the default when the file, section, key or value is
-    // missing: an empty value gives the default, as on Windows.
+    // missing: an empty value gives the default, as on Windows. Of an undecodable value, the
+    // number its bytes start with.
     [[nodiscard]] int readInt(const QString &section, const QString &key, int defaultValue) const;
+    // Whether the key exists with a value that can be read neither as UTF-8 nor in its code page.
+    [[nodiscard]] bool isUndecodable(const QString &section, const QString &key) const;
     // Creates the file, section or key as needed and replaces an existing value in place; other
     // lines stay. Atomic: the file on disk is the old or the new one, never a part. False when the
     // file cannot be written.
@@ -35,11 +67,21 @@ public:
     // of its section. The file's line ends are kept (a new file gets the platform's). Line breaks
     // in the value are stored as encodeLineBreaks() does; a section or key that could not be read
     // back (empty, holding a line break, ']' in a section, '=' in a key, a key starting with ';'
-    // or '[') gives false and leaves the file alone.
+    // or '[') gives false and leaves the file alone; so does a name holding a lone surrogate, which
+    // no encoding holds. In a value, a lone surrogate is stored as U+FFFD.
+    // The new file is made beside the old one as "<file name>.lume-XXXXXX.tmp" and renamed over it;
+    // such files that a killed write left behind are removed by the next write.
     bool writeString(const QString &section, const QString &key, const QString &value);
+    // The same, except that an undecodable stored value stays as it is when value is what reading
+    // it gave (readAs: the default, or the number in front): what the user did not change is kept.
+    bool writeString(const QString &section, const QString &key, const QString &value, const QString &readAs);
 
 private:
+    bool write(const QString &section, const QString &key, const QString &value, const QString *readAs);
+
     QString m_path;
+    AnsiCodePage m_codePage;
+    CodePageRule m_rule;
 };
 
 // A message text kept on one line of the file: line feeds and carriage returns become U+2028 and

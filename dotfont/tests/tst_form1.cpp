@@ -801,7 +801,7 @@ private Q_SLOTS:
         {
             ProfileFile file(rig.settingsPath);
             QVERIFY(file.writeString(QStringLiteral("Message1"), QStringLiteral("Message1Text"),
-                                     QStringLiteral("a") + QString(300, QChar(0x4E2D))));
+                                     QStringLiteral("a") + QString(400, QChar(0x4E2D))));
             QVERIFY(
                 file.writeString(QStringLiteral("Message1"), QStringLiteral("Select"), QStringLiteral("5")));
             QVERIFY(
@@ -810,9 +810,9 @@ private Q_SLOTS:
                                      QStringLiteral("to Right!!")));
         }
         rig.start();
-        // 767 bytes would end inside the 256th character: 766 bytes, 256 characters.
-        QCOMPARE(rig.text(0)->text(), QStringLiteral("a") + QString(255, QChar(0x4E2D)));
-        QCOMPARE(rig.window->bank().width(0), qint16((8 + 255 * 13 + 7) / 8));
+        // 767 bytes of GBK, the code page of the language: the letter and 383 characters.
+        QCOMPARE(rig.text(0)->text(), QStringLiteral("a") + QString(383, QChar(0x4E2D)));
+        QCOMPARE(rig.window->bank().width(0), qint16((8 + 383 * 13 + 7) / 8));
         QCOMPARE(rig.direction(1)->currentText(), QStringLiteral("to Right!"));
         QCOMPARE(rig.select(0)->checkState(), Qt::Unchecked);
         QCOMPARE(rig.flash(0)->checkState(), Qt::Unchecked);

@@ -2,6 +2,7 @@
 #include "platform/profilefile.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +20,25 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A whole Scriptlume.ini as the Windows program leaves it, message 1 holding text1.
+QByteArray windowsScriptFile(const QByteArray &text1, const QByteArray &language)
+{
+    QByteArray bytes = "; kept as it is\r\n";
+    for (int n = 1; n <= 8; ++n) {
+        const QByteArray number = QByteArray::number(n);
+        bytes += "[Message" + number + "]\r\nMessage" + number +
+            "Text=" + (n == 1 ? text1 : "MESSAGE" + number) +
+            "\r\nSelect=1\r\nSpeed=4\r\nDirection=to Left\r\nFlash=0\r\n\r\n";
+    }
+    return bytes + "[Language]\r\nLanguage=" + language + "\r\n";
 }
 
 } // namespace
@@ -134,35 +154,46 @@ private Q_SLOTS:
 
     void shouldCutTextsToTheirBuffers_data()
     {
+        QTest::addColumn<AnsiCodePage>("locale");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("restored");
+        // Bytes count as Windows counted them: a CJK character 2 bytes in the code page of the
+        // language (message texts) or of the locale (the rest), 1 where that page cannot hold it.
         const QString text = QStringLiteral("Message1Text");
-        QTest::newRow("767 bytes stay") << text << QString(767, u'a') << QString(767, u'a');
-        QTest::newRow("768 bytes: 767") << text << QString(768, u'a') << QString(767, u'a');
-        QTest::newRow("255 CJK and two letters: 767 bytes stay")
-            << text << cjk(255) + QStringLiteral("ab") << cjk(255) + QStringLiteral("ab");
-        QTest::newRow("256 CJK: the last would be cut inside") << text << cjk(256) << cjk(255);
-        QTest::newRow("letter and 256 CJK: 766 bytes")
-            << text << QStringLiteral("a") + cjk(256) << QStringLiteral("a") + cjk(255);
-        QTest::newRow("two letters and 256 CJK: 767 bytes")
-            << text << QStringLiteral("ab") + cjk(256) << QStringLiteral("ab") + cjk(255);
-        QTest::newRow("direction of 10 bytes: 9")
-            << QStringLiteral("Direction") << QStringLiteral("to Right!!") << QStringLiteral("to Right!");
-        QTest::newRow("speed of 10 bytes: 9")
-            << QStringLiteral("Speed") << QStringLiteral("1234567890") << QStringLiteral("123456789");
-        QTest::newRow("speed of 4 CJK: 3") << QStringLiteral("Speed") << cjk(4) << cjk(3);
-        QTest::newRow("language of 80 bytes: 79")
-            << QStringLiteral("Language") << QString(80, u'L') << QString(79, u'L');
-        QTest::newRow("language of 27 CJK: 26") << QStringLiteral("Language") << cjk(27) << cjk(26);
+        const auto row = [](const char *name, AnsiCodePage locale, const QString &key, const QString &stored,
+                            const QString &restored) {
+            QTest::newRow(name) << locale << key << stored << restored;
+        };
+        const AnsiCodePage gbk = AnsiCodePage::Gbk;
+        const AnsiCodePage western = AnsiCodePage::Western;
+        row("767 bytes stay", gbk, text, QString(767, u'a'), QString(767, u'a'));
+        row("768 bytes: 767", gbk, text, QString(768, u'a'), QString(767, u'a'));
+        row("383 CJK stay: 766 bytes", gbk, text, cjk(383), cjk(383));
+        row("384 CJK: 383", gbk, text, cjk(384), cjk(383));
+        row("letter and 383 CJK: 767 bytes stay", gbk, text, QStringLiteral("a") + cjk(383),
+            QStringLiteral("a") + cjk(383));
+        row("two letters and 383 CJK: the last would be cut inside", gbk, text,
+            QStringLiteral("ab") + cjk(383), QStringLiteral("ab") + cjk(382));
+        row("text in the language's code page whatever the locale", western, text, cjk(384), cjk(383));
+        row("direction of 10 bytes: 9", gbk, QStringLiteral("Direction"), QStringLiteral("to Right!!"),
+            QStringLiteral("to Right!"));
+        row("speed of 10 bytes: 9", gbk, QStringLiteral("Speed"), QStringLiteral("1234567890"),
+            QStringLiteral("123456789"));
+        row("speed of 5 CJK under a Chinese locale: 4", gbk, QStringLiteral("Speed"), cjk(5), cjk(4));
+        row("speed of 10 CJK under a Western locale: 9", western, QStringLiteral("Speed"), cjk(10), cjk(9));
+        row("language of 80 bytes: 79", gbk, QStringLiteral("Language"), QString(80, u'L'),
+            QString(79, u'L'));
+        row("language of 40 CJK: 39", gbk, QStringLiteral("Language"), cjk(40), cjk(39));
     }
 
     void shouldCutTextsToTheirBuffers()
     {
+        QFETCH(AnsiCodePage, locale);
         QFETCH(QString, key);
         QFETCH(QString, stored);
         QFETCH(QString, restored);
-        ProfileFile file(path("cut.ini"));
+        ProfileFile file(path("cut.ini"), locale);
         QFile::remove(file.path());
         const QString section = key == u"Language" ? key : QStringLiteral("Message1");
         QVERIFY(file.writeString(section, key, stored));
@@ -172,7 +203,83 @@ private Q_SLOTS:
             : key == u"Direction"               ? settings.messages[0].direction
                                                 : settings.messages[0].text;
         QCOMPARE(read, restored);
-        QVERIFY(read.toUtf8().size() <= stored.toUtf8().size());
+    }
+
+    void shouldReadTextsInTheCodePageOfTheLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Japanese: Shift_JIS")
+            << QByteArray("Japanese") << QByteArray("\x82\xB1\x82\xF1\x82\xC9\x82\xBF\x82\xCD \x93\xFA\x96{")
+            << QStringLiteral("こんにちは 日本");
+        QTest::newRow("Chinese (Simplified): GBK")
+            << QByteArray("Chinese (Simplified)") << QByteArray("\xD6\xD0\xCE\xC4") << QStringLiteral("中文");
+        QTest::newRow("Chinese (Traditional): Big5")
+            << QByteArray("Chinese (Traditional)") << QByteArray("\xA4\xA4\xB0\xEA")
+            << QStringLiteral("中國");
+        QTest::newRow("Korean: Windows-949")
+            << QByteArray("Korean") << QByteArray("\xC7\xD1\xB1\xDB") << QStringLiteral("한글");
+        QTest::newRow("a text that names no language: GBK")
+            << QByteArray("japanese") << QByteArray("\xD6\xD0\xCE\xC4") << QStringLiteral("中文");
+    }
+
+    void shouldReadTextsInTheCodePageOfTheLanguage()
+    {
+        QFETCH(QByteArray, language);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        const QString name = path("legacy.ini");
+        const QByteArray original = windowsScriptFile(bytes, language);
+        writeFile(name, original);
+        // A Western locale: the texts follow the language, not the locale.
+        ProfileFile file(name, AnsiCodePage::Western);
+        const ScriptSettings settings = readScriptSettings(file);
+        ScriptSettings expected = ScriptSettings::defaults();
+        expected.messages[0].text = text;
+        expected.language = QString::fromLatin1(language);
+        QCOMPARE(settings, expected);
+        QVERIFY(writeScriptSettings(file, settings));
+        QCOMPARE(readFile(name), original);
+    }
+
+    void shouldKeepTextsWhenTheLanguageChanges()
+    {
+        const QString name = path("switch.ini");
+        writeFile(name, windowsScriptFile("\x82\xB1\x82\xF1\x93\xFA\x96{", "Japanese")); // こん日本
+        ProfileFile file(name, AnsiCodePage::ShiftJis);
+        ScriptSettings settings = readScriptSettings(file);
+        QCOMPARE(settings.messages[0].text, QStringLiteral("こん日本"));
+
+        // GBK holds the text too: the file stays in the old code pages, the text now in GBK.
+        settings.language = QStringLiteral("Chinese (Simplified)");
+        QVERIFY(writeScriptSettings(file, settings));
+        QCOMPARE(readScriptSettings(file), settings);
+        QVERIFY(readFile(name).contains("Message1Text=\xA4\xB3\xA4\xF3\xC8\xD5\xB1\xBE\r\n"));
+
+        // Half-width katakana has no place in GBK: the whole file turns into UTF-8.
+        settings.messages[1].text = QStringLiteral("ｶﾀｶﾅ");
+        QVERIFY(writeScriptSettings(file, settings));
+        QCOMPARE(readScriptSettings(file), settings);
+        const QByteArray utf8 = readFile(name);
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString decoded = decoder.decode(utf8);
+        QVERIFY(!decoder.hasError());
+        QVERIFY(utf8.contains("Message1Text=こん日本\r\n"));
+    }
+
+    void shouldKeepA383CharacterTextThroughARestart()
+    {
+        ScriptSettings settings = ScriptSettings::defaults();
+        settings.messages[0].text = cjk(383);
+        settings.messages[1].text = cjk(384);
+        settings.messages[2].text = QStringLiteral("ab") + cjk(383);
+        ProfileFile file(path("restart.ini"), AnsiCodePage::Western);
+        QVERIFY(writeScriptSettings(file, settings));
+        const ScriptSettings restored = readScriptSettings(ProfileFile(file.path(), AnsiCodePage::Western));
+        QCOMPARE(restored.messages[0].text, cjk(383)); // 766 bytes of GBK, as on Windows
+        QCOMPARE(restored.messages[1].text, cjk(383)); // the 384th would end at byte 768
+        QCOMPARE(restored.messages[2].text, QStringLiteral("ab") + cjk(382)); // not inside a character
     }
 
     void shouldTakeUnknownCheckBoxValuesAsClear_data()

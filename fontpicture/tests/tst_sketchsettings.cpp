@@ -41,6 +41,30 @@ SketchSettings unusualSettings()
     return s;
 }
 
+// A whole Lumeset.ini as the Windows program leaves it, message 1 with the text and font name given.
+QByteArray windowsLumeset(const QByteArray &text1, const QByteArray &font1)
+{
+    QByteArray bytes =
+        "[CommPortSet]\r\nCommPort=COM1\r\n\r\n[TopLocationAdjustSet]\r\nTopLocationAdjust=-2\r\n\r\n"
+        "[MessageText]\r\n";
+    for (int n = 1; n <= 8; ++n)
+        bytes += "Message" + QByteArray::number(n) +
+            "Text=" + (n == 1 ? text1 : "Message" + QByteArray::number(n)) + "\r\n";
+    for (int n = 1; n <= 8; ++n) {
+        const QByteArray number = QByteArray::number(n);
+        bytes += "\r\n[Message" + number + "ShowFontSet]\r\nFontName=" + (n == 1 ? font1 : "System") +
+            "\r\nFontSize=10\r\nFontBold=0\r\n\r\n[Message" + number +
+            "ShowMode]\r\nMoveDirection=From right to left\r\nFlash=0\r\nMoveSpeed=4\r\n";
+    }
+    return bytes + "; notes \xB1\xB8\xD7\xA2\r\n";
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TstSketchSettings : public QObject
@@ -152,6 +176,68 @@ private Q_SLOTS:
         m3.moveDirection = QStringLiteral("Freeze show");
         m3.moveSpeed = QStringLiteral("123456789"); // through 10 bytes
         QCOMPARE(s, expected);
+    }
+
+    void shouldReadAndStoreBackAFileInTheLocalesCodePage_data()
+    {
+        QTest::addColumn<AnsiCodePage>("locale");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("font");
+        QTest::addColumn<QString>("expectedText");
+        QTest::addColumn<QString>("expectedFont");
+        QTest::newRow("GBK") << AnsiCodePage::Gbk << QByteArray("\xD6\xD0\xCE\xC4 ok")
+                             << QByteArray("\xCB\xCE\xCC\xE5") << QStringLiteral("中文 ok")
+                             << QStringLiteral("宋体");
+        QTest::newRow("Windows-1252")
+            << AnsiCodePage::Western
+            << QByteArray("Gr\xFC\xDF"
+                          "e Caf\xE9")
+            << QByteArray("Fran\xE7ois") << QStringLiteral("Grüße Café") << QStringLiteral("François");
+    }
+
+    void shouldReadAndStoreBackAFileInTheLocalesCodePage()
+    {
+        QFETCH(AnsiCodePage, locale);
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, font);
+        QFETCH(QString, expectedText);
+        QFETCH(QString, expectedFont);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Lumeset.ini"));
+        const QByteArray original = windowsLumeset(text, font);
+        QFile raw(path);
+        QVERIFY(raw.open(QIODevice::WriteOnly));
+        raw.write(original);
+        raw.close();
+
+        ProfileFile file(path, locale);
+        SketchSettings s = restoreSketchSettings(file);
+        SketchSettings expected;
+        expected.messages[0].text = expectedText;
+        expected.messages[0].fontName = expectedFont;
+        QCOMPARE(s, expected);
+        s.commPort = QStringLiteral("COM1");
+        QVERIFY(storeSketchSettings(file, s));
+        QCOMPARE(readFile(path), original);
+    }
+
+    void shouldKeepA383CharacterTextThroughARestart()
+    {
+        QTemporaryDir dir;
+        ProfileFile file(dir.filePath(QStringLiteral("Lumeset.ini")),
+                         AnsiCodePage::Gbk); // a Chinese (PRC) locale
+        SketchSettings s;
+        const QString chinese(383, QChar(0x4E2D));
+        s.messages[0].text = chinese;
+        s.messages[1].text = chinese + QChar(0x6587);
+        s.messages[2].text = QStringLiteral("ab") + chinese;
+        s.messages[3].fontName = QString(40, QChar(0x5B8B)); // 80 bytes of GBK through a buffer of 80
+        QVERIFY(storeSketchSettings(file, s));
+        const SketchSettings restored = restoreSketchSettings(file);
+        QCOMPARE(restored.messages[0].text, chinese);
+        QCOMPARE(restored.messages[1].text, chinese);
+        QCOMPARE(restored.messages[2].text, QStringLiteral("ab") + chinese.left(382));
+        QCOMPARE(restored.messages[3].fontName, QString(39, QChar(0x5B8B)));
     }
 
     void shouldReadCheckStatesOfTheFile_data()

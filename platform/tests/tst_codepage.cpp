@@ -4,6 +4,8 @@
 
 #include <thread>
 
+using lume::AnsiCodec;
+using lume::AnsiCodePage;
 using lume::CodePage;
 using lume::CodePageTable;
 
@@ -27,6 +29,14 @@ private Q_SLOTS:
     void shouldRoundTripEveryCanonicalCell_data();
     void shouldRoundTripEveryCanonicalCell();
     void shouldBuildEachTableOnceAcrossThreads();
+
+    void shouldChooseTheCodePageWindowsGivesTheLocale_data();
+    void shouldChooseTheCodePageWindowsGivesTheLocale();
+    void shouldTakeTheLocaleOfCharacterHandling();
+    void shouldConvertExactly_data();
+    void shouldConvertExactly();
+    void shouldRefuseWhatTheCodePageCannotHold_data();
+    void shouldRefuseWhatTheCodePageCannotHold();
 };
 
 void TestCodePage::shouldGiveKnownCodes_data()
@@ -218,6 +228,114 @@ void TestCodePage::shouldBuildEachTableOnceAcrossThreads()
     QCOMPARE(seen[0], seen[1]);
     QCOMPARE(seen[0]->codePage(), CodePage::Big5);
     QCOMPARE(seen[0]->characterCode(U'中'), quint16(0xA4A4));
+}
+
+void TestCodePage::shouldChooseTheCodePageWindowsGivesTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("codePage");
+    const QList<std::pair<const char *, int>> rows = {
+        {"zh_CN.UTF-8", 936},  {"zh_SG", 936},
+        {"zh_TW.Big5", 950},   {"zh_HK.UTF-8", 950},
+        {"zh-Hant", 950},      {"zh", 936},
+        {"ja_JP.UTF-8", 932},  {"ko_KR.EUC-KR", 949},
+        {"de_DE@euro", 1252},  {"en_US.UTF-8", 1252},
+        {"pt-BR", 1252},       {"pl_PL", 1250},
+        {"cs_CZ.UTF-8", 1250}, {"sr_RS@latin", 1250},
+        {"sr_RS", 1251},       {"ru_RU.KOI8-R", 1251},
+        {"uk_UA", 1251},       {"uz_UZ@cyrillic", 1251},
+        {"uz_UZ", 1254},       {"el_GR", 1253},
+        {"tr_TR.UTF-8", 1254}, {"he_IL", 1255},
+        {"ar_EG", 1256},       {"fa_IR", 1256},
+        {"lt_LT", 1257},       {"lv_LV", 1257},
+        {"et_EE", 1257},       {"vi_VN", 1258},
+        {"th_TH.UTF-8", 874},  {"hi_IN", 1252},
+        {"C", 1252},           {"POSIX", 1252},
+        {"C.UTF-8", 1252},     {"", 1252},
+    };
+    for (const auto &[locale, codePage] : rows)
+        QTest::newRow(*locale ? locale : "(empty)") << QString::fromLatin1(locale) << codePage;
+}
+
+void TestCodePage::shouldChooseTheCodePageWindowsGivesTheLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, codePage);
+    QCOMPARE(int(lume::ansiCodePageForLocale(locale)), codePage);
+}
+
+void TestCodePage::shouldTakeTheLocaleOfCharacterHandling()
+{
+    const QByteArray saved[3] = {qgetenv("LC_ALL"), qgetenv("LC_CTYPE"), qgetenv("LANG")};
+    qputenv("LC_ALL", "");
+    qputenv("LC_CTYPE", "ja_JP.UTF-8");
+    qputenv("LANG", "ko_KR.UTF-8");
+    QCOMPARE(lume::systemAnsiCodePage(), AnsiCodePage::ShiftJis);
+    qputenv("LC_ALL", "zh_TW.UTF-8");
+    QCOMPARE(lume::systemAnsiCodePage(), AnsiCodePage::Big5);
+    qputenv("LC_ALL", "");
+    qputenv("LC_CTYPE", "");
+    QCOMPARE(lume::systemAnsiCodePage(), AnsiCodePage::Uhc);
+    qputenv("LC_ALL", saved[0]);
+    qputenv("LC_CTYPE", saved[1]);
+    qputenv("LANG", saved[2]);
+}
+
+void TestCodePage::shouldConvertExactly_data()
+{
+    QTest::addColumn<AnsiCodePage>("codePage");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("GBK") << AnsiCodePage::Gbk << QByteArray("A\xD6\xD0\xCE\xC4\x80") << u"A中文€"_qs;
+    QTest::newRow("Big5") << AnsiCodePage::Big5 << QByteArray("\xA4\xA4\xB0\xEA") << u"中國"_qs;
+    QTest::newRow("Shift_JIS") << AnsiCodePage::ShiftJis << QByteArray("\x93\xFA\x96{\xB1") << u"日本ｱ"_qs;
+    QTest::newRow("Windows-949") << AnsiCodePage::Uhc << QByteArray("\xC7\xD1\x81\x41") << u"한갂"_qs;
+    QTest::newRow("1252") << AnsiCodePage::Western
+                          << QByteArray("Gr\xFC\xDF"
+                                        "e \x80\x81")
+                          << u"Grüße €\u0081"_qs;
+    QTest::newRow("1250") << AnsiCodePage::CentralEuropean
+                          << QByteArray("\xB3\xF3"
+                                        "d\x9F")
+                          << u"łódź"_qs;
+    QTest::newRow("1251") << AnsiCodePage::Cyrillic << QByteArray("\xCC\xE8\xF0") << u"Мир"_qs;
+    QTest::newRow("1253") << AnsiCodePage::Greek << QByteArray("\xE1\xE2") << u"αβ"_qs;
+    QTest::newRow("874") << AnsiCodePage::Thai << QByteArray("\xA1") << u"ก"_qs;
+}
+
+void TestCodePage::shouldConvertExactly()
+{
+    QFETCH(AnsiCodePage, codePage);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    const AnsiCodec &codec = AnsiCodec::instance(codePage);
+    QCOMPARE(codec.decode(bytes), std::optional<QString>(text));
+    QCOMPARE(codec.encode(text), std::optional<QByteArray>(bytes));
+}
+
+void TestCodePage::shouldRefuseWhatTheCodePageCannotHold_data()
+{
+    QTest::addColumn<AnsiCodePage>("codePage");
+    QTest::addColumn<QByteArray>("bytes"); // decoded to nothing
+    QTest::addColumn<QString>("text"); // encoded to nothing
+    QTest::newRow("GBK") << AnsiCodePage::Gbk << QByteArray("a\x81\x20") << u"한"_qs;
+    QTest::newRow("GBK lead byte at the end") << AnsiCodePage::Gbk << QByteArray("\xD6") << u"😀"_qs;
+    QTest::newRow("Shift_JIS") << AnsiCodePage::ShiftJis << QByteArray("\x88\x7F") << u"中文简体"_qs;
+    QTest::newRow("1253 hole") << AnsiCodePage::Greek << QByteArray("\xD2") << u"é"_qs;
+    QTest::newRow("1252 and a lone surrogate")
+        << AnsiCodePage::Western << QByteArray() << QString(QChar(0xD800));
+}
+
+void TestCodePage::shouldRefuseWhatTheCodePageCannotHold()
+{
+    QFETCH(AnsiCodePage, codePage);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    const AnsiCodec &codec = AnsiCodec::instance(codePage);
+    if (!bytes.isEmpty())
+        QCOMPARE(codec.decode(bytes), std::nullopt);
+    QCOMPARE(codec.encode(text), std::nullopt);
+    QCOMPARE(codec.encode(u"?"_qs), std::optional<QByteArray>("?")); // a real '?' is no failure
 }
 
 QTEST_GUILESS_MAIN(TestCodePage)

@@ -9,6 +9,10 @@
 
 #include <limits>
 
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#endif
+
 using lume::ProfileFile;
 
 namespace {
@@ -155,6 +159,16 @@ private Q_SLOTS:
     void shouldProbeDirectoryByCreatingAFile();
     void shouldFallBackWhenSettingsFileIsReadOnly();
 
+    void shouldReadLegacyFilesAndStoreThemBack_data();
+    void shouldReadLegacyFilesAndStoreThemBack();
+    void shouldTurnTheWholeFileIntoUtf8_data();
+    void shouldTurnTheWholeFileIntoUtf8();
+    void shouldKeepWhatCannotBeDecoded();
+    void shouldFindNamesWithByteOrderMarks_data();
+    void shouldFindNamesWithByteOrderMarks();
+    void shouldRefuseNamesWithLoneSurrogates();
+    void shouldRemoveTemporariesOfKilledWrites();
+
 private:
     QString userFile(const QString &name) const;
 };
@@ -261,14 +275,14 @@ void TestProfileFile::shouldReadIntegersFromFileWrittenOnWindows()
 void TestProfileFile::shouldGiveDefaultsWithoutFile()
 {
     QTemporaryDir dir;
-    const ProfileFile file(dir.filePath("Lumeset.ini"));
+    const ProfileFile file(dir.filePath("Lumeset.ini"), lume::AnsiCodePage::Gbk);
     QCOMPARE(file.readString("TopLocationAdjustSet", "TopLocationAdjust", "-2", 10), "-2");
     QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 768), "Message1");
     QCOMPARE(file.readInt("Message1ShowFontSet", "FontBold", 0), 0);
     QCOMPARE(file.readInt("Message1", "Select", 1), 1);
     // The default goes through the same buffer as a stored value.
     QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 5), "Mess");
-    QCOMPARE(file.readString("Language", "Language", cjk("日本語"), 5), cjk("日"));
+    QCOMPARE(file.readString("Language", "Language", cjk("日本語"), 5), cjk("日本"));
     QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 1), "");
     QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 0), "");
     QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", -5), "");
@@ -277,30 +291,34 @@ void TestProfileFile::shouldGiveDefaultsWithoutFile()
 
 void TestProfileFile::shouldCutAtCharacterBoundary_data()
 {
+    QTest::addColumn<lume::AnsiCodePage>("codePage");
     QTest::addColumn<int>("bufferSize");
     QTest::addColumn<QString>("expected");
 
-    // "a中😀b": 1 + 3 + 4 + 1 bytes, the emoji a surrogate pair in UTF-16.
-    QTest::newRow("2") << 2 << "a";
-    QTest::newRow("4: half of the CJK character") << 4 << "a";
-    QTest::newRow("5") << 5 << cjk("a中");
-    QTest::newRow("8: three quarters of the emoji") << 8 << cjk("a中");
-    QTest::newRow("9") << 9 << cjk("a中😀");
-    QTest::newRow("10") << 10 << cjk("a中😀b");
-    QTest::newRow("huge") << std::numeric_limits<int>::max() << cjk("a中😀b");
+    // "a中😀b" counts as Windows counts it: in GBK 1 + 2 + 1 + 1 bytes (the emoji, which GBK cannot
+    // hold, as one '?'), in Windows-1252 one byte each; never its UTF-8 bytes.
+    using lume::AnsiCodePage;
+    QTest::newRow("GBK 2") << AnsiCodePage::Gbk << 2 << "a";
+    QTest::newRow("GBK 3: half of the CJK character") << AnsiCodePage::Gbk << 3 << "a";
+    QTest::newRow("GBK 4") << AnsiCodePage::Gbk << 4 << cjk("a中");
+    QTest::newRow("GBK 5: the emoji is one character") << AnsiCodePage::Gbk << 5 << cjk("a中😀");
+    QTest::newRow("GBK 6") << AnsiCodePage::Gbk << 6 << cjk("a中😀b");
+    QTest::newRow("GBK huge") << AnsiCodePage::Gbk << std::numeric_limits<int>::max() << cjk("a中😀b");
+    QTest::newRow("1252 3") << AnsiCodePage::Western << 3 << cjk("a中");
+    QTest::newRow("1252 4") << AnsiCodePage::Western << 4 << cjk("a中😀");
+    QTest::newRow("1252 5") << AnsiCodePage::Western << 5 << cjk("a中😀b");
 }
 
 void TestProfileFile::shouldCutAtCharacterBoundary()
 {
+    QFETCH(lume::AnsiCodePage, codePage);
     QFETCH(int, bufferSize);
     QFETCH(QString, expected);
 
     QTemporaryDir dir;
     const QString path = dir.filePath("cut.ini");
     QVERIFY(writeBytes(path, cjk("[Message1]\r\nMessage1Text=a中😀b\r\n").toUtf8()));
-    const QString read = ProfileFile(path).readString("Message1", "Message1Text", "", bufferSize);
-    QCOMPARE(read, expected);
-    QVERIFY(read.toUtf8().size() <= qint64(bufferSize) - 1);
+    QCOMPARE(ProfileFile(path, codePage).readString("Message1", "Message1Text", "", bufferSize), expected);
 }
 
 void TestProfileFile::shouldReadLeadingInteger_data()
@@ -524,6 +542,8 @@ void TestProfileFile::shouldRoundTripValues_data()
     QTest::newRow("looks like section") << "[Language]";
     QTest::newRow("cjk and emoji") << cjk("中文 日本語 한국어 😀");
     QTest::newRow("long") << QString(767, u'y');
+    QTest::newRow("byte-order mark in front") << cjk("\uFEFFvalue");
+    QTest::newRow("byte-order mark alone") << cjk("\uFEFF");
 }
 
 void TestProfileFile::shouldRoundTripValues()
@@ -794,6 +814,215 @@ void TestProfileFile::shouldFallBackWhenSettingsFileIsReadOnly()
         lume::settingsFilePath(dir.path(), "Lumeset.ini", [](const QString &) { return true; });
     QCOMPARE(path, userFile("Lumeset.ini"));
     QCOMPARE(readBytes(path), windowsFile("crlf"));
+}
+
+using Values = QList<QStringList>; // section, key, value
+
+void TestProfileFile::shouldReadLegacyFilesAndStoreThemBack_data()
+{
+    QTest::addColumn<lume::AnsiCodePage>("codePage");
+    QTest::addColumn<QByteArray>("original");
+    QTest::addColumn<Values>("values");
+    QTest::addColumn<QByteArray>("stored"); // after every value was written back
+
+    // Files as the Windows programs write them, byte by byte: each value is read right, and
+    // writing every value back leaves the file as it was.
+    const QByteArray gbk = "; \xD7\xA2\xCA\xCD GBK\r\n" // 注释
+                           "[MessageText]\r\n"
+                           "Message1Text=\xD6\xD0\xCE\xC4\r\n" // 中文
+                           "Message2Text=Hello\r\n"
+                           "[Other]\r\n"
+                           "Unknown=\xB2\xE2\xCA\xD4\r\n"; // 测试
+    QTest::newRow("GBK") << lume::AnsiCodePage::Gbk << gbk
+                         << Values {{"MessageText", "Message1Text", cjk("中文")},
+                                    {"MessageText", "Message2Text", "Hello"},
+                                    {"Other", "Unknown", cjk("测试")}}
+                         << gbk;
+    const QByteArray western = "[MessageText]\r\n"
+                               "Message1Text=Gr\xFC\xDF"
+                               "e Caf\xE9\r\n"
+                               "; Notiz \xFC"
+                               "brig\r\n"
+                               "[Message1ShowFontSet]\r\n"
+                               "FontName=Fran\xE7ois Sans\r\n";
+    QTest::newRow("Windows-1252") << lume::AnsiCodePage::Western << western
+                                  << Values {{"MessageText", "Message1Text", cjk("Grüße Café")},
+                                             {"Message1ShowFontSet", "FontName", cjk("François Sans")}}
+                                  << western;
+    // A value our earlier versions wrote in UTF-8 beside one from Windows: each is read right, and
+    // written back both are in the file's code page.
+    QTest::newRow("UTF-8 and GBK mixed")
+        << lume::AnsiCodePage::Gbk
+        << QByteArray("[MessageText]\n"
+                      "Message1Text=\xE4\xB8\xAD\xE6\x96\x87\n" // 中文 in UTF-8
+                      "Message2Text=\xD6\xD0\xCE\xC4\n" // 中文 in GBK
+                      "; \xE6\xB3\xA8\n") // a UTF-8 comment: not written, so kept
+        << Values {{"MessageText", "Message1Text", cjk("中文")}, {"MessageText", "Message2Text", cjk("中文")}}
+        << QByteArray("[MessageText]\n"
+                      "Message1Text=\xD6\xD0\xCE\xC4\n"
+                      "Message2Text=\xD6\xD0\xCE\xC4\n"
+                      "; \xE6\xB3\xA8\n");
+}
+
+void TestProfileFile::shouldReadLegacyFilesAndStoreThemBack()
+{
+    QFETCH(lume::AnsiCodePage, codePage);
+    QFETCH(QByteArray, original);
+    QFETCH(Values, values);
+    QFETCH(QByteArray, stored);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lumeset.ini");
+    QVERIFY(writeBytes(path, original));
+    ProfileFile file(path, codePage);
+    for (const QStringList &v : values)
+        QCOMPARE(file.readString(v[0], v[1], "default", 768), v[2]);
+    for (const QStringList &v : values)
+        QVERIFY(file.writeString(v[0], v[1], v[2]));
+    QCOMPARE(readBytes(path), stored);
+    for (const QStringList &v : values)
+        QCOMPARE(file.readString(v[0], v[1], "default", 768), v[2]);
+}
+
+void TestProfileFile::shouldTurnTheWholeFileIntoUtf8_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("valueInUtf8");
+    QTest::newRow("a character GBK does not hold")
+        << cjk("中文😀") << QByteArray("\xE4\xB8\xAD\xE6\x96\x87\xF0\x9F\x98\x80");
+    // 模 is C4 A3 in GBK, which as UTF-8 would read back as ģ.
+    QTest::newRow("GBK bytes that read as UTF-8") << cjk("模") << QByteArray("\xE6\xA8\xA1");
+}
+
+void TestProfileFile::shouldTurnTheWholeFileIntoUtf8()
+{
+    QFETCH(QString, value);
+    QFETCH(QByteArray, valueInUtf8);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lumeset.ini");
+    QVERIFY(writeBytes(path,
+                       "; \xD7\xA2\xCA\xCD\r\n" // 注释
+                       "[MessageText]\r\n"
+                       "Message1Text=\xD6\xD0\xCE\xC4\r\n"
+                       "Message2Text=old\r\n"
+                       "[\xB2\xE2\xCA\xD4]\r\n" // [测试]
+                       "Broken=\x81\x20\r\n")); // valid in neither
+    ProfileFile file(path, lume::AnsiCodePage::Gbk);
+    QVERIFY(file.writeString("MessageText", "Message2Text", value));
+    QCOMPARE(readBytes(path),
+             "; \xE6\xB3\xA8\xE9\x87\x8A\r\n"
+             "[MessageText]\r\n"
+             "Message1Text=\xE4\xB8\xAD\xE6\x96\x87\r\n"
+             "Message2Text=" +
+                 valueInUtf8 +
+                 "\r\n"
+                 "[\xE6\xB5\x8B\xE8\xAF\x95]\r\n"
+                 "Broken=\x81\x20\r\n");
+    QCOMPARE(file.readString("MessageText", "Message1Text", "", 768), cjk("中文"));
+    QCOMPARE(file.readString("MessageText", "Message2Text", "", 768), value);
+    // Now a UTF-8 file: what fits GBK is written in UTF-8 too.
+    QVERIFY(file.writeString(cjk("测试"), "New", cjk("中")));
+    QVERIFY(readBytes(path).endsWith("New=\xE4\xB8\xAD\r\n"));
+}
+
+void TestProfileFile::shouldKeepWhatCannotBeDecoded()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lumeset.ini");
+    // \x81\x20 is no GBK character and no UTF-8; \x81\x7F neither.
+    const QByteArray original =
+        "[MessageText]\r\nMessage1Text=\x81\x20\xFF\r\n[Message1ShowMode]\r\nFlash=1\x81\x7F\r\n";
+    QVERIFY(writeBytes(path, original));
+    ProfileFile file(path, lume::AnsiCodePage::Gbk);
+    QVERIFY(file.isUndecodable("MessageText", "Message1Text"));
+    QVERIFY(!file.isUndecodable("MessageText", "Message2Text"));
+    QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 768), "Message1");
+    QCOMPARE(file.readInt("Message1ShowMode", "Flash", 0), 1); // the number in front, as Windows reads it
+    // What the program goes on with, written back, leaves the bytes alone.
+    QVERIFY(file.writeString("MessageText", "Message1Text", "Message1", "Message1"));
+    QVERIFY(file.writeString("Message1ShowMode", "Flash", "1", "1"));
+    QCOMPARE(readBytes(path), original);
+    // A value the user changed replaces them.
+    QVERIFY(file.writeString("MessageText", "Message1Text", "typed", "Message1"));
+    QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 768), "typed");
+    QVERIFY(readBytes(path).contains("Flash=1\x81\x7F\r\n"));
+}
+
+void TestProfileFile::shouldFindNamesWithByteOrderMarks_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QByteArray>("original");
+    QTest::newRow("section") << cjk("\uFEFFS") << "K" << QByteArray();
+    QTest::newRow("key") << "S" << cjk("\uFEFFK") << QByteArray();
+    QTest::newRow("both") << cjk("\uFEFFS") << cjk("\uFEFFK") << QByteArray();
+    QTest::newRow("file with a byte-order mark")
+        << cjk("\uFEFFS") << cjk("\uFEFFK") << QByteArray("\xEF\xBB\xBF[A]\nB=c\n");
+}
+
+void TestProfileFile::shouldFindNamesWithByteOrderMarks()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QByteArray, original);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bom.ini");
+    if (!original.isEmpty())
+        QVERIFY(writeBytes(path, original));
+    ProfileFile file(path, lume::AnsiCodePage::Western);
+    QVERIFY(file.writeString(section, key, cjk("\uFEFFvalue")));
+    const QByteArray once = readBytes(path);
+    QVERIFY(file.writeString(section, key, cjk("\uFEFFvalue")));
+    QCOMPARE(readBytes(path), once); // found again: no second line
+    QCOMPARE(file.readString(section, key, "default", 80), cjk("\uFEFFvalue"));
+    QCOMPARE(file.readString(section.mid(1), key.mid(1), "default", 80), "default");
+    if (!original.isEmpty())
+        QCOMPARE(file.readString("A", "B", "default", 80), "c");
+}
+
+void TestProfileFile::shouldRefuseNamesWithLoneSurrogates()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("surrogate.ini");
+    ProfileFile file(path, lume::AnsiCodePage::Western);
+    QVERIFY(!file.writeString(QStringLiteral("S") + QChar(0xD800), "K", "v"));
+    QVERIFY(!file.writeString("S", QChar(0xDC00) + QStringLiteral("K"), "v"));
+    QVERIFY(!QFileInfo::exists(path));
+    // A value keeps all but the broken half, which no encoding holds.
+    const QString broken = QStringLiteral("a") + QChar(0xD800) + u'b' + cjk("😀");
+    QVERIFY(file.writeString("S", "K", broken));
+    QCOMPARE(file.readString("S", "K", "", 80), cjk("a\uFFFDb😀"));
+}
+
+void TestProfileFile::shouldRemoveTemporariesOfKilledWrites()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Locks on temporary files are taken on Unix only");
+#else
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lumeset.ini");
+    QVERIFY(writeBytes(path, "[S]\nK=v\n"));
+    const QString dead = path + ".lume-dead.tmp";
+    const QString live = path + ".lume-live.tmp";
+    QVERIFY(writeBytes(dead, "[S]\nK=half"));
+    QVERIFY(writeBytes(live, "[S]\nK=w"));
+    QFile writing(live); // a write in progress holds its lock
+    QVERIFY(writing.open(QIODevice::ReadOnly));
+    QCOMPARE(::flock(writing.handle(), LOCK_EX), 0);
+    QVERIFY(writeBytes(dir.filePath("other.ini.lume-x.tmp"), "not ours"));
+
+    ProfileFile file(path);
+    QVERIFY(file.writeString("S", "K", "v")); // unchanged, still cleans up
+    QVERIFY(!QFileInfo::exists(dead));
+    QVERIFY(QFileInfo::exists(live));
+    QVERIFY(QFileInfo::exists(dir.filePath("other.ini.lume-x.tmp")));
+    writing.close();
+    QVERIFY(file.writeString("S", "K", "w"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"Lumeset.ini", "other.ini.lume-x.tmp"}));
+    QCOMPARE(readBytes(path), "[S]\nK=w\n");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

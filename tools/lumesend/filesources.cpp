@@ -29,13 +29,25 @@ QString noSettingsFile(const QString &path, const QString &why)
         .arg(path, why);
 }
 
-// The first value the settings code could not decode: it holds the replacement character, and
-// would be drawn or sent as something else than what was typed.
-QString undecodable(const QList<std::pair<QString, QString>> &values)
+// The first value of the file that can be read neither as UTF-8 nor in its code page, as
+// "[Section] Key": the window would take its default and so send something else than what was typed.
+QString firstUndecodable(const ProfileFile &profile, const QByteArray &content)
 {
-    for (const auto &[what, value] : values) {
-        if (value.contains(QChar::ReplacementCharacter))
-            return what;
+    QString section;
+    for (const QByteArray &rawLine : content.split('\n')) {
+        // The programs' names are ASCII in every code page; other lines are no value they read.
+        const QString line =
+            QString::fromLatin1(rawLine).remove(QStringLiteral("\u00EF\u00BB\u00BF")).trimmed();
+        if (line.startsWith(u'[')) {
+            section = line.sliced(1, std::max<qsizetype>(line.indexOf(u']') - 1, 0)).trimmed();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (section.isEmpty() || equals <= 0)
+            continue;
+        const QString key = line.first(equals).trimmed();
+        if (profile.isUndecodable(section, key))
+            return QStringLiteral("[%1] %2").arg(section, key);
     }
     return {};
 }
@@ -175,6 +187,7 @@ SendRequest requestWithSettings(const SendRequest &request, QString *error, int 
     Messages messages;
     QList<std::pair<QString, QString>> values;
     const ProfileFile profile(path);
+    QString undecodable;
     switch (settingsKindOf(content)) {
     case SettingsKind::Neither:
         *error = noSettingsFile(path, QStringLiteral("none of their sections"));
@@ -185,40 +198,24 @@ SendRequest requestWithSettings(const SendRequest &request, QString *error, int 
                      .arg(path);
         return request;
     case SettingsKind::Scriptlume: {
+        // The message texts are in the code page of the file's language.
+        const ProfileFile scriptProfile = scriptSettingsFile(profile);
+        undecodable = firstUndecodable(scriptProfile, content);
         const ScriptSettings settings = readScriptSettings(profile);
-        for (int m = 0; m < MessageBank::MessageCount; ++m) {
-            const ScriptMessage &stored = settings.messages[m];
-            const QString n = QString::number(m + 1);
-            values << std::pair {QStringLiteral("text of message ") + n, stored.text}
-                   << std::pair {QStringLiteral("speed of message ") + n, stored.speed}
-                   << std::pair {QStringLiteral("direction of message ") + n, stored.direction};
-        }
-        values << std::pair {QStringLiteral("language"), settings.language};
         messages = scriptMessages(settings);
         if (!request.languageGiven)
             result.language = settings.language;
         break;
     }
-    case SettingsKind::Sketchlume: {
-        const SketchSettings settings = restoreSketchSettings(profile);
-        values << std::pair {QStringLiteral("top location adjust"), settings.topLocationAdjust};
-        for (int m = 0; m < MessageBank::MessageCount; ++m) {
-            const SketchMessageSettings &stored = settings.messages[m];
-            const QString n = QString::number(m + 1);
-            values << std::pair {QStringLiteral("text of message ") + n, stored.text}
-                   << std::pair {QStringLiteral("font name of message ") + n, stored.fontName}
-                   << std::pair {QStringLiteral("font size of message ") + n, stored.fontSize}
-                   << std::pair {QStringLiteral("direction of message ") + n, stored.moveDirection}
-                   << std::pair {QStringLiteral("speed of message ") + n, stored.moveSpeed};
-        }
-        messages = sketchMessages(settings);
+    case SettingsKind::Sketchlume:
+        undecodable = firstUndecodable(profile, content);
+        messages = sketchMessages(restoreSketchSettings(profile));
         break;
     }
-    }
-    if (const QString what = undecodable(values); !what.isEmpty()) {
-        *error = QStringLiteral("%1: the %2 is not UTF-8 text (a file in a legacy code page?); "
-                                "it would not be sent as it was typed")
-                     .arg(path, what);
+    if (!undecodable.isEmpty()) {
+        *error = QStringLiteral("%1: the value of %2 can be read neither as UTF-8 nor in its Windows code "
+                                "page; it would not be sent as it was typed")
+                     .arg(path, undecodable);
         return request;
     }
 

@@ -205,6 +205,32 @@ private Q_SLOTS:
                  sent);
     }
 
+    void shouldReadAWindowsFileInItsCodePage_data()
+    {
+        QTest::addColumn<QByteArray>("legacy");
+        QTest::addColumn<QByteArray>("utf8");
+        QTest::newRow("Scriptlume, GBK") << QByteArray("[Message1]\r\nMessage1Text=\xD6\xD0\xCE\xC4 A\r\n")
+                                         << QByteArray("[Message1]\r\nMessage1Text=\u4E2D\u6587 A\r\n");
+        QTest::newRow("Scriptlume, Shift_JIS")
+            << QByteArray("[Message1]\nMessage1Text=\x82\xA0\n[Language]\nLanguage=Japanese\n")
+            << QByteArray("[Message1]\nMessage1Text=\u3042\n[Language]\nLanguage=Japanese\n");
+    }
+
+    // A file carried over from the Windows program sends what the same file in UTF-8 sends.
+    void shouldReadAWindowsFileInItsCodePage()
+    {
+        QFETCH(QByteArray, legacy);
+        QFETCH(QByteArray, utf8);
+        const QString legacyPath = m_dir.filePath("legacy.ini");
+        const QString utf8Path = m_dir.filePath("utf8.ini");
+        writeBytes(legacyPath, legacy);
+        writeBytes(utf8Path, utf8);
+        const QByteArray sent =
+            lumesendStream({"--settings", utf8Path, "--font-dir", DotFontDir}, m_dir.path());
+        QVERIFY(!sent.isEmpty());
+        QCOMPARE(lumesendStream({"--settings", legacyPath, "--font-dir", DotFontDir}, m_dir.path()), sent);
+    }
+
     void shouldSendAStreamFileAsItIs()
     {
         const QString good = m_dir.filePath("week.bin");
@@ -265,8 +291,9 @@ private Q_SLOTS:
             << "--settings" << QByteArray("[General]\nMessage1Text=x\n") << "none of their sections";
         QTest::newRow("settings: both programs'")
             << "--settings" << QByteArray("[Message1]\nSelect=1\n[MessageText]\n") << "of both";
-        QTest::newRow("settings: legacy code page")
-            << "--settings" << QByteArray("[Message1]\nMessage1Text=\xD6\xD0\xCE\xC4\n") << "not UTF-8";
+        QTest::newRow("settings: bytes of no code page")
+            << "--settings" << QByteArray("[Message1]\nMessage1Text=\xFF\xFE\xFF\n")
+            << "[Message1] Message1Text";
         QTest::newRow("settings: a folder") << "--settings" << QByteArray("<folder>") << "a folder";
         QTest::newRow("settings: missing") << "--settings" << QByteArray("<missing>") << "no such file";
     }

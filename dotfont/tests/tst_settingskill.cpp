@@ -1,0 +1,146 @@
+#include "dotfont/scriptsettings.h"
+#include "platform/profilefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lume;
+
+namespace {
+
+const char *const StoreForever = "--store-forever";
+
+// Two sets of settings that differ in every value, in length too, so that a torn write shows.
+ScriptSettings variant(int which)
+{
+    ScriptSettings settings = ScriptSettings::defaults();
+    for (int m = 0; m < 8; ++m) {
+        ScriptMessage &message = settings.messages[m];
+        message.text = which == 0 ? QString(400 + m, QChar(u'a' + m)) : QString(250 - m, QChar(0x4E2D + m));
+        message.select = which == 0 ? 1 : 0;
+        message.speed = which == 0 ? QStringLiteral("4") : QStringLiteral("8");
+        message.direction = which == 0 ? QStringLiteral("to Left") : QStringLiteral("to Right");
+        message.flash = which;
+    }
+    settings.language = which == 0 ? QStringLiteral("Japanese") : QStringLiteral("Korean");
+    return settings;
+}
+
+// The child: stores the two sets in turn until it is killed.
+int storeForever(const QString &path)
+{
+    ProfileFile file(path, AnsiCodePage::Western);
+    for (int round = 1;; ++round)
+        writeScriptSettings(file, variant(round % 2));
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList temporaries(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.dir().entryList({info.fileName() + QStringLiteral(".lume-*")}, QDir::Files | QDir::Hidden);
+}
+
+// Each value as one of the two sets holds it: a write is never seen half done.
+bool isOldOrNew(const ScriptSettings &read)
+{
+    const ScriptSettings a = variant(0);
+    const ScriptSettings b = variant(1);
+    const auto either = [](const auto &value, const auto &first, const auto &second) {
+        return value == first || value == second;
+    };
+    bool ok = either(read.language, a.language, b.language);
+    for (int m = 0; m < 8; ++m) {
+        const ScriptMessage &r = read.messages[m];
+        ok = ok && either(r.text, a.messages[m].text, b.messages[m].text) &&
+            either(r.select, a.messages[m].select, b.messages[m].select) &&
+            either(r.speed, a.messages[m].speed, b.messages[m].speed) &&
+            either(r.direction, a.messages[m].direction, b.messages[m].direction) &&
+            either(r.flash, a.messages[m].flash, b.messages[m].flash);
+    }
+    return ok;
+}
+
+// The file a store of these values gives in a new file: every section and key once, in store order.
+QByteArray storedBytes(const ScriptSettings &settings)
+{
+    QByteArray bytes;
+    for (int m = 0; m < 8; ++m) {
+        const ScriptMessage &message = settings.messages[m];
+        const QByteArray n = QByteArray::number(m + 1);
+        bytes += (m > 0 ? "\n[Message" : "[Message") + n + "]\nMessage" + n +
+            "Text=" + message.text.toUtf8() + "\nSelect=" + QByteArray::number(message.select) +
+            "\nSpeed=" + message.speed.toUtf8() + "\nDirection=" + message.direction.toUtf8() +
+            "\nFlash=" + QByteArray::number(message.flash) + '\n';
+    }
+    return bytes + "\n[Language]\nLanguage=" + settings.language.toUtf8() + '\n';
+}
+
+} // namespace
+
+class TstSettingsKill : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldLeaveACompleteFileWheneverAWriteIsKilled()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("SIGKILL is a Unix signal");
+#else
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Scriptlume.ini"));
+        ProfileFile file(path, AnsiCodePage::Western);
+        QVERIFY(writeScriptSettings(file, variant(0)));
+        QCOMPARE(readFile(path), storedBytes(variant(0)));
+        QByteArray previous = readFile(path);
+        int changes = 0;
+        int leftovers = 0;
+        for (int kill = 0; kill < 200; ++kill) {
+            QProcess writer;
+            writer.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(StoreForever), path});
+            QVERIFY(writer.waitForStarted());
+            QTest::qWait(QRandomGenerator::global()->bounded(10, 120));
+            writer.kill(); // SIGKILL: no handler, no flush
+            QVERIFY(writer.waitForFinished());
+
+            const QByteArray bytes = readFile(path);
+            const ScriptSettings read = readScriptSettings(file);
+            QVERIFY2(isOldOrNew(read), qPrintable(QStringLiteral("kill %1").arg(kill)));
+            // Complete: exactly the bytes that storing these values gives, nothing torn or added.
+            QCOMPARE(bytes, storedBytes(read));
+            changes += bytes != previous;
+            leftovers += int(temporaries(path).size());
+            previous = bytes;
+        }
+        qInfo("200 kills: the file changed %d times; %d temporary files were left behind", changes,
+              leftovers);
+        QVERIFY(changes > 0); // the kills did fall while the writer was storing
+        // The next write clears what killed writes left.
+        QVERIFY(file.writeString(QStringLiteral("Language"), QStringLiteral("Language"),
+                                 QStringLiteral("Korean")));
+        QCOMPARE(temporaries(path), QStringList());
+#endif
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], StoreForever) == 0)
+        return storeForever(QString::fromLocal8Bit(argv[2]));
+    QCoreApplication app(argc, argv);
+    TstSettingsKill test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_settingskill.moc"
