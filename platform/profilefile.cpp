@@ -675,9 +675,24 @@ bool canCreateFileIn(const QString &directory)
     return probe.open(); // removed again when probe goes
 }
 
+bool isSystemProgramDir(const QString &directory)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(directory);
+    return false;
+#else
+    // /usr belongs to the package manager (and is read-only on many systems): an installed program
+    // keeps its settings per user, even when run as root, who could write there.
+    const QString path = QDir::cleanPath(QFileInfo(directory).absoluteFilePath()) + u'/';
+    return path.startsWith(QStringLiteral("/usr/")) || path == u"/bin/" || path == u"/sbin/";
+#endif
+}
+
 QString settingsFilePath(const QString &programDir, const QString &fileName)
 {
-    return settingsFilePath(programDir, fileName, canCreateFileIn);
+    return settingsFilePath(programDir, fileName, [](const QString &directory) {
+        return !isSystemProgramDir(directory) && canCreateFileIn(directory);
+    });
 }
 
 QString settingsFilePath(const QString &programDir, const QString &fileName,

@@ -157,6 +157,7 @@ private Q_SLOTS:
     void shouldSeedUserDirectoryFromProgramDirectory();
     void shouldNotOverwriteExistingUserFileWhenSeeding();
     void shouldProbeDirectoryByCreatingAFile();
+    void shouldKeepAnInstalledProgramsSettingsPerUser();
     void shouldFallBackWhenSettingsFileIsReadOnly();
 
     void shouldReadLegacyFilesAndStoreThemBack_data();
@@ -799,6 +800,18 @@ void TestProfileFile::shouldProbeDirectoryByCreatingAFile()
     }
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void TestProfileFile::shouldKeepAnInstalledProgramsSettingsPerUser()
+{
+    // Run as root, an installed program could write into /usr/bin: it must not.
+    QCOMPARE(lume::settingsFilePath("/usr/bin", "Lumeset.ini"), userFile("Lumeset.ini"));
+    QVERIFY(lume::isSystemProgramDir("/usr/local/bin"));
+    QVERIFY(lume::isSystemProgramDir("/usr/bin/../lib/x"));
+    QVERIFY(!lume::isSystemProgramDir("/usr2/bin"));
+    QVERIFY(!lume::isSystemProgramDir("/home/user/lume/build/bin"));
+    QTemporaryDir dir;
+    QCOMPARE(lume::settingsFilePath(dir.path(), "Lumeset.ini"), dir.filePath("Lumeset.ini"));
 }
 
 void TestProfileFile::shouldFallBackWhenSettingsFileIsReadOnly()
