@@ -3,6 +3,8 @@
 #include "serialcontrol.h"
 #include "userprompt.h"
 
+#include <cerrno>
+
 namespace lume {
 
 SendProfile SendProfile::fontPicture()
@@ -96,6 +98,11 @@ QString BadgeSender::portFailureDetail(const SerialFailure &failure)
     return detail.isEmpty() ? hint : detail + QStringLiteral("\n\n") + hint;
 }
 
+bool BadgeSender::hasNoModemLines(const SerialFailure &failure)
+{
+    return failure.systemError == ENOTTY || failure.systemError == EINVAL;
+}
+
 bool BadgeSender::openPort()
 {
     if (!m_port.open()) {
@@ -109,7 +116,8 @@ bool BadgeSender::openPort()
                         portFailureDetail(m_port.lastFailure()));
         return false;
     }
-    if (!m_port.setOption9(true)) {
+    // A device without modem-control lines cannot take DTR but still sends.
+    if (!m_port.setOption9(true) && !hasNoModemLines(m_port.lastFailure())) {
         m_prompt.notify(QStringLiteral("Port in use or not port"), QStringLiteral("Warning"),
                         portFailureDetail(m_port.lastFailure()));
         return false;

@@ -50,6 +50,8 @@ public:
 
     [[nodiscard]] const SendProfile &profile() const { return m_profile; }
     [[nodiscard]] static QString portFailureDetail(const SerialFailure &failure);
+    // Option 9 failed because the device has no modem-control lines (ENOTTY, EINVAL).
+    [[nodiscard]] static bool hasNoModemLines(const SerialFailure &failure);
 
 Q_SIGNALS:
     void transferFinished();
