@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
@@ -179,13 +180,25 @@ QList<PortHolder> PortDiagnostics::holders(const QString &device) const
     if (!canonical.isEmpty())
         targets.insert(canonical);
 
+    // A virtual badge keeps its own pseudo-terminal open: it is the far end of the line, not a holder.
+    QSet<qint64> farEnds {m_system.ownPid};
+    const QString runtime = m_system.scanRoots.runtime.isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
+        : m_system.scanRoots.runtime;
+    if (!runtime.isEmpty()) {
+        for (const auto &[pid, port] : PortDirectory::virtualPortEntries(runtime)) {
+            if (targets.contains(port))
+                farEnds.insert(pid);
+        }
+    }
+
     // Processes of other users are unreadable to an ordinary user: they are skipped.
     const QStringList processes = QDir(m_system.procRoot).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &entry : processes) {
         if (!allDigits(entry))
             continue;
         const qint64 pid = entry.toLongLong();
-        if (pid == m_system.ownPid)
+        if (farEnds.contains(pid))
             continue;
         const QString fdDir = m_system.procRoot + u'/' + entry + QStringLiteral("/fd");
         const QStringList descriptors =
@@ -218,7 +231,7 @@ QList<PortHolder> PortDiagnostics::holders(const QString &device) const
             pid = *reinterpret_cast<const qint32 *>(bytes.constData());
         if (pid < 0)
             pid = 0;
-        if (pid != 0 && pid == m_system.ownPid)
+        if (pid != 0 && farEnds.contains(pid))
             continue;
         const bool alive = processAlive(pid);
         const auto known =
@@ -441,8 +454,13 @@ PortDiagnosis PortDiagnostics::check(const QString &device, const QString &portN
                 {}};
     if (std::optional<PortDiagnosis> refused = permission(device))
         return *refused;
+    // A tty can be open in several programs at once: only a lock (a live lock file, or an open
+    // that the kernel refuses as busy) keeps this user out; other holders are worth a warning.
     const QList<PortHolder> found = holders(device);
-    if (std::any_of(found.begin(), found.end(), [](const PortHolder &h) { return h.alive && h.pid > 0; }))
+    const bool locked = std::any_of(found.begin(), found.end(), [](const PortHolder &h) {
+        return h.alive && h.pid > 0 && !h.lockFile.isEmpty();
+    });
+    if (locked)
         return busy(device, found);
     // Opened without writing and closed at once: what the checks above cannot see (an ACL, a
     // security module, a port opened exclusively, a device that answers no more).
@@ -456,8 +474,16 @@ PortDiagnosis PortDiagnostics::check(const QString &device, const QString &portN
                               QStringLiteral("%1 can be opened by this user now.").arg(device),
                               {},
                               found};
-        for (const PortHolder &holder : found) // stale locks: Qt removes them where it may
-            usable.hints << busy(device, {holder}).hints;
+        QStringList others;
+        for (const PortHolder &holder : found) {
+            if (holder.alive && holder.pid > 0)
+                others << holderText(holder);
+        }
+        if (!others.isEmpty())
+            usable.hints << QStringLiteral("It is open in %1 as well, which may disturb the transfer.")
+                                .arg(others.join(QStringLiteral(", ")));
+        if (!found.isEmpty())
+            usable.hints << busy(device, found).hints; // and stale lock files: Qt removes them where it may
         return usable;
     }
     switch (error) {
@@ -511,9 +537,10 @@ PortDiagnosis PortDiagnostics::explain(const SerialFailure &failure) const
             PortDiagnosis::Verdict::Permission,
             device,
             {},
-            {QStringLiteral("Your user may not use this serial port. Add yourself to the group that owns it "
-                            "(usually \"dialout\": sudo usermod -aG dialout $USER), then log out and in "
-                            "again.")},
+            {QStringLiteral(
+                "Your user may not use this serial port. On Linux, add yourself to the group that owns it "
+                "(usually \"dialout\": sudo usermod -aG dialout $USER), then log out and in "
+                "again.")},
             {}};
     case SerialFailure::Kind::InUse:
         return busy(device, holders(device));

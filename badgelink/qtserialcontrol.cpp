@@ -417,6 +417,10 @@ std::optional<qint64> QtSerialControl::pendingOutput()
         m_failure = {SerialFailure::Kind::Other, m_device, QStringLiteral("the port is not open")};
         return std::nullopt;
     }
+    // The driver's queue was empty after the last write; what is left is the hardware's. The far
+    // end may hang up once it has everything, so the queue is not asked again.
+    if (m_drain)
+        return hardwareDrained() ? 0 : 1;
     // Bytes still in Qt's buffer plus those in the driver's output queue.
     qint64 pending = m_port.bytesToWrite();
 #if defined(Q_OS_UNIX)

@@ -92,6 +92,13 @@ SendCommandLine readSendCommandLine(const QStringList &arguments)
 
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &option = args[i];
+        if (option == u"--check-port") {
+            if (i != 0 || args.size() > 2)
+                return failed(QStringLiteral("--check-port stands alone, with one port or none"));
+            line.action = SendCommandLine::Action::CheckPort;
+            request.target = args.value(1);
+            return line;
+        }
         if (option == u"--help" || option == u"-h" || option == u"--version" || option == u"--list-ports") {
             if (args.size() != 1)
                 return failed(QStringLiteral("%1 stands alone").arg(option));
@@ -225,6 +232,7 @@ QString sendHelpText()
                               [--top-adjust Y] | --image FILE]
                              [--speed TEXT] [--direction TEXT] [--flash]] ...
        lumesend --list-ports
+       lumesend --check-port [COMn | PATH]
        lumesend --help | --version
 
 Composes the eight messages of the LED name badge as Sketchlume and Scriptlume do and sends them,
@@ -234,7 +242,12 @@ Where to:
   --port COMn        a port of the programs' port list, COM1 to COM32 (see --list-ports)
   --device PATH      a serial device named directly, for example a badgesim pseudo-terminal
   --output FILE      write the stream to FILE instead ("-" for standard output)
-  --list-ports       list the ports as "COMn device", one a line; opens none of them
+  --list-ports       list the ports as "COMn  device  adapter (vid:pid, driver)", one a line;
+                     opens none of them
+  --check-port [COMn | PATH]
+                     tell whether this user can open the port (every port when none is named)
+                     and if not why, with the command that fixes it; writes nothing to it;
+                     exit status 0 when every port checked can be opened
 
 Messages (the options after --message N apply to message N, 1 to 8, until the next --message;
 a message not named is empty, speed 4, direction 0, no flash):
