@@ -373,7 +373,7 @@ PortDiagnosis PortDiagnostics::busy(const QString &device, QList<PortHolder> hol
                                         [](const PortHolder &h) { return !h.lockFile.isEmpty(); });
         diagnosis.summary = locked
             ? QStringLiteral("%1 is locked by a lock file that no running program holds.").arg(device)
-            : QStringLiteral("Another program holds %1, but which one cannot be seen "
+            : QStringLiteral("Another program holds this port (%1), but which one cannot be seen "
                              "from this user.")
                   .arg(device);
         if (!locked)

@@ -146,6 +146,19 @@ void PortDirectory::refresh()
 {
     if (!m_source)
         return;
+    if (m_windowsNames) {
+        // COMn is its own number there.
+        m_entries.clear();
+        for (const PortInfo &info : m_source()) {
+            bool ok = false;
+            const int n = info.device.startsWith(QLatin1String("COM")) ? info.device.mid(3).toInt(&ok) : 0;
+            if (ok && n >= 1)
+                m_entries << PortEntry {n, info};
+        }
+        std::sort(m_entries.begin(), m_entries.end(),
+                  [](const PortEntry &a, const PortEntry &b) { return a.number < b.number; });
+        return;
+    }
     m_entries = number(m_source(), m_entries, m_remembered);
 }
 
@@ -167,6 +180,22 @@ PortInfo PortDirectory::info(int comNumber) const
     if (m_windowsNames && comNumber >= 1)
         none.device = device(comNumber);
     return none;
+}
+
+QString PortDirectory::toolTip(int comNumber) const
+{
+    const PortInfo port = info(comNumber);
+    if (port.device.isEmpty())
+        return {};
+    return port.device + QStringLiteral("  ") + port.description();
+}
+
+QList<std::pair<int, QString>> PortDirectory::toolTips() const
+{
+    QList<std::pair<int, QString>> tips;
+    for (const PortEntry &entry : m_entries)
+        tips.append({entry.number, toolTip(entry.number)});
+    return tips;
 }
 
 QList<PortEntry> PortDirectory::number(const QList<PortInfo> &found, const QList<PortEntry> &previous,

@@ -51,6 +51,10 @@ public:
     [[nodiscard]] const QList<PortEntry> &entries() const { return m_entries; }
     // The identity of COMn; an empty device when the number maps to none.
     [[nodiscard]] PortInfo info(int comNumber) const;
+    // "device  description" of COMn, for the port box's tooltips; empty when it maps to none.
+    [[nodiscard]] QString toolTip(int comNumber) const;
+    // (n, tooltip) of every listed port.
+    [[nodiscard]] QList<std::pair<int, QString>> toolTips() const;
     // Lists the devices again; a directory of fixed devices stays as it is.
     void refresh();
 

@@ -8,6 +8,7 @@
 #include "language.h"
 #include "platform/profilefile.h"
 #include "platform/widgets/messageboxprompt.h"
+#include "platform/widgets/portlistrefresher.h"
 #include "textboxfont.h"
 #include "usagemeter.h"
 
@@ -338,6 +339,7 @@ void Form1::findPorts()
     m_port->setCurrentIndex(preselected.isEmpty() ? -1 : probe.ports.indexOf(preselected));
     if (preselected.isEmpty())
         m_port->clearEditText();
+    refreshPortsOnDropDown(m_port, MaxPort, m_dependencies.listPorts);
 }
 
 ScriptSettings Form1::settingsFromControls() const

@@ -39,6 +39,8 @@ struct FontPictureDependencies
     FileDialogs &dialogs;
     QString settingsPath; // Lumeset.ini
     std::function<QString(int comNumber)> portDevice; // the device behind "COMn", for tooltips
+    // Lists the ports again when the port list opens: (n, tooltip) of every "COMn"; empty: never.
+    std::function<QList<std::pair<int, QString>>()> listPorts {};
 };
 
 // The entry of a font list that a restored font name selects: the last one equal to it (exact,
