@@ -337,7 +337,7 @@ PortDiagnosis PortDiagnostics::busy(const QString &device, QList<PortHolder> hol
             continue;
         hinted.insert(holder.name);
         if (holder.name == u"ModemManager") {
-            const PortInfo info = sysfsPortInfo(m_system.scanRoots.sysfs, ttyName(device), device);
+            const PortInfo info = sysfsPortInfo(m_system.scanRoots, ttyName(device), device);
             const QString match = info.vendorId >= 0 && info.productId >= 0
                 ? QStringLiteral("ATTRS{idVendor}==\"%1\", ATTRS{idProduct}==\"%2\"")
                       .arg(info.vendorId, 4, 16, QLatin1Char('0'))

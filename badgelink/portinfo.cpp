@@ -83,7 +83,7 @@ QList<PortInfo> scanSysfs(const PortScanRoots &roots)
     }
     QList<PortInfo> found;
     for (const QString &device : PortDirectory::arrange(devices, consoles))
-        found << sysfsPortInfo(roots.sysfs, names.value(device), device);
+        found << sysfsPortInfo(roots, names.value(device), device);
     return found;
 }
 #endif
@@ -153,8 +153,9 @@ QDebug operator<<(QDebug debug, const PortInfo &info)
     return debug;
 }
 
-PortInfo sysfsPortInfo(const QString &sysfsRoot, const QString &ttyName, const QString &device)
+PortInfo sysfsPortInfo(const PortScanRoots &roots, const QString &ttyName, const QString &device)
 {
+    const QString &sysfsRoot = roots.sysfs;
     PortInfo info;
     info.device = device;
     info.kind = isAdapterName(ttyName) ? PortInfo::Kind::Adapter : PortInfo::Kind::BuiltIn;
@@ -182,6 +183,21 @@ PortInfo sysfsPortInfo(const QString &sysfsRoot, const QString &ttyName, const Q
         dir = QFileInfo(dir).path();
     }
     info.driver = interfaceDriver.isEmpty() ? ttyDriver : interfaceDriver;
+    if (info.kind == PortInfo::Kind::Adapter && (info.manufacturer.isEmpty() || info.product.isEmpty())) {
+        // Many CH340 and PL2303 chips report no strings: udev has the names of the USB id database.
+        const QString number =
+            readAttribute(sysfsRoot + QStringLiteral("/class/tty/") + ttyName + QStringLiteral("/dev"));
+        QFile record(roots.udevData + QStringLiteral("/c") + number);
+        if (!number.isEmpty() && !number.contains(u'/') && record.open(QIODevice::ReadOnly)) {
+            const QList<QByteArray> lines = record.read(64 * 1024).split('\n');
+            for (const QByteArray &line : lines) {
+                if (info.manufacturer.isEmpty() && line.startsWith("E:ID_VENDOR_FROM_DATABASE="))
+                    info.manufacturer = cleanText(QString::fromUtf8(line.mid(26)));
+                else if (info.product.isEmpty() && line.startsWith("E:ID_MODEL_FROM_DATABASE="))
+                    info.product = cleanText(QString::fromUtf8(line.mid(25)));
+            }
+        }
+    }
     return info;
 }
 

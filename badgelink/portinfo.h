@@ -41,6 +41,9 @@ struct PortScanRoots
     QString sysfs = QStringLiteral("/sys");
     QString dev = QStringLiteral("/dev");
     QString runtime; // the virtual badges' registry; empty: the per-user runtime directory
+    // udev's device database: the vendor and model names of the USB id database, for adapters
+    // that report no strings of their own (read as files, nothing is opened).
+    QString udevData = QStringLiteral("/run/udev/data");
 };
 
 // The serial devices of the machine with their identity, consoles left out, followed by the
@@ -48,8 +51,9 @@ struct PortScanRoots
 // see whether it is real, which would disturb a serial console; sysfs tells the same unopened.
 [[nodiscard]] QList<PortInfo> scanSerialPorts(const PortScanRoots &roots = {});
 
-// One identity from sysfs: the tty's name ("ttyUSB0") under the given sysfs root. Also used for a
-// device given by path, when it is a tty of this machine.
-[[nodiscard]] PortInfo sysfsPortInfo(const QString &sysfsRoot, const QString &ttyName, const QString &device);
+// One identity from sysfs (and udev's names where the device has no strings): the tty's name
+// ("ttyUSB0") under the given roots.
+[[nodiscard]] PortInfo sysfsPortInfo(const PortScanRoots &roots, const QString &ttyName,
+                                     const QString &device);
 
 } // namespace lume

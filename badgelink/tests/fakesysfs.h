@@ -20,7 +20,9 @@ public:
         QDir().mkpath(m_root + QStringLiteral("/class/tty"));
         QDir().mkpath(folder + QStringLiteral("/dev"));
         QDir().mkpath(folder + QStringLiteral("/run"));
-        m_roots = {m_root, folder + QStringLiteral("/dev"), folder + QStringLiteral("/run")};
+        m_roots = {m_root, folder + QStringLiteral("/dev"), folder + QStringLiteral("/run"),
+                   folder + QStringLiteral("/udev")};
+        QDir().mkpath(m_roots.udevData);
     }
 
     [[nodiscard]] const PortScanRoots &roots() const { return m_roots; }
@@ -58,6 +60,16 @@ public:
         addTty(tty, device);
         write(m_root + QStringLiteral("/class/tty/") + tty + QStringLiteral("/type"),
               QByteArray::number(type) + '\n');
+    }
+
+    // udev's record of a tty: its device number and the USB id database's names.
+    void addUdevNames(const QString &tty, const QByteArray &number, const QByteArray &vendor,
+                      const QByteArray &model)
+    {
+        write(m_root + QStringLiteral("/class/tty/") + tty + QStringLiteral("/dev"), number + '\n');
+        write(m_roots.udevData + QStringLiteral("/c") + QString::fromLatin1(number),
+              "I:123\nE:ID_VENDOR_FROM_DATABASE=" + vendor + "\nE:ID_MODEL_FROM_DATABASE=" + model +
+                  "\nG:systemd\n");
     }
 
     void addVirtualTerminal(const QString &tty)

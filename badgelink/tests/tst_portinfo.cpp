@@ -52,6 +52,10 @@ private Q_SLOTS:
                          0x6001, QStringLiteral("FTDI"), QStringLiteral("FT232R USB UART"),
                          QStringLiteral("A10K3Z\x07\n"));
         sys.addAcm(QStringLiteral("ttyACM0"), QStringLiteral("1-4"), 0x2341, 0x0043, {}, {}, {});
+        // No strings of its own: udev's database names it.
+        sys.addUsbSerial(QStringLiteral("ttyUSB2"), QStringLiteral("1-5"), QStringLiteral("ch341"), 0x1a86,
+                         0x7523, {}, {}, {});
+        sys.addUdevNames(QStringLiteral("ttyUSB2"), "188:2", "QinHeng Electronics", "CH340 serial converter");
         sys.addBuiltIn(QStringLiteral("ttyS0"), 4);
         sys.addBuiltIn(QStringLiteral("ttyS1"), 0); // no UART behind it
         sys.addBuiltIn(QStringLiteral("ttyS2"), 4);
@@ -67,17 +71,18 @@ private Q_SLOTS:
                      "ttyACM0  USB serial adapter (2341:0043, cdc_acm)",
                      "ttyUSB0  QinHeng CH340 serial converter (1a86:7523, ch341)",
                      "ttyUSB1  FTDI FT232R USB UART (0403:6001, ftdi_sio, serial A10K3Z)",
+                     "ttyUSB2  QinHeng Electronics CH340 serial converter (1a86:7523, ch341)",
                      "ttyS0  built-in serial port (serial8250)",
                  }));
         QCOMPARE(found[0].kind, Adapter);
-        QCOMPARE(found[3].kind, BuiltIn);
+        QCOMPARE(found[4].kind, BuiltIn);
         QCOMPARE(found[1].device, sys.roots().dev + QStringLiteral("/ttyUSB0"));
     }
 
     void shouldFindNothingInAnEmptyOrMissingTree()
     {
         QTemporaryDir dir;
-        PortScanRoots roots {dir.path() + QStringLiteral("/none"), dir.path(), dir.path()};
+        PortScanRoots roots {dir.path() + QStringLiteral("/none"), dir.path(), dir.path(), dir.path()};
         QVERIFY(scanSerialPorts(roots).isEmpty());
     }
 
