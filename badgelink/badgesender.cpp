@@ -1,7 +1,10 @@
 #include "badgesender.h"
 
+#include "portdiagnosis.h"
 #include "serialcontrol.h"
 #include "userprompt.h"
+
+#include <cerrno>
 
 namespace lume {
 
@@ -64,36 +67,26 @@ bool BadgeSender::readComSet(const QString &portText)
 
 QString BadgeSender::portFailureDetail(const SerialFailure &failure)
 {
+    return portFailureDetail(failure, PortDiagnostics());
+}
+
+QString BadgeSender::portFailureDetail(const SerialFailure &failure, const PortDiagnostics &diagnostics)
+{
     QString detail;
     if (!failure.device.isEmpty() && !failure.reason.isEmpty())
         detail = QStringLiteral("%1: %2").arg(failure.device, failure.reason);
     else
         detail = failure.reason;
-    QString hint;
-    switch (failure.kind) {
-    case SerialFailure::Kind::PermissionDenied:
-        hint =
-            QStringLiteral("Your user may not use this serial port. On Linux, add yourself to the group that "
-                           "owns it (usually \"dialout\": sudo usermod -aG dialout $USER), then log out and "
-                           "in again.");
-        break;
-    case SerialFailure::Kind::InUse:
-        hint =
-            QStringLiteral("Another program holds this port. Close it (a terminal program, a modem manager) "
-                           "and send again.");
-        break;
-    case SerialFailure::Kind::NoSuchPort:
-        hint = QStringLiteral(
-            "The port is not there any more. Check the badge's cable and choose the port again "
-            "after restarting the program.");
-        break;
-    case SerialFailure::Kind::None:
-    case SerialFailure::Kind::Other:
-        break;
-    }
-    if (hint.isEmpty())
+    // What the system shows about why, with the command that fixes it.
+    const QString why = diagnostics.explain(failure).text();
+    if (why.isEmpty())
         return detail;
-    return detail.isEmpty() ? hint : detail + QStringLiteral("\n\n") + hint;
+    return detail.isEmpty() ? why : detail + QStringLiteral("\n\n") + why;
+}
+
+bool BadgeSender::hasNoModemLines(const SerialFailure &failure)
+{
+    return failure.systemError == ENOTTY || failure.systemError == EINVAL;
 }
 
 bool BadgeSender::openPort()
@@ -109,7 +102,8 @@ bool BadgeSender::openPort()
                         portFailureDetail(m_port.lastFailure()));
         return false;
     }
-    if (!m_port.setOption9(true)) {
+    // A device without modem-control lines cannot take DTR but still sends.
+    if (!m_port.setOption9(true) && !hasNoModemLines(m_port.lastFailure())) {
         m_prompt.notify(QStringLiteral("Port in use or not port"), QStringLiteral("Warning"),
                         portFailureDetail(m_port.lastFailure()));
         return false;

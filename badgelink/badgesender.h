@@ -9,6 +9,7 @@
 
 namespace lume {
 
+class PortDiagnostics;
 class SerialControl;
 class UserPrompt;
 class ProgressDisplay;
@@ -49,7 +50,12 @@ public:
     void cancel();
 
     [[nodiscard]] const SendProfile &profile() const { return m_profile; }
+    // The failure in the system's words, then why and the command that fixes it.
     [[nodiscard]] static QString portFailureDetail(const SerialFailure &failure);
+    [[nodiscard]] static QString portFailureDetail(const SerialFailure &failure,
+                                                   const PortDiagnostics &diagnostics);
+    // Option 9 failed because the device has no modem-control lines (ENOTTY, EINVAL).
+    [[nodiscard]] static bool hasNoModemLines(const SerialFailure &failure);
 
 Q_SIGNALS:
     void transferFinished();

@@ -78,6 +78,10 @@ bool FakeSerialControl::isOpen() const
 bool FakeSerialControl::setOption9(bool on)
 {
     m_calls << Call {Operation::SetOption9, on ? QStringLiteral("true") : QStringLiteral("false")};
+    if (m_open && m_option9Failure.kind != SerialFailure::Kind::None) {
+        m_failure = m_option9Failure;
+        return false;
+    }
     m_option9 = on;
     return true;
 }

@@ -39,6 +39,8 @@ public:
     void setOpenablePorts(const QSet<int> &ports) { m_openable = ports; }
     void setOpenFailure(const SerialFailure &failure) { m_openFailure = failure; }
     void setOpenReadsClosed(bool on) { m_readsClosed = on; }
+    // Setting option 9 on the open port fails with this (None: it succeeds).
+    void setOption9Failure(const SerialFailure &failure) { m_option9Failure = failure; }
     void setFailingWrite(int index) { m_failingWrite = index; } // 0-based, -1 for none
     void setPendingUnreadable(bool on) { m_pendingUnreadable = on; }
     void setNeverDrains(bool on) { m_neverDrains = on; }
@@ -65,6 +67,7 @@ private:
     QList<QByteArray> m_writes;
     QSet<int> m_openable;
     SerialFailure m_openFailure;
+    SerialFailure m_option9Failure;
     SerialFailure m_failure;
     std::function<qint64()> m_clock;
     QElapsedTimer m_elapsed;

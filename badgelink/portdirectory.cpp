@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSerialPortInfo>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -126,8 +126,125 @@ bool isCharacterDevice(const QString &path)
 } // namespace
 
 PortDirectory::PortDirectory(QStringList devices)
-    : m_devices(std::move(devices))
-{ }
+{
+    int number = 0;
+    for (const QString &device : devices) {
+        PortInfo info;
+        info.device = device;
+        info.kind = isUsbAdapter(device) ? PortInfo::Kind::Adapter : PortInfo::Kind::BuiltIn;
+        m_entries << PortEntry {++number, info};
+    }
+}
+
+PortDirectory::PortDirectory(Source source)
+    : m_source(std::move(source))
+{
+    refresh();
+}
+
+void PortDirectory::refresh()
+{
+    if (!m_source)
+        return;
+    if (m_windowsNames) {
+        // COMn is its own number there.
+        m_entries.clear();
+        for (const PortInfo &info : m_source()) {
+            bool ok = false;
+            const int n = info.device.startsWith(QLatin1String("COM")) ? info.device.mid(3).toInt(&ok) : 0;
+            if (ok && n >= 1)
+                m_entries << PortEntry {n, info};
+        }
+        std::sort(m_entries.begin(), m_entries.end(),
+                  [](const PortEntry &a, const PortEntry &b) { return a.number < b.number; });
+        return;
+    }
+    m_entries = number(m_source(), m_entries, m_remembered);
+}
+
+QStringList PortDirectory::devices() const
+{
+    QStringList devices;
+    for (const PortEntry &entry : m_entries)
+        devices << entry.info.device;
+    return devices;
+}
+
+PortInfo PortDirectory::info(int comNumber) const
+{
+    for (const PortEntry &entry : m_entries) {
+        if (entry.number == comNumber)
+            return entry.info;
+    }
+    PortInfo none;
+    if (m_windowsNames && comNumber >= 1)
+        none.device = device(comNumber);
+    return none;
+}
+
+QString PortDirectory::toolTip(int comNumber) const
+{
+    const PortInfo port = info(comNumber);
+    if (port.device.isEmpty())
+        return {};
+    return port.device + QStringLiteral("  ") + port.description();
+}
+
+QList<std::pair<int, QString>> PortDirectory::toolTips() const
+{
+    QList<std::pair<int, QString>> tips;
+    for (const PortEntry &entry : m_entries)
+        tips.append({entry.number, toolTip(entry.number)});
+    return tips;
+}
+
+QList<PortEntry> PortDirectory::number(const QList<PortInfo> &found, const QList<PortEntry> &previous,
+                                       QHash<QString, int> &remembered)
+{
+    QList<PortEntry> entries;
+    QList<PortInfo> fresh;
+    QSet<int> taken;
+    for (const PortInfo &info : found) {
+        const auto kept = std::find_if(previous.begin(), previous.end(), [&info](const PortEntry &entry) {
+            return entry.info.device == info.device && entry.info.identityKey() == info.identityKey();
+        });
+        if (kept != previous.end() && !taken.contains(kept->number)) {
+            entries << PortEntry {kept->number, info};
+            taken.insert(kept->number);
+        } else {
+            fresh << info;
+        }
+    }
+    if (previous.isEmpty() && remembered.isEmpty()) {
+        // The preselection takes the first of one or two ports, else the last: the kind to be
+        // preselected (adapters, else virtual badges) goes first or last accordingly.
+        QList<PortInfo> adapters;
+        QList<PortInfo> virtuals;
+        QList<PortInfo> builtIns;
+        for (const PortInfo &info : fresh) {
+            (info.kind == PortInfo::Kind::Adapter       ? adapters
+                 : info.kind == PortInfo::Kind::Virtual ? virtuals
+                                                        : builtIns)
+                << info;
+        }
+        fresh = fresh.size() <= 2 ? adapters + virtuals + builtIns : builtIns + virtuals + adapters;
+    }
+    for (const PortInfo &info : fresh) {
+        int number = remembered.value(info.identityKey(), 0);
+        if (number < 1 || taken.contains(number)) {
+            number = 1;
+            while (taken.contains(number))
+                ++number;
+        }
+        entries << PortEntry {number, info};
+        taken.insert(number);
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const PortEntry &a, const PortEntry &b) { return a.number < b.number; });
+    for (const PortEntry &entry : entries)
+        remembered.insert(entry.info.identityKey(), entry.number);
+    return entries;
+}
 
 PortDirectory PortDirectory::windowsPorts()
 {
@@ -139,13 +256,18 @@ PortDirectory PortDirectory::windowsPorts()
 PortDirectory PortDirectory::system()
 {
 #ifdef Q_OS_WIN
-    return windowsPorts();
+    PortDirectory directory = windowsPorts();
+    directory.m_source = [] {
+        QList<PortInfo> found = scanSerialPorts();
+        // COMn is its own number there; the list carries only the identities.
+        for (PortInfo &info : found)
+            info.device = QFileInfo(info.device).fileName();
+        return found;
+    };
+    directory.refresh();
+    return directory;
 #else
-    QStringList found;
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : ports)
-        found << info.systemLocation();
-    return withVirtualPorts(found, consoleDevices());
+    return PortDirectory(Source([] { return scanSerialPorts(); }));
 #endif
 }
 
@@ -165,9 +287,11 @@ QString PortDirectory::device(int comNumber) const
         return {};
     if (m_windowsNames)
         return QStringLiteral("COM%1").arg(comNumber);
-    if (comNumber > m_devices.size())
-        return {};
-    return m_devices[comNumber - 1];
+    for (const PortEntry &entry : m_entries) {
+        if (entry.number == comNumber)
+            return entry.info.device;
+    }
+    return {};
 }
 
 QStringList PortDirectory::arrange(const QStringList &devices, const QStringList &consoles)
@@ -222,6 +346,14 @@ QStringList PortDirectory::virtualPorts()
 
 QStringList PortDirectory::virtualPorts(const QString &directory)
 {
+    QStringList devices;
+    for (const auto &entry : virtualPortEntries(directory))
+        devices << entry.second;
+    return devices;
+}
+
+QList<std::pair<qint64, QString>> PortDirectory::virtualPortEntries(const QString &directory)
+{
 #ifdef Q_OS_UNIX
     QList<std::pair<qint64, QString>> entries;
     const QStringList names =
@@ -244,12 +376,14 @@ QStringList PortDirectory::virtualPorts(const QString &directory)
         entries.append({pid, device});
     }
     std::sort(entries.begin(), entries.end());
-    QStringList devices;
+    QList<std::pair<qint64, QString>> unique;
     for (const auto &entry : entries) {
-        if (!devices.contains(entry.second))
-            devices << entry.second;
+        const bool seen = std::any_of(unique.begin(), unique.end(),
+                                      [&entry](const auto &other) { return other.second == entry.second; });
+        if (!seen)
+            unique << entry;
     }
-    return devices;
+    return unique;
 #else
     Q_UNUSED(directory);
     return {}; // virtual badges run on pseudo-terminals, which this system does not have

@@ -1,19 +1,40 @@
 #pragma once
 
+#include "portinfo.h"
+
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+
 namespace lume {
 
-// Maps "COMn" to an operating-system serial device. On Windows COMn is the device itself; elsewhere
-// COM1 is the first device of the list: USB and ACM adapters first, then the others by name.
+struct PortEntry
+{
+    int number = 0; // COMn
+    PortInfo info;
+
+    friend bool operator==(const PortEntry &, const PortEntry &) = default;
+};
+
+// Maps "COMn" to an operating-system serial device. On Windows COMn is the device itself. Elsewhere
+// the machine's devices are numbered when first listed so that the start-up preselection (the
+// first entry of one or two, else the last) picks a plug-in adapter over built-in ports, and a
+// virtual badge only when no adapter is there; listed again, every device that stayed keeps its
+// number, and a replugged adapter gets its old one back when it is free.
 // Console devices are never listed: a badge stream written to the console is never wanted.
 class PortDirectory
 {
 public:
-    // The machine's serial devices as Qt enumerates them, followed by the ports of running
-    // virtual badges.
+    using Source = std::function<QList<PortInfo>()>;
+
+    // The machine's serial devices (scanSerialPorts), followed by the ports of running virtual
+    // badges; refresh() lists them again.
     [[nodiscard]] static PortDirectory system();
+    // The devices the source finds, numbered at once and again on each refresh().
+    explicit PortDirectory(Source source);
     // What system() makes of these serial devices: arranged, the consoles left out, followed by
     // the ports of running virtual badges (tests give devices that are theirs to open).
     [[nodiscard]] static PortDirectory withVirtualPorts(const QStringList &devices,
@@ -25,7 +46,23 @@ public:
 
     // Empty when the number maps to no device.
     [[nodiscard]] QString device(int comNumber) const;
-    [[nodiscard]] const QStringList &devices() const { return m_devices; }
+    // The devices in the order of their numbers.
+    [[nodiscard]] QStringList devices() const;
+    [[nodiscard]] const QList<PortEntry> &entries() const { return m_entries; }
+    // The identity of COMn; an empty device when the number maps to none.
+    [[nodiscard]] PortInfo info(int comNumber) const;
+    // "device  description" of COMn, for the port box's tooltips; empty when it maps to none.
+    [[nodiscard]] QString toolTip(int comNumber) const;
+    // (n, tooltip) of every listed port.
+    [[nodiscard]] QList<std::pair<int, QString>> toolTips() const;
+    // Lists the devices again; a directory of fixed devices stays as it is.
+    void refresh();
+
+    // Numbers what a listing found. Devices of the previous listing keep their numbers; a device
+    // whose identity key was numbered before gets that number back when free; the others take
+    // the lowest free numbers. A first listing orders the kinds for the preselection.
+    [[nodiscard]] static QList<PortEntry>
+    number(const QList<PortInfo> &found, const QList<PortEntry> &previous, QHash<QString, int> &remembered);
 
     // Orders devices as the directory lists them and leaves the consoles out.
     [[nodiscard]] static QStringList arrange(const QStringList &devices, const QStringList &consoles);
@@ -45,9 +82,13 @@ public:
     [[nodiscard]] static QStringList virtualPorts();
     // The same from the entries in the given directory.
     [[nodiscard]] static QStringList virtualPorts(const QString &directory);
+    // The same with each simulator's process id.
+    [[nodiscard]] static QList<std::pair<qint64, QString>> virtualPortEntries(const QString &directory);
 
 private:
-    QStringList m_devices;
+    Source m_source;
+    QList<PortEntry> m_entries; // ascending numbers
+    QHash<QString, int> m_remembered; // identity key -> number it had
     bool m_windowsNames = false;
 };
 

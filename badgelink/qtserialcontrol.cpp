@@ -5,15 +5,18 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
-#ifdef Q_OS_LINUX
-#include <sys/sysmacros.h>
-#endif
 #endif
 
 #ifdef Q_OS_WIN
@@ -98,35 +101,11 @@ QString systemReason(int error)
 }
 
 #ifdef Q_OS_UNIX
-bool isPseudoTerminal(int descriptor)
+// Drives DTR; returns 0 or the errno of the failure.
+int driveDtr(int descriptor, bool on)
 {
-#ifdef Q_OS_LINUX
-    struct stat info
-    {
-    };
-    if (::fstat(descriptor, &info) != 0 || !S_ISCHR(info.st_mode))
-        return false;
-    // Unix98 pty slaves (/dev/pts/N) have majors 136..143; the old BSD slaves /dev/ttyp0.. major 3.
-    const unsigned int group = major(info.st_rdev);
-    return (group >= 136 && group <= 143) || group == 3;
-#else
-    const char *name = ::ttyname(descriptor);
-    if (!name)
-        return false;
-    const QByteArray path(name);
-    return path.startsWith("/dev/pts/") ||
-        (path.startsWith("/dev/ttys") && path.size() > 9 && path[9] >= '0' && path[9] <= '9');
-#endif
-}
-
-// A pseudo-terminal has no modem lines: the kernel refuses every modem-line request on it.
-bool hasNoModemLines(int descriptor)
-{
-    int lines = 0;
-    if (::ioctl(descriptor, TIOCMGET, &lines) == 0)
-        return false;
-    const int error = errno;
-    return (error == ENOTTY || error == EINVAL) && isPseudoTerminal(descriptor);
+    int lines = TIOCM_DTR;
+    return ::ioctl(descriptor, on ? TIOCMBIS : TIOCMBIC, &lines) == 0 ? 0 : errno;
 }
 #endif
 
@@ -145,6 +124,78 @@ bool deviceRefusesUser(const QString &device)
 }
 
 } // namespace
+
+// The wait for the hardware runs on its own descriptor (or handle) in a detached thread: it may
+// take as long as the adapter's buffer needs at 1200 baud, and a line that never drains must not
+// hold the window or the close.
+struct QtSerialControl::HardwareDrain
+{
+    std::mutex mutex;
+    std::condition_variable condition;
+    bool done = false;
+
+    void finish()
+    {
+        const std::lock_guard lock(mutex);
+        done = true;
+        condition.notify_all();
+    }
+    [[nodiscard]] bool isDone()
+    {
+        const std::lock_guard lock(mutex);
+        return done;
+    }
+    bool waitFor(qint64 ms)
+    {
+        std::unique_lock lock(mutex);
+        return condition.wait_for(lock, std::chrono::milliseconds(std::max<qint64>(0, ms)),
+                                  [this] { return done; });
+    }
+};
+
+bool QtSerialControl::hardwareDrained()
+{
+    if (m_hardwareIdle)
+        return true;
+    if (!m_drain) {
+        auto drain = std::make_shared<HardwareDrain>();
+#if defined(Q_OS_UNIX)
+        const int copy = ::fcntl(int(m_port.handle()), F_DUPFD_CLOEXEC, 0);
+        if (copy < 0) {
+            m_hardwareIdle = true; // nothing to wait with: the pending count is all there is
+            return true;
+        }
+        std::thread([drain, copy] {
+            // tcdrain returns once the last stop bit has left, or when the device hangs up.
+            while (::tcdrain(copy) != 0 && errno == EINTR) { }
+            ::close(copy);
+            drain->finish();
+        }).detach();
+#elif defined(Q_OS_WIN)
+        HANDLE copy = nullptr;
+        if (!::DuplicateHandle(::GetCurrentProcess(), m_port.handle(), ::GetCurrentProcess(), &copy, 0, FALSE,
+                               DUPLICATE_SAME_ACCESS)) {
+            m_hardwareIdle = true;
+            return true;
+        }
+        std::thread([drain, copy] {
+            ::FlushFileBuffers(copy);
+            ::CloseHandle(copy);
+            drain->finish();
+        }).detach();
+#else
+        m_hardwareIdle = true;
+        return true;
+#endif
+        m_drain = drain;
+        return false;
+    }
+    if (!m_drain->isDone())
+        return false;
+    m_drain.reset();
+    m_hardwareIdle = true;
+    return true;
+}
 
 QtSerialControl::QtSerialControl(PortDirectory directory)
     : m_directory(std::move(directory))
@@ -232,7 +283,7 @@ bool QtSerialControl::open()
     errno = 0;
     if (!m_port.open(QIODevice::WriteOnly)) {
         const int systemError = errno;
-        SerialFailure failure {SerialFailure::Kind::Other, device, m_port.errorString()};
+        SerialFailure failure {SerialFailure::Kind::Other, device, m_port.errorString(), systemError};
         switch (m_port.error()) {
         case QSerialPort::DeviceNotFoundError:
             failure.kind = SerialFailure::Kind::NoSuchPort;
@@ -294,6 +345,13 @@ void QtSerialControl::close()
         if (!m_port.waitForBytesWritten(int(std::max<qint64>(1, deadline.remainingTime()))))
             break;
     }
+    // Closing restores the line settings the port had before: the last bytes must have left the
+    // hardware at 1200 baud first. After a finished transfer they have (pendingOutput waited);
+    // after a cancelled one the wait is bounded by the same deadline.
+    if (!hardwareDrained())
+        m_drain->waitFor(deadline.remainingTime());
+    m_drain.reset();
+    m_hardwareIdle = true;
     m_port.close();
     m_port.clearError();
     m_device.clear();
@@ -309,19 +367,23 @@ bool QtSerialControl::setOption9(bool on)
     // Closed: there is no line to drive, as after a failed open.
     if (!m_port.isOpen())
         return true;
+#ifdef Q_OS_UNIX
+    const int error = driveDtr(int(m_port.handle()), on);
+    if (error == 0)
+        return true;
+    // A device without modem-control lines (a pseudo-terminal, the generic usbserial driver, some
+    // gadget and Bluetooth ports) still sends: DTR is a courtesy to the badge, not a condition.
+    if (error == ENOTTY || error == EINVAL)
+        return true;
+    m_failure = {SerialFailure::Kind::Other, m_device, systemReason(error), error};
+    return false;
+#else
     if (m_port.setDataTerminalReady(on))
         return true;
-#ifdef Q_OS_UNIX
-    // A pseudo-terminal (a virtual badge) has no DTR line; refusing it would make the Send command
-    // report the port as unusable although the stream gets through.
-    if (hasNoModemLines(int(m_port.handle()))) {
-        m_port.clearError();
-        return true;
-    }
-#endif
     m_failure = {SerialFailure::Kind::Other, m_device, m_port.errorString()};
     m_port.clearError();
     return false;
+#endif
 }
 
 bool QtSerialControl::write(const QByteArray &bytes)
@@ -334,6 +396,10 @@ bool QtSerialControl::write(const QByteArray &bytes)
         return true;
     // Qt queues the bytes and hands them to the driver from the event loop: this never blocks.
     const qint64 written = m_port.write(bytes);
+    if (written > 0) {
+        m_hardwareIdle = false;
+        m_drain.reset(); // a wait started before these bytes says nothing about them
+    }
     if (written != bytes.size()) {
         m_failure = {SerialFailure::Kind::Other, m_device,
                      written < 0
@@ -351,6 +417,10 @@ std::optional<qint64> QtSerialControl::pendingOutput()
         m_failure = {SerialFailure::Kind::Other, m_device, QStringLiteral("the port is not open")};
         return std::nullopt;
     }
+    // The driver's queue was empty after the last write; what is left is the hardware's. The far
+    // end may hang up once it has everything, so the queue is not asked again.
+    if (m_drain)
+        return hardwareDrained() ? 0 : 1;
     // Bytes still in Qt's buffer plus those in the driver's output queue.
     qint64 pending = m_port.bytesToWrite();
 #if defined(Q_OS_UNIX)
@@ -371,6 +441,10 @@ std::optional<qint64> QtSerialControl::pendingOutput()
     }
     pending += status.cbOutQue;
 #endif
+    // The driver's queue is empty: the last bytes may still be in the UART's FIFO or the USB
+    // adapter's chip, which no count shows. Until they have left, one byte counts as pending.
+    if (pending == 0 && !hardwareDrained())
+        return 1;
     return pending;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QSerialPort>
 
+#include <memory>
+
 namespace lume {
 
 // The serial control on a real port through QSerialPort.
@@ -28,12 +30,22 @@ public:
     // The line settings the next open applies (or the open port has), as "1200,n,8,1".
     [[nodiscard]] QString settings() const;
 
+    // Lists the machine's ports again; a port keeps its number while its device stays.
+    void refreshPorts() { m_directory.refresh(); }
+
 private:
+    struct HardwareDrain;
+    // Once the driver's queue is empty, waits for the hardware (UART FIFO, the adapter's chip) in
+    // a worker thread; true when it has finished.
+    bool hardwareDrained();
+
     PortDirectory m_directory;
     QSerialPort m_port;
     int m_number = 1;
     QString m_device; // the device of the open port
     SerialFailure m_failure;
+    std::shared_ptr<HardwareDrain> m_drain; // the running or finished wait for the hardware
+    bool m_hardwareIdle = true; // nothing written since the hardware last finished
 };
 
 } // namespace lume

@@ -20,6 +20,7 @@ struct SerialFailure
     Kind kind = Kind::None;
     QString device; // the operating-system device, when one was involved
     QString reason; // the system's own words
+    int systemError = 0; // errno (Unix) when the system gave one
 
     friend bool operator==(const SerialFailure &, const SerialFailure &) = default;
 };

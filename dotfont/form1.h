@@ -34,6 +34,8 @@ struct Form1Dependencies
     QString settingsPath {}; // "Scriptlume.ini", read at start and written at close
     QStringList fontSearchDirs {}; // empty: defaultFontSearchDirs()
     std::function<QString(int comNumber)> portDevice {}; // the device behind "COMn", for the port tooltips
+    // Lists the ports again when the port list opens: (n, tooltip) of every "COMn"; empty: never.
+    std::function<QList<std::pair<int, QString>>()> listPorts {};
 };
 
 // Scriptlume's window: eight messages in one table, the language, the port, Send and Exit, the

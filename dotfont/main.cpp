@@ -21,7 +21,12 @@ int main(int argc, char **argv)
         .settingsPath = lume::settingsFilePath(QCoreApplication::applicationDirPath(),
                                                QString::fromLatin1(lume::ScriptSettings::FileName)),
         .fontSearchDirs = {},
-        .portDevice = [&serial](int comNumber) { return serial.directory().device(comNumber); },
+        .portDevice = [&serial](int comNumber) { return serial.directory().toolTip(comNumber); },
+        .listPorts =
+            [&serial] {
+                serial.refreshPorts();
+                return serial.directory().toolTips();
+            },
     });
     window.show();
     return app.exec();

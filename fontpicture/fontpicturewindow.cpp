@@ -9,6 +9,7 @@
 #include "badgelink/serialcontrol.h"
 #include "platform/profilefile.h"
 #include "platform/widgets/captionfit.h"
+#include "platform/widgets/portlistrefresher.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -400,6 +401,7 @@ void FontPictureWindow::runPortProbe()
         m_comSele->setCurrentIndex(m_comSele->findText(chosen));
     }
     showPortDevice(m_comSele->currentText()); // the first entry became current before it had its device
+    refreshPortsOnDropDown(m_comSele, ProbedPorts, m_deps.listPorts);
 }
 
 void FontPictureWindow::showPortDevice(const QString &portText)

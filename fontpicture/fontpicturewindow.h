@@ -40,6 +40,8 @@ struct FontPictureDependencies
     FileDialogs &dialogs;
     QString settingsPath; // Lumeset.ini
     std::function<QString(int comNumber)> portDevice; // the device behind "COMn", for tooltips
+    // Lists the ports again when the port list opens: (n, tooltip) of every "COMn"; empty: never.
+    std::function<QList<std::pair<int, QString>>()> listPorts {};
 };
 
 // Shows one drawing surface, its left edge moved by the preview's scroll value.

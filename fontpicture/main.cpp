@@ -24,7 +24,11 @@ int main(int argc, char *argv[])
         lume::settingsFilePath(QCoreApplication::applicationDirPath(), QStringLiteral("Lumeset.ini"));
 
     lume::FontPictureWindow window({port, prompt, dialogs, settings,
-                                    [&port](int comNumber) { return port.directory().device(comNumber); }});
+                                    [&port](int comNumber) { return port.directory().toolTip(comNumber); },
+                                    [&port] {
+                                        port.refreshPorts();
+                                        return port.directory().toolTips();
+                                    }});
     prompt.setParentWidget(&window);
     dialogs.setParentWidget(&window);
     window.show();

@@ -5,6 +5,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
 using namespace lume;
 using lume::test::RecordingProgress;
 using lume::test::RecordingPrompt;
@@ -206,6 +209,38 @@ private Q_SLOTS:
         QCOMPARE(rig.port.option9(), std::optional<bool>(false));
         QVERIFY(rig.port.writes().isEmpty());
         QCOMPARE(rig.port.calls().last().operation, FakeSerialControl::Operation::Close);
+    }
+
+    void shouldSendWithoutDtrOnlyWhereThereAreNoModemLines_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("sends");
+        QTest::newRow("ENOTTY: no modem-control lines") << ENOTTY << true;
+        QTest::newRow("EINVAL: no modem-control lines") << EINVAL << true;
+        QTest::newRow("EIO: the device failed") << EIO << false;
+        QTest::newRow("no errno") << 0 << false;
+    }
+
+    void shouldSendWithoutDtrOnlyWhereThereAreNoModemLines()
+    {
+        QFETCH(int, error);
+        QFETCH(bool, sends);
+        Rig rig(SendProfile::fontPicture());
+        rig.port.setOption9Failure({SerialFailure::Kind::Other, QStringLiteral("/dev/ttyUSB0"),
+                                    QString::fromLocal8Bit(std::strerror(error)), error});
+        MessageBank bank = smallBank();
+        QCOMPARE(rig.sender.startTransfer(bank, MessageSettingsList {}), sends);
+        if (sends) {
+            QVERIFY(rig.prompt.boxes.isEmpty());
+            QSignalSpy finished(&rig.sender, &BadgeSender::transferFinished);
+            QVERIFY(finished.wait(5000));
+            QCOMPARE(rig.port.written().size(), 689 + 12 * 512);
+        } else {
+            QCOMPARE(rig.prompt.boxes.size(), 1);
+            QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Port in use or not port"));
+            QVERIFY(rig.port.writes().isEmpty());
+        }
+        QTRY_VERIFY(!rig.port.isOpen());
     }
 
     void shouldSurviveItsOwnDestructionDuringATransfer()

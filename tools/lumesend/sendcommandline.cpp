@@ -111,6 +111,13 @@ SendCommandLine readSendCommandLine(const QStringList &arguments)
 
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &option = args[i];
+        if (option == u"--check-port") {
+            if (i != 0 || args.size() > 2)
+                return failed(QStringLiteral("--check-port stands alone, with one port or none"));
+            line.action = SendCommandLine::Action::CheckPort;
+            request.target = args.value(1);
+            return line;
+        }
         if (option == u"--help" || option == u"-h" || option == u"--version" || option == u"--list-ports") {
             if (args.size() != 1)
                 return failed(QStringLiteral("%1 stands alone").arg(option));
@@ -257,6 +264,7 @@ QString sendHelpText()
                              [--speed TEXT] [--direction TEXT] [--flash]] ...
        lumesend (--port COMn | --device PATH | --output FILE) --stream FILE
        lumesend --list-ports
+       lumesend --check-port [COMn | PATH]
        lumesend --help | --version
 
 Composes the eight messages of the LED name badge as Sketchlume and Scriptlume do and sends them,
@@ -266,7 +274,12 @@ Where to:
   --port COMn        a port of the programs' port list, COM1 to COM32 (see --list-ports)
   --device PATH      a serial device named directly, for example a badgesim pseudo-terminal
   --output FILE      write the stream to FILE instead ("-" for standard output)
-  --list-ports       list the ports as "COMn device", one a line; opens none of them
+  --list-ports       list the ports as "COMn  device  adapter (vid:pid, driver)", one a line;
+                     opens none of them
+  --check-port [COMn | PATH]
+                     tell whether this user can open the port (every port when none is named)
+                     and if not why, with the command that fixes it; writes nothing to it;
+                     exit status 0 when every port checked can be opened
 
 From files:
   --settings FILE    the eight messages of a window's settings file, taken as the window takes them

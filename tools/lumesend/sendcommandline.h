@@ -55,9 +55,9 @@ struct SendRequest
 
 struct SendCommandLine
 {
-    enum class Action { Send, ListPorts, Help, Version };
+    enum class Action { Send, ListPorts, CheckPort, Help, Version };
     Action action = Action::Send;
-    SendRequest request;
+    SendRequest request; // CheckPort: target is the port or device to check, empty for all
     QString error; // one line for standard error; empty when the arguments are sound
 
     [[nodiscard]] bool needsScreenFonts() const;

@@ -4,11 +4,13 @@
 #include "filesources.h"
 #include "sendsession.h"
 
+#include "badgelink/portdiagnosis.h"
 #include "badgelink/portdirectory.h"
 #include "badgelink/qtserialcontrol.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -64,7 +66,7 @@ int writeOutput(const QString &target, const QByteArray &bytes)
 
 int listPorts()
 {
-    const QStringList lines = portListLines(PortDirectory::system().devices());
+    const QStringList lines = portListLines(PortDirectory::system().entries());
     for (const QString &line : lines)
         std::printf("%s\n", qPrintable(line));
     if (lines.isEmpty())
@@ -72,13 +74,54 @@ int listPorts()
     return std::fflush(stdout) == 0 ? SendExitOk : SendExitFailed;
 }
 
+int checkPorts(const QString &target)
+{
+    const PortDiagnostics diagnostics;
+    QList<std::pair<QString, QString>> ports; // name as listed, device
+    const PortDirectory directory = PortDirectory::system();
+    static const QRegularExpression comName(QStringLiteral("^COM([1-9][0-9]{0,8})$"));
+    if (target.isEmpty()) {
+        for (const PortEntry &entry : directory.entries())
+            ports.append({portListLines({entry}).first(), entry.info.device});
+    } else if (const QRegularExpressionMatch match = comName.match(target); match.hasMatch()) {
+        const int number = match.captured(1).toInt();
+        const QString device = directory.device(number);
+        ports.append(
+            {device.isEmpty() ? target : portListLines({{number, directory.info(number)}}).first(), device});
+    } else {
+        ports.append({target, target});
+    }
+    if (ports.isEmpty())
+        ports.append({QString(), QString()}); // no port at all: says why
+    bool allUsable = true;
+    for (const auto &[name, device] : ports) {
+        const PortDiagnosis diagnosis = diagnostics.check(device, name);
+        allUsable = allUsable && diagnosis.usable();
+        QStringList lines;
+        const QString indent = name.isEmpty() ? QString() : QStringLiteral("  ");
+        if (!name.isEmpty())
+            lines << name;
+        lines << indent + (diagnosis.usable() ? QString() : QStringLiteral("cannot be opened: ")) +
+                diagnosis.summary;
+        for (const QString &hint : diagnosis.hints)
+            lines << indent + hint;
+        for (const QString &line : lines)
+            std::printf("%s\n", qPrintable(line));
+    }
+    if (std::fflush(stdout) != 0)
+        return SendExitFailed;
+    return allUsable ? SendExitOk : SendExitFailed;
+}
+
 } // namespace
 
-QStringList portListLines(const QStringList &devices)
+QStringList portListLines(const QList<PortEntry> &entries)
 {
     QStringList lines;
-    for (int n = 1; n <= devices.size(); ++n)
-        lines << QStringLiteral("COM%1 %2").arg(n).arg(devices[n - 1]);
+    for (const PortEntry &entry : entries)
+        lines << QStringLiteral("COM%1  %2  %3")
+                     .arg(entry.number)
+                     .arg(entry.info.device, entry.info.description());
     return lines;
 }
 
@@ -96,6 +139,8 @@ int runSendCommand(const SendCommandLine &line)
     switch (line.action) {
     case SendCommandLine::Action::ListPorts:
         return listPorts();
+    case SendCommandLine::Action::CheckPort:
+        return checkPorts(line.request.target);
     case SendCommandLine::Action::Help:
         std::fputs(qPrintable(sendHelpText()), stdout);
         return SendExitOk;

@@ -2,13 +2,15 @@
 
 #include "sendcommandline.h"
 
+#include "badgelink/portdirectory.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace lume {
 
-// "COMn device" for every port of the directory, one a line; opens none of them.
-[[nodiscard]] QStringList portListLines(const QStringList &devices);
+// "COMn  device  description" for every port of the directory, one a line; opens none of them.
+[[nodiscard]] QStringList portListLines(const QList<PortEntry> &entries);
 
 // A device that is, or leads to, one of the consoles: a badge stream is never written there.
 [[nodiscard]] bool isConsoleDevice(const QString &device, const QStringList &consoles);

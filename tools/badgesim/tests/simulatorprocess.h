@@ -42,7 +42,8 @@ struct Simulator
     bool waitForLines(int count, QStringList *lines)
     {
         process.setReadChannel(QProcess::StandardOutput);
-        QByteArray out;
+        // An event loop that ran meanwhile may have read some already: waitForReadyRead waits for more.
+        QByteArray out = process.readAllStandardOutput();
         while (out.count('\n') < count) {
             if (!process.waitForReadyRead(20000))
                 return false;

@@ -5,6 +5,7 @@
 #include "tools/badgesim/tests/simulatorprocess.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <csignal>
@@ -74,10 +75,13 @@ private Q_SLOTS:
         QCOMPARE(during.exitCode, 0);
         QCOMPARE(during.err, QByteArray());
         const QStringList lines = QString::fromLocal8Bit(during.out).split(u'\n', Qt::SkipEmptyParts);
-        // After the real serial devices, numbered on from them.
-        QCOMPARE(lines.mid(0, real.size()), real);
+        // Beside the real serial devices, named as a virtual badge.
         QCOMPARE(lines.size(), real.size() + 1);
-        QCOMPARE(lines.last(), QStringLiteral("COM%1 %2").arg(real.size() + 1).arg(sim.device));
+        const QStringList simulator = lines.filter(
+            QRegularExpression(QStringLiteral("^COM[0-9]+  %1  virtual badge \\(badgesim, pid %2\\)$")
+                                   .arg(QRegularExpression::escape(sim.device))
+                                   .arg(sim.process.processId())));
+        QCOMPARE(simulator.size(), 1);
 
         ::kill(pid_t(sim.process.processId()), SIGTERM);
         int code = -1;

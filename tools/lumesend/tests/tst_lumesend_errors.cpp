@@ -207,6 +207,12 @@ private Q_SLOTS:
             << QStringList {"--help", "--message", "1"} << 2 << QStringList {"lumesend: --help stands alone"};
         QTest::newRow("--list-ports with more") << QStringList {"--list-ports", "--output", "{dir}/a.bin"}
                                                 << 2 << QStringList {"lumesend: --list-ports stands alone"};
+        QTest::newRow("--check-port of two ports")
+            << QStringList {"--check-port", "COM1", "COM2"} << 2
+            << QStringList {"lumesend: --check-port stands alone, with one port or none"};
+        QTest::newRow("--check-port after a destination")
+            << QStringList {"--output", "{dir}/a.bin", "--check-port"} << 2
+            << QStringList {"lumesend: --check-port stands alone, with one port or none"};
         // ReadComSet refuses these before anything is opened.
         for (const char *port : {"COM0", "COM33", "com1", "COM01", " COM1", ""}) {
             const QString name = QString::fromLatin1(port);
@@ -225,7 +231,8 @@ private Q_SLOTS:
         QTest::newRow("device that does not exist")
             << QStringList {"--device", "{dir}/nodevice"} + message << 1
             << QStringList {"lumesend: Port in use or not port: {dir}/nodevice: No such file or directory",
-                            "lumesend: The port is not there any more."};
+                            "lumesend: {dir}/nodevice is not there any more: its adapter was unplugged",
+                            "lumesend: Check the badge's cable", "lumesend: See what the kernel said"};
         QTest::newRow("device that is a plain file")
             << QStringList {"--device", "{dir}/notes.txt"} + message << 1
             << QStringList {
@@ -234,7 +241,8 @@ private Q_SLOTS:
         QTest::newRow("relative device name")
             << QStringList {"--device", "pts/4242"} + message << 1
             << QStringList {"lumesend: Port in use or not port: {dir}/pts/4242: No such file or directory",
-                            "lumesend: The port is not there any more."};
+                            "lumesend: {dir}/pts/4242 is not there any more",
+                            "lumesend: Check the badge's cable", "lumesend: See what the kernel said"};
     }
 
     void shouldRefuseABadDestination()
@@ -253,6 +261,33 @@ private Q_SLOTS:
             QVERIFY2(lines[i].startsWith(expected[i]), qPrintable(lines[i]));
         QCOMPARE(run.out, QByteArray());
         QCOMPARE(QDir(dir).entryList(QDir::AllEntries | QDir::Hidden), before);
+    }
+
+    void shouldCheckAPortWithoutWritingToIt_data()
+    {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("a free pseudo-terminal") << "{pty}" << 0 << "{pty} can be opened by this user now.";
+        QTest::newRow("an unplugged device")
+            << "{dir}/ttyUSB9" << 1 << "cannot be opened: {dir}/ttyUSB9 is not there any more";
+        QTest::newRow("a plain file") << "{dir}/notes.txt" << 1 << "{dir}/notes.txt is no serial device.";
+    }
+
+    void shouldCheckAPortWithoutWritingToIt()
+    {
+        QFETCH(QString, port);
+        QFETCH(int, status);
+        QFETCH(QString, words);
+        const auto fill = [this](QString text) {
+            return text.replace(QLatin1String("{pty}"), m_pty.slavePath())
+                .replace(QLatin1String("{dir}"), m_dir.path());
+        };
+        const LumesendRun run = runLumesend({"--check-port", fill(port)}, m_dir.path(), m_dir.path());
+        QVERIFY2(run.exitCode == status, run.err.constData());
+        QVERIFY2(QString::fromLocal8Bit(run.out).contains(fill(words)), run.out.constData());
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(m_pty.readAvailable(), QByteArray());
     }
 
     // The positive control of the checks above: the same destinations do receive a sound message.

@@ -99,12 +99,15 @@ private Q_SLOTS:
                    "Port in use or not port: /dev/ttyUSB0: Permission denied",
                    "Your user may not use this serial port. On Linux, add yourself to the group that owns "
                    "it (usually \"dialout\": sudo usermod -aG dialout $USER), then log out and in again."};
-        QTest::newRow("in use") << SerialFailure {SerialFailure::Kind::InUse, "/dev/ttyACM0", "Device busy"}
-                                << false
-                                << QStringList {
-                                       "Port in use or not port: /dev/ttyACM0: Device busy",
-                                       "Another program holds this port. Close it (a terminal program, a "
-                                       "modem manager) and send again."};
+        QTest::newRow("in use")
+            << SerialFailure {SerialFailure::Kind::InUse, "/dev/ttyACM0", "Device busy"} << false
+            << QStringList {
+                   "Port in use or not port: /dev/ttyACM0: Device busy",
+                   "Another program holds this port (/dev/ttyACM0), but which one cannot be seen from "
+                   "this user.",
+                   "Find it with: sudo fuser -v /dev/ttyACM0 (or sudo lsof /dev/ttyACM0), "
+                   "then close it. Often it is ModemManager for a few seconds after "
+                   "plugging in, brltty, or a forgotten screen or minicom."};
         QTest::newRow("other failure without a device")
             << SerialFailure {SerialFailure::Kind::Other, "", "Input/output error"} << false
             << QStringList {"Port in use or not port: Input/output error"};

@@ -1,0 +1,242 @@
+#include "portinfo.h"
+
+#include "portdirectory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace lume {
+
+namespace {
+
+constexpr int MaxAttributeLength = 80;
+// From the tty up to the USB device: tty, usb-serial port, interface, device, with room to spare.
+constexpr int MaxLevels = 8;
+
+// A sysfs attribute or a USB string as one clean line; a device may report anything there.
+QString cleanText(const QString &raw)
+{
+    QString text;
+    for (const QChar c : raw) {
+        if (c.isPrint())
+            text += c;
+        else if (c.isSpace())
+            text += u' ';
+    }
+    return text.simplified().left(MaxAttributeLength);
+}
+
+QString readAttribute(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return cleanText(QString::fromUtf8(file.read(4 * MaxAttributeLength)));
+}
+
+int readHexId(const QString &path)
+{
+    bool ok = false;
+    const QString text = readAttribute(path);
+    const int value = text.toInt(&ok, 16);
+    return ok && text.size() <= 4 && value >= 0 ? value : -1;
+}
+
+QString linkName(const QString &link)
+{
+    const QFileInfo info(link);
+    return info.isSymLink() ? QFileInfo(info.symLinkTarget()).fileName() : QString();
+}
+
+bool isAdapterName(const QString &name)
+{
+    return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
+}
+
+#ifdef Q_OS_LINUX
+QList<PortInfo> scanSysfs(const PortScanRoots &roots)
+{
+    const QString classDir = roots.sysfs + QStringLiteral("/class/tty");
+    QStringList consoles;
+    for (const QString &console : PortDirectory::consoleDevices(classDir + QStringLiteral("/console/active")))
+        consoles << roots.dev + u'/' + QFileInfo(console).fileName();
+    QStringList devices;
+    QHash<QString, QString> names;
+    const QStringList entries = QDir(classDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
+    for (const QString &name : entries) {
+        const QString ttyDir = classDir + u'/' + name;
+        // Virtual terminals, ptmx and the console have no device behind them.
+        if (!QFileInfo(ttyDir + QStringLiteral("/device")).isSymLink())
+            continue;
+        // A serial-core line without a UART (most ttyS1..ttyS31) says type 0.
+        const QString type = readAttribute(ttyDir + QStringLiteral("/type"));
+        if (type == u"0")
+            continue;
+        const QString device = roots.dev + u'/' + name;
+        devices << device;
+        names.insert(device, name);
+    }
+    QList<PortInfo> found;
+    for (const QString &device : PortDirectory::arrange(devices, consoles))
+        found << sysfsPortInfo(roots, names.value(device), device);
+    return found;
+}
+#endif
+
+#ifndef Q_OS_LINUX
+PortInfo qtPortInfo(const QSerialPortInfo &port)
+{
+    PortInfo info;
+    info.device = port.systemLocation();
+    if (port.hasVendorIdentifier())
+        info.vendorId = port.vendorIdentifier();
+    if (port.hasProductIdentifier())
+        info.productId = port.productIdentifier();
+    info.manufacturer = cleanText(port.manufacturer());
+    info.product = cleanText(port.description());
+    info.serialNumber = cleanText(port.serialNumber());
+    info.kind = info.vendorId >= 0 ? PortInfo::Kind::Adapter : PortInfo::Kind::BuiltIn;
+    return info;
+}
+#endif
+
+} // namespace
+
+QString PortInfo::description() const
+{
+    QStringList details;
+    if (vendorId >= 0 && productId >= 0)
+        details << QStringLiteral("%1:%2")
+                       .arg(vendorId, 4, 16, QLatin1Char('0'))
+                       .arg(productId, 4, 16, QLatin1Char('0'));
+    if (!driver.isEmpty())
+        details << driver;
+    if (!serialNumber.isEmpty())
+        details << QStringLiteral("serial %1").arg(serialNumber);
+    QString name;
+    switch (kind) {
+    case Kind::Virtual:
+        name = QStringLiteral("virtual badge");
+        details << QStringLiteral("pid %1").arg(processId);
+        break;
+    case Kind::Adapter:
+        if (!manufacturer.isEmpty() && !product.startsWith(manufacturer, Qt::CaseInsensitive))
+            name = manufacturer;
+        if (!product.isEmpty())
+            name += (name.isEmpty() ? QString() : QStringLiteral(" ")) + product;
+        if (name.isEmpty())
+            name = QStringLiteral("USB serial adapter");
+        break;
+    case Kind::BuiltIn:
+        name = product.isEmpty() ? QStringLiteral("built-in serial port") : product;
+        break;
+    }
+    return details.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, details.join(QStringLiteral(", ")));
+}
+
+QString PortInfo::identityKey() const
+{
+    if (kind == Kind::Adapter && !serialNumber.isEmpty())
+        return QStringLiteral("usb:%1:%2:%3").arg(vendorId).arg(productId).arg(serialNumber);
+    return QStringLiteral("device:") + device;
+}
+
+QDebug operator<<(QDebug debug, const PortInfo &info)
+{
+    const QDebugStateSaver saver(debug);
+    debug.nospace() << "PortInfo(" << info.device << ", " << info.description() << ')';
+    return debug;
+}
+
+PortInfo sysfsPortInfo(const PortScanRoots &roots, const QString &ttyName, const QString &device)
+{
+    const QString &sysfsRoot = roots.sysfs;
+    PortInfo info;
+    info.device = device;
+    info.kind = isAdapterName(ttyName) ? PortInfo::Kind::Adapter : PortInfo::Kind::BuiltIn;
+    const QString top = QFileInfo(sysfsRoot).canonicalFilePath();
+    QString dir = QFileInfo(sysfsRoot + QStringLiteral("/class/tty/") + ttyName + QStringLiteral("/device"))
+                      .canonicalFilePath();
+    QString ttyDriver;
+    QString interfaceDriver;
+    for (int level = 0; level < MaxLevels && !top.isEmpty() && dir.startsWith(top + u'/'); ++level) {
+        const QString driver = linkName(dir + QStringLiteral("/driver"));
+        if (ttyDriver.isEmpty())
+            ttyDriver = driver;
+        // The USB interface's driver is the one users know (ch341, not its tty side ch341-uart).
+        if (interfaceDriver.isEmpty() && QFile::exists(dir + QStringLiteral("/bInterfaceNumber")))
+            interfaceDriver = driver;
+        if (QFile::exists(dir + QStringLiteral("/idVendor"))) {
+            info.kind = PortInfo::Kind::Adapter;
+            info.vendorId = readHexId(dir + QStringLiteral("/idVendor"));
+            info.productId = readHexId(dir + QStringLiteral("/idProduct"));
+            info.manufacturer = readAttribute(dir + QStringLiteral("/manufacturer"));
+            info.product = readAttribute(dir + QStringLiteral("/product"));
+            info.serialNumber = readAttribute(dir + QStringLiteral("/serial"));
+            break;
+        }
+        dir = QFileInfo(dir).path();
+    }
+    info.driver = interfaceDriver.isEmpty() ? ttyDriver : interfaceDriver;
+    if (info.kind == PortInfo::Kind::Adapter && (info.manufacturer.isEmpty() || info.product.isEmpty())) {
+        // Many CH340 and PL2303 chips report no strings: udev has the names of the USB id database.
+        const QString number =
+            readAttribute(sysfsRoot + QStringLiteral("/class/tty/") + ttyName + QStringLiteral("/dev"));
+        QFile record(roots.udevData + QStringLiteral("/c") + number);
+        if (!number.isEmpty() && !number.contains(u'/') && record.open(QIODevice::ReadOnly)) {
+            const QList<QByteArray> lines = record.read(64 * 1024).split('\n');
+            for (const QByteArray &line : lines) {
+                if (info.manufacturer.isEmpty() && line.startsWith("E:ID_VENDOR_FROM_DATABASE="))
+                    info.manufacturer = cleanText(QString::fromUtf8(line.mid(26)));
+                else if (info.product.isEmpty() && line.startsWith("E:ID_MODEL_FROM_DATABASE="))
+                    info.product = cleanText(QString::fromUtf8(line.mid(25)));
+            }
+        }
+    }
+    return info;
+}
+
+QList<PortInfo> scanSerialPorts(const PortScanRoots &roots)
+{
+    QList<PortInfo> found;
+#ifdef Q_OS_LINUX
+    found = scanSysfs(roots);
+#else
+    {
+        QStringList devices;
+        QHash<QString, PortInfo> infos;
+        const auto ports = QSerialPortInfo::availablePorts();
+        for (const QSerialPortInfo &port : ports) {
+            devices << port.systemLocation();
+            infos.insert(port.systemLocation(), qtPortInfo(port));
+        }
+        for (const QString &device : PortDirectory::arrange(devices, PortDirectory::consoleDevices()))
+            found << infos.value(device);
+    }
+#endif
+    const QString runtime = roots.runtime.isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
+        : roots.runtime;
+    if (runtime.isEmpty())
+        return found;
+    for (const auto &[pid, device] : PortDirectory::virtualPortEntries(runtime)) {
+        const bool listed = std::any_of(found.begin(), found.end(),
+                                        [&device](const PortInfo &info) { return info.device == device; });
+        if (listed)
+            continue;
+        PortInfo info;
+        info.device = device;
+        info.kind = PortInfo::Kind::Virtual;
+        info.processId = pid;
+        info.driver = QStringLiteral("badgesim");
+        found << info;
+    }
+    return found;
+}
+
+} // namespace lume
