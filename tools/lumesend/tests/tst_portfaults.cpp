@@ -6,15 +6,18 @@
 #include "badgelink/qtserialcontrol.h"
 #include "badgelink/tests/pseudoterminal.h"
 #include "badgelink/tests/testsupport.h"
+#include "dotfont/form1.h"
 #include "fontpicture/fontpicturewindow.h"
 #include "fontpicture/tests/windowrig.h"
 #include "lumesendtestsupport.h"
 #include "tools/lumesend/sendcommandline.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -171,7 +174,7 @@ private Q_SLOTS:
 
     // The window is closed with "Yes" while its transfer waits for a line that does not move: it
     // closes at once, the port is closed, and nothing more is written.
-    void shouldCloseTheWindowDuringATransfer()
+    void sketchlumeShouldCloseDuringATransfer()
     {
         PseudoTerminal pty;
         QVERIFY(pty.isValid());
@@ -205,6 +208,46 @@ private Q_SLOTS:
         QVERIFY(idlesQuietly(300));
         QVERIFY(port.open()); // the device was let go
         port.close();
+    }
+
+    void scriptlumeShouldCloseDuringATransfer()
+    {
+        PseudoTerminal pty;
+        QVERIFY(pty.isValid());
+        QtSerialControl port(PortDirectory({pty.slavePath()}));
+        test::RecordingPrompt prompt;
+        QTemporaryDir dir;
+        Form1 window({
+            .serial = port,
+            .prompt = &prompt,
+            .settingsPath = dir.filePath(QStringLiteral("Scriptlume.ini")),
+            .fontSearchDirs = {test::DotFontDir},
+            .portDevice = [&pty](int) { return pty.slavePath(); },
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.findChild<QComboBox *>("ComSele")->setCurrentText(QStringLiteral("COM1"));
+        auto *text = window.findChild<QLineEdit *>("TxtMsg0");
+        text->clear();
+        QTest::keyClicks(text, QStringLiteral("Lume"));
+        auto *select = window.findChild<QCheckBox *>("ChkSel0");
+        if (!select->isChecked())
+            select->click();
+        fillLine(pty);
+        window.findChild<QPushButton *>("CmdSend")->click();
+        QTest::qWait(100);
+        QVERIFY(window.isSending());
+
+        prompt.answer = true;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(window.close());
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(prompt.boxes.size(), 1);
+        QCOMPARE(prompt.boxes[0].text, QStringLiteral("Sending datas to Display! Are you exit?"));
+        QVERIFY(!window.isSending());
+        QVERIFY(!port.isOpen());
+        QVERIFY(idlesQuietly(300));
     }
 
     // lumesend on a device that goes away in the middle: it ends soon and says so.
