@@ -145,21 +145,20 @@ std::optional<JpegFrame> jpegFrame(const QString &path)
     std::optional<JpegFrame> frame;
     int components = 0;
     for (int segments = 0; segments < 10000; ++segments) {
+        // libjpeg passes over anything between segments up to the next marker; so does this.
         int marker = readByte();
-        if (marker != 0xFF)
-            return frame;
+        while (marker >= 0 && marker != 0xFF)
+            marker = readByte();
         while (marker == 0xFF)
             marker = readByte();
-        if (marker < 0)
-            return frame;
+        if (marker < 0 || marker == 0xD9)
+            break;
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8))
             continue; // markers without a length
-        if (marker == 0xD9)
-            return frame;
         const int high = readByte();
         const int low = readByte();
         if (low < 0 || (high << 8 | low) < 2)
-            return frame;
+            break;
         const QByteArray body = file.read((high << 8 | low) - 2);
         const auto *b = reinterpret_cast<const uchar *>(body.constData());
         const bool isFrame =
@@ -193,6 +192,9 @@ std::optional<JpegFrame> jpegFrame(const QString &path)
             return frame;
         }
     }
+    // No first scan where libjpeg might still find one: assume it keeps the whole image.
+    if (frame)
+        frame->wholeImage = true;
     return frame;
 }
 

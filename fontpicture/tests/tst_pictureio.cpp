@@ -131,9 +131,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("progressive");
         QTest::addColumn<int>("side");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("progressive 65500 x 65500") << true << 65500 << true;
-        QTest::newRow("progressive 2000 x 2000") << true << 2000 << false;
-        QTest::newRow("baseline 65500 x 65500") << false << 65500 << false;
+        QTest::addColumn<bool>("noise"); // bytes before the frame header, which libjpeg passes over
+        QTest::newRow("progressive 65500 x 65500") << true << 65500 << true << false;
+        QTest::newRow("progressive 65500 x 65500 after noise") << true << 65500 << true << true;
+        QTest::newRow("progressive 2000 x 2000") << true << 2000 << false << false;
+        QTest::newRow("baseline 65500 x 65500") << false << 65500 << false << false;
+        QTest::newRow("baseline 65500 x 65500 after noise") << false << 65500 << false << true;
     }
 
     void shouldRefuseAJpegThatWouldHoldTheWholeImage()
@@ -141,6 +144,7 @@ private Q_SLOTS:
         QFETCH(bool, progressive);
         QFETCH(int, side);
         QFETCH(bool, refused);
+        QFETCH(bool, noise);
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
@@ -154,6 +158,8 @@ private Q_SLOTS:
         auto *height = reinterpret_cast<uchar *>(bytes.data() + frame + 5);
         qToBigEndian<quint16>(quint16(side), height);
         qToBigEndian<quint16>(quint16(side), height + 2);
+        if (noise)
+            bytes.insert(frame, QByteArray("\x00\x12\xff", 3));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("claims.jpg"));
         QVERIFY(writeFile(path, bytes));
