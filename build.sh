@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One entry point for a fresh Debian 12 machine:
 #   ./build.sh run [Sketchlume|Scriptlume]   build and start a program (Sketchlume by default)
-#   ./build.sh test                          build, run every test, then again under ASan + UBSan
+#   ./build.sh test                          build, run every test, then again under ASan + UBSan,
+#                                            then each fuzz target for a few seconds
 #   ./build.sh package                       build lume_<version>_<arch>.deb and check it with lintian
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -51,6 +52,12 @@ test)
         LSAN_OPTIONS=suppressions=$PWD/cmake/lsan.supp:print_suppressions=0 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         runTests build-sanitize
+    # The fuzz targets, a few seconds each on their corpora: clang, and only the targets with what
+    # they use. ./fuzz.sh runs them longer.
+    CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g1 -O1" \
+        -DLUME_FUZZ=ON -DBUILD_TESTING=OFF
+    cmake --build build-fuzz --target lume_fuzzers
+    runTests build-fuzz
     ;;
 package)
     installPackages

@@ -121,20 +121,120 @@ QByteArray bmpTopLeft(QFile &file, const BmpLayout &bmp)
     return small;
 }
 
+// What libjpeg holds for a JPEG file, from its frame header and first scan header.
+struct JpegFrame
+{
+    bool wholeImage = false; // progressive, arithmetic, lossless, hierarchical or in several scans
+    qint64 coefficientBytes = 0; // the coefficients of the whole image, kept when wholeImage
+};
+
+// Reads the markers up to the first scan. nullopt when the file has no frame header before it.
+// libjpeg decodes row by row only a baseline or extended Huffman frame sent in one interleaved
+// scan; every other kind keeps 128 bytes per 8 x 8 block of every component until the last scan.
+std::optional<JpegFrame> jpegFrame(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const auto readByte = [&file]() -> int {
+        char c = 0;
+        return file.getChar(&c) ? int(uchar(c)) : -1;
+    };
+    if (readByte() != 0xFF || readByte() != 0xD8)
+        return std::nullopt;
+    std::optional<JpegFrame> frame;
+    int components = 0;
+    for (int segments = 0; segments < 10000; ++segments) {
+        // libjpeg passes over anything between segments up to the next marker; so does this.
+        int marker = readByte();
+        while (marker >= 0 && marker != 0xFF)
+            marker = readByte();
+        while (marker == 0xFF)
+            marker = readByte();
+        if (marker < 0 || marker == 0xD9)
+            break;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8))
+            continue; // markers without a length
+        const int high = readByte();
+        const int low = readByte();
+        if (low < 0 || (high << 8 | low) < 2)
+            break;
+        const QByteArray body = file.read((high << 8 | low) - 2);
+        const auto *b = reinterpret_cast<const uchar *>(body.constData());
+        const bool isFrame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (isFrame && !frame && body.size() >= 6) {
+            const qint64 height = b[1] << 8 | b[2];
+            const qint64 width = b[3] << 8 | b[4];
+            components = b[5];
+            if (body.size() < 6 + 3 * components)
+                return std::nullopt;
+            int hMax = 1;
+            int vMax = 1;
+            for (int c = 0; c < components; ++c) {
+                hMax = std::max(hMax, b[6 + 3 * c + 1] >> 4);
+                vMax = std::max(vMax, b[6 + 3 * c + 1] & 15);
+            }
+            const qint64 mcuColumns = (width + 8 * hMax - 1) / (8 * hMax);
+            const qint64 mcuRows = (height + 8 * vMax - 1) / (8 * vMax);
+            JpegFrame f;
+            f.wholeImage = marker != 0xC0 && marker != 0xC1;
+            for (int c = 0; c < components; ++c) {
+                const int h = std::max(1, b[6 + 3 * c + 1] >> 4);
+                const int v = std::max(1, b[6 + 3 * c + 1] & 15);
+                f.coefficientBytes += mcuColumns * h * mcuRows * v * 128;
+            }
+            frame = f;
+        } else if (marker == 0xDA) {
+            // A first scan with fewer components than the frame: more scans follow.
+            if (frame && !body.isEmpty() && b[0] < components)
+                frame->wholeImage = true;
+            return frame;
+        }
+    }
+    // No first scan where libjpeg might still find one: assume it keeps the whole image.
+    if (frame)
+        frame->wholeImage = true;
+    return frame;
+}
+
+// The memory the decoder holds at its peak for the image the reader stands at, from the headers.
+qint64 decodingBytes(QImageReader &reader, QSize size, const std::optional<JpegFrame> &jpeg)
+{
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (reader.format() == "jpeg") {
+        if (!jpeg) // headers this check cannot follow: assume the worst, 3 full components
+            return pixels * 6;
+        return jpeg->wholeImage ? jpeg->coefficientBytes : 0; // else row by row, a few rows at a time
+    }
+    if (reader.supportsOption(QImageIOHandler::ClipRect))
+        return 0;
+    const int bitsPerPixel = reader.imageFormat() == QImage::Format_Invalid
+        ? 32
+        : int(QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel());
+    const qint64 bytes = pixels * std::max(4, bitsPerPixel / 8);
+    // The GIF reader draws each frame onto a canvas of the screen's size and keeps both.
+    return reader.format() == "gif" ? 2 * bytes : bytes;
+}
+
 // Reads the image the reader stands at, keeping only the part that reaches the surface.
-PictureLoad readSurfacePart(QImageReader &reader, const QString &path)
+PictureLoad readSurfacePart(QImageReader &reader, const QString &path,
+                            const std::optional<JpegFrame> &jpeg = std::nullopt)
 {
     const QSize size = reader.size();
     if (size.isValid()) {
-        const bool decodesPart = reader.supportsOption(QImageIOHandler::ClipRect);
-        if (!decodesPart && qint64(size.width()) * size.height() > MaxWholeDecodePixels) {
+        const qint64 bytes = decodingBytes(reader, size, jpeg);
+        if (bytes > PictureMemoryBudget) {
             return {
                 {},
-                QStringLiteral("%1: the picture is %2 x %3 pixels, too large to decode. Only its top %4 rows "
-                               "reach the badge: crop it to at most %5 pixels wide and %4 high first.")
+                QStringLiteral("%1: the picture is %2 x %3 pixels, too large to decode (it would take %4 MB, "
+                               "at most %5 MB can be used). Only its top %6 rows reach the badge: crop it "
+                               "to at most %7 pixels wide and %6 high first.")
                     .arg(path)
                     .arg(size.width())
                     .arg(size.height())
+                    .arg((bytes + (1 << 20) - 1) >> 20)
+                    .arg(PictureMemoryBudget >> 20)
                     .arg(DrawingSurface::Height)
                     .arg(DrawingSurface::Width)};
         }
@@ -163,6 +263,12 @@ PictureLoad loadPicture(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {{}, QStringLiteral("%1: %2").arg(path, file.errorString())};
 
+    // What the headers cannot tell (an icon's embedded PNG, a size the reader does not report) is
+    // bounded by Qt's own check of each image it allocates. The limit is process-wide; lower it
+    // only, so that nothing else can raise what a picture may take.
+    constexpr int LimitMb = int(PictureMemoryBudget >> 20);
+    if (QImageReader::allocationLimit() == 0 || QImageReader::allocationLimit() > LimitMb)
+        QImageReader::setAllocationLimit(LimitMb);
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true); // a picture named wrongly still loads, as on Windows
     reader.setAutoTransform(false); // one file pixel per surface pixel, as the file stores them
@@ -190,7 +296,7 @@ PictureLoad loadPicture(const QString &path)
     }
     if (reader.format() == "ico")
         chooseIconImage(reader);
-    return readSurfacePart(reader, path);
+    return readSurfacePart(reader, path, reader.format() == "jpeg" ? jpegFrame(path) : std::nullopt);
 }
 
 QString savePicture(const QImage &image, const QString &path)

@@ -12,9 +12,10 @@ struct PictureLoad
     [[nodiscard]] bool ok() const { return error.isEmpty(); }
 };
 
-// Pictures whose reader cannot decode a part of them are refused beyond this many pixels: the
-// whole image would be decoded to keep its top 12 rows (a 20000 x 20000 PNG takes 1.5 GB).
-constexpr qint64 MaxWholeDecodePixels = 4096LL * 4096LL;
+// The most memory decoding one picture may take. It is checked from the file's headers before
+// anything is decoded: a decoder that must hold the whole image to give its top 12 rows (PNG, GIF,
+// progressive JPEG) would otherwise take gigabytes for a file of a few hundred bytes.
+constexpr qint64 PictureMemoryBudget = 64LL * 1024 * 1024;
 
 // Decodes a BMP, GIF, JPEG or icon file, or anything else Qt reads, by its content. Only the
 // top-left 4096 x 12 pixels are kept; JPEG and uncompressed BMP files decode only those, whatever

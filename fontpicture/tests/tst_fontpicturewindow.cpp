@@ -742,6 +742,7 @@ private Q_SLOTS:
         QTest::newRow("text") << fixture("notapicture.jpg");
         QTest::newRow("truncated") << fixture("truncated.bmp");
         QTest::newRow("too large") << fixture("huge-header.gif");
+        QTest::newRow("progressive JPEG that would take 8 GB") << fixture("progressive-65500.jpg");
         QTest::newRow("missing") << fixture("gone.bmp");
     }
 

@@ -123,6 +123,59 @@ private Q_SLOTS:
         QVERIFY2(picture.error.contains(path), qPrintable(picture.error));
     }
 
+    // A few hundred bytes that claim 65500 x 65500 pixels: libjpeg would keep the coefficients of
+    // the whole image for the later scans (12 GB) before giving the top rows, so the file is refused
+    // from its headers. A baseline file of the same size decodes row by row and is no such risk.
+    void shouldRefuseAJpegThatWouldHoldTheWholeImage_data()
+    {
+        QTest::addColumn<bool>("progressive");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<bool>("noise"); // bytes before the frame header, which libjpeg passes over
+        QTest::newRow("progressive 65500 x 65500") << true << 65500 << true << false;
+        QTest::newRow("progressive 65500 x 65500 after noise") << true << 65500 << true << true;
+        QTest::newRow("progressive 2000 x 2000") << true << 2000 << false << false;
+        QTest::newRow("baseline 65500 x 65500") << false << 65500 << false << false;
+        QTest::newRow("baseline 65500 x 65500 after noise") << false << 65500 << false << true;
+    }
+
+    void shouldRefuseAJpegThatWouldHoldTheWholeImage()
+    {
+        QFETCH(bool, progressive);
+        QFETCH(int, side);
+        QFETCH(bool, refused);
+        QFETCH(bool, noise);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImage white(16, 16, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setProgressiveScanWrite(progressive);
+        QVERIFY(writer.write(white));
+        const qsizetype frame = bytes.indexOf(progressive ? "\xff\xc2" : "\xff\xc0");
+        QVERIFY(frame > 0);
+        auto *height = reinterpret_cast<uchar *>(bytes.data() + frame + 5);
+        qToBigEndian<quint16>(quint16(side), height);
+        qToBigEndian<quint16>(quint16(side), height + 2);
+        if (noise)
+            bytes.insert(frame, QByteArray("\x00\x12\xff", 3));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("claims.jpg"));
+        QVERIFY(writeFile(path, bytes));
+
+        const PictureLoad picture = loadPicture(path);
+        if (refused) {
+            QVERIFY(!picture.ok());
+            QVERIFY2(picture.error.contains(QStringLiteral("%1 x %1 pixels, too large").arg(side)),
+                     qPrintable(picture.error));
+        } else {
+            // What the file holds is only a 16 x 16 start: whatever libjpeg makes of the rest, it
+            // is decoded or refused for its data, never for its size.
+            QVERIFY2(!picture.error.contains(QStringLiteral("too large")), qPrintable(picture.error));
+        }
+    }
+
     void shouldKeepOnlyWhatReachesTheSurface_data()
     {
         QTest::addColumn<QByteArray>("format");

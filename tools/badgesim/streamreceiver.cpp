@@ -18,6 +18,18 @@ qsizetype partialPreamble(QByteArrayView bytes)
     return 0;
 }
 
+// The bytes of a rejected preamble and header up to the first place after its "Hello" where
+// another one starts or could start once more bytes arrive.
+qsizetype rejectedHeaderBytes(QByteArrayView prefix)
+{
+    for (qsizetype at = 1; at < prefix.size(); ++at) {
+        const QByteArrayView rest = prefix.sliced(at).first(std::min(prefix.size() - at, Preamble.size()));
+        if (rest == Preamble.first(rest.size()))
+            return at;
+    }
+    return prefix.size();
+}
+
 QString byteCount(qsizetype bytes)
 {
     return bytes == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes);
@@ -69,8 +81,10 @@ void StreamReceiver::process()
                 event.reason = decodeStream(prefix).error;
                 if (event.reason.isEmpty())
                     event.reason = QStringLiteral("the header is malformed");
-                event.bytes = PrefixBytes;
-                m_buffer.remove(0, Preamble.size());
+                // The rejected bytes run up to where the next "Hello" could begin, so that each
+                // byte is reported once: as part of this event or of a later one, never both.
+                event.bytes = rejectedHeaderBytes(QByteArrayView(m_buffer).first(PrefixBytes));
+                m_buffer.remove(0, event.bytes);
                 m_inStream = false;
                 report(std::move(event));
                 continue;

@@ -42,8 +42,11 @@ QString checkSources(const SendRequest &request)
 // read as something else than the user meant.
 bool isPlainNumber(const QString &text, bool sign)
 {
-    static const QRegularExpression unsignedNumber(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
-    static const QRegularExpression signedNumber(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?$"));
+    // Anchored as a whole: "$" would also match before a final line feed ("1\n").
+    static const QRegularExpression unsignedNumber(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]+(\\.[0-9]+)?")));
+    static const QRegularExpression signedNumber(
+        QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+(\\.[0-9]+)?")));
     return (sign ? signedNumber : unsignedNumber).match(text).hasMatch();
 }
 
@@ -142,7 +145,8 @@ SendCommandLine readSendCommandLine(const QStringList &arguments)
         }
 
         if (option == u"--message") {
-            static const QRegularExpression number(QStringLiteral("^[1-8]$"));
+            static const QRegularExpression number(
+                QRegularExpression::anchoredPattern(QStringLiteral("[1-8]")));
             if (!number.match(value).hasMatch())
                 return failed(QStringLiteral("--message takes a number from 1 to 8, not \"%1\"").arg(value));
             current = value.toInt() - 1;

@@ -45,3 +45,8 @@ im -size 64x12 xc:white -type TrueColor -units PixelsPerCentimeter -density 37.8
 printf 'GIF89a\x30\x75\x30\x75\x80\x00\x00\x00\x00\x00\xff\xff\xff\x2c\x00\x00\x00\x00\x30\x75\x30\x75\x00\x02\x02\x44\x01\x00\x3b' \
     >huge-header.gif
 printf 'This is a text file with a picture name.\n' >notapicture.jpg
+# A progressive JPEG of 16 x 16 white pixels whose frame header claims 65500 x 65500: decoding it
+# would keep the coefficients of the whole image (12 GB) before the top rows come out.
+im -size 16x16 xc:white -strip -interlace JPEG JPEG:progressive-65500.jpg
+frame=$(LC_ALL=C grep -obUaP '\xff\xc2' progressive-65500.jpg | head -n1 | cut -d: -f1)
+printf '\xff\xdc\xff\xdc' | dd of=progressive-65500.jpg bs=1 seek=$((frame + 5)) conv=notrunc status=none

@@ -251,7 +251,7 @@ private Q_SLOTS:
         QCOMPARE(rig.events[0].kind, Kind::Malformed);
         QCOMPARE(rig.events[0].reason, reason);
         QCOMPARE(rig.events[0].expectedBytes, size);
-        // The stream after a bad one still arrives: a broken header gives up only its "Hello".
+        // The stream after a bad one still arrives.
         const ReceiverEvent &last = rig.events.back();
         QCOMPARE(last.kind, Kind::Stream);
         QCOMPARE(*last.stream, decoded(next));
@@ -259,9 +259,40 @@ private Q_SLOTS:
         if (size < 0) {
             QCOMPARE(rig.events.size(), size_t(3));
             QCOMPARE(rig.events[1].kind, Kind::Skipped);
-            QCOMPARE(rig.events[1].bytes, bytes.size() - 5);
+            QCOMPARE(rig.events[0].bytes, qsizetype(47));
+            QCOMPARE(rig.events[1].bytes, bytes.size() - 47);
         } else {
             QCOMPARE(rig.events.size(), size_t(2));
+        }
+    }
+
+    // A rejected header accounts for its bytes up to where the next "Hello" may begin, and no
+    // byte is reported twice (once as part of the header and again as skipped).
+    void shouldReportRejectedHeaderBytesOnce_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QList<qsizetype>>("sizes"); // of the events in order
+        const QByteArray header(42, '\x01');
+        QTest::newRow("Hello and 42 rejected bytes") << QByteArray("Hello" + header) << QList<qsizetype> {47};
+        QTest::newRow("a Hello inside the header")
+            << QByteArray("Hello" + header.first(10) + "Hello" + header) << QList<qsizetype> {15, 47};
+        QTest::newRow("a partial Hello at its end")
+            << QByteArray("Hello" + header.first(39) + "Hel") << QList<qsizetype> {44, 3};
+    }
+
+    void shouldReportRejectedHeaderBytesOnce()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QList<qsizetype>, sizes);
+        for (const int chunk : {int(bytes.size()), 1}) {
+            Rig rig;
+            rig.feedInChunks(bytes, 1, chunk);
+            rig.receiver.flush();
+            QList<qsizetype> got;
+            for (const ReceiverEvent &event : rig.events)
+                got << event.bytes;
+            QCOMPARE(got, sizes);
+            QCOMPARE(rig.events.front().kind, Kind::Malformed);
         }
     }
 
@@ -326,8 +357,7 @@ private Q_SLOTS:
         std::array<int, 4> kinds {};
         StreamReceiver receiver(
             [&](const ReceiverEvent &event) {
-                const bool headerRejected = event.kind == Kind::Malformed && event.expectedBytes < 0;
-                accounted += headerRejected ? 5 : event.bytes;
+                accounted += event.bytes;
                 ++kinds[size_t(event.kind)];
                 QVERIFY(event.bytes > 0);
                 if (event.kind == Kind::Stream) {
