@@ -27,7 +27,6 @@ for target in "${targets[@]}"; do
     dictionary=()
     [[ -f $(dirname "$corpus")/../$target.dict ]] && dictionary=(-dict="$(dirname "$corpus")/../$target.dict")
     echo "== $target for $seconds s"
-    # Known faults that are being mended elsewhere are passed over (see platform/fuzz/CMakeLists.txt).
     if ! TMPDIR=$scratch QT_QPA_PLATFORM=offscreen \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 nice -n 19 "build-fuzz/bin/$target" \
         -max_total_time="$seconds" -malloc_limit_mb=128 -rss_limit_mb=1536 -timeout=20 -detect_leaks=0 \

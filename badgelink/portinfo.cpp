@@ -224,9 +224,12 @@ QList<PortInfo> scanSerialPorts(const PortScanRoots &roots)
         : roots.runtime;
     if (runtime.isEmpty())
         return found;
-    for (const auto &[pid, device] : PortDirectory::virtualPortEntries(runtime)) {
+    for (const auto &entry : PortDirectory::virtualPortEntries(runtime)) {
+        // Named, not bound: clang 14 (the fuzz build) cannot capture a structured binding.
+        const auto &[pid, device] = entry;
+        const QString &path = device;
         const bool listed = std::any_of(found.begin(), found.end(),
-                                        [&device](const PortInfo &info) { return info.device == device; });
+                                        [&path](const PortInfo &info) { return info.device == path; });
         if (listed)
             continue;
         PortInfo info;
