@@ -184,7 +184,9 @@ Document parse(const QByteArray &data, AnsiCodePage codePage)
         const qsizetype lf = data.indexOf('\n', at);
         const qsizetype next = lf < 0 ? data.size() : lf + 1;
         qsizetype contentEnd = lf < 0 ? data.size() : lf;
-        if (contentEnd > at && data[contentEnd - 1] == '\r')
+        // A carriage return ends a line only before a line feed: a last line "key=\r" keeps it (as a
+        // blank), so that a line written after it starts on a line of its own.
+        if (lf >= 0 && contentEnd > at && data[contentEnd - 1] == '\r')
             --contentEnd;
         Line line = parseLine(QByteArrayView(data).sliced(at, contentEnd - at), codePage);
         line.end = data.mid(contentEnd, next - contentEnd);

@@ -22,10 +22,13 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+QString filePath; // the file of the input being run, shown when it fails
+
 [[noreturn]] void fail(const char *what, const QString &detail)
 {
     QString quoted;
-    QDebug(&quoted) << detail; // escapes control characters and lone surrogates
+    QDebug(&quoted) << detail << "in"
+                    << fileBytes(filePath); // escapes control characters and lone surrogates
     std::fprintf(stderr, "fuzz_profilefile: %s: %s\n", what, qPrintable(quoted));
     std::abort();
 }
@@ -75,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 {
     static QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("LumeSet.ini"));
+    filePath = path;
     QFile::remove(path);
 
     FuzzedDataProvider data(bytes, size);

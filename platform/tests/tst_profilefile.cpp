@@ -449,6 +449,8 @@ void TestProfileFile::shouldPlaceNewSectionsAndKeys_data()
     row("first of two sections of the name", "[S]\na=1\n[T]\n[S]\nb=2\n", "S",
         "[S]\na=1\nK=v\n[T]\n[S]\nb=2\n");
     row("blanks trimmed from the names", "[ S ]\n", "  S\t", "[ S ]\nK=v\n");
+    // A carriage return alone ends no line: the new key must not join the last one.
+    row("last key ends in a lone CR", "[S]\na=1\r", "S", "[S]\na=1\r\nK=v\n");
 }
 
 void TestProfileFile::shouldPlaceNewSectionsAndKeys()
