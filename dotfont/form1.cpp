@@ -8,9 +8,9 @@
 #include "language.h"
 #include "messageboxpreview.h"
 #include "platform/profilefile.h"
-#include "platform/widgets/captionfit.h"
-#include "platform/widgets/messageboxprompt.h"
-#include "platform/widgets/portlistrefresher.h"
+#include "badgelink/windowkit/captionfit.h"
+#include "badgelink/windowkit/messageboxprompt.h"
+#include "badgelink/windowkit/portbox.h"
 #include "textboxfont.h"
 #include "usagemeter.h"
 
@@ -345,7 +345,7 @@ void Form1::findPorts()
     m_port->setCurrentIndex(preselected.isEmpty() ? -1 : probe.ports.indexOf(preselected));
     if (preselected.isEmpty())
         m_port->clearEditText();
-    refreshPortsOnDropDown(m_port, MaxPort, m_dependencies.listPorts);
+    new PortBox(m_port, MaxPort, {}, m_dependencies.listPorts);
 }
 
 ScriptSettings Form1::settingsFromControls() const

@@ -4,9 +4,9 @@
 #include "fontlist.h"
 #include "sketchsettings.h"
 
-#include "badgelink/badgesender.h"
 #include "badgelink/messagebank.h"
 #include "badgelink/userprompt.h"
+#include "badgelink/windowkit/sendcontroller.h"
 
 #include <QImage>
 #include <QWidget>
@@ -15,22 +15,22 @@
 #include <functional>
 #include <memory>
 
-class QCheckBox;
 class QComboBox;
-class QFrame;
 class QGroupBox;
-class QLabel;
 class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
 class QScrollBar;
-class QTabWidget;
+
+namespace Ui {
+class FontPictureWindow;
+}
 
 namespace lume {
 
 class FileDialogs;
+class PortBox;
 class SerialControl;
 class UserPrompt;
+class ValueCheckBox;
 
 // What the window needs from outside; tests give fakes for all of it.
 struct FontPictureDependencies
@@ -57,9 +57,9 @@ private:
     const DrawingSurface &m_surface;
 };
 
-// Sketchlume's window Form1. The controls carry the design's names; the work is done by the
-// composing functions, the settings functions and BadgeSender.
-class FontPictureWindow final : public QWidget, private ProgressDisplay
+// Sketchlume's window Form1, drawn in fontpicturewindow.ui. The controls carry the design's names;
+// the work is done by the composing functions, the settings functions and the window kit.
+class FontPictureWindow final : public QWidget
 {
     Q_OBJECT
 public:
@@ -70,7 +70,7 @@ public:
     static const QString LoadFilter;
     static const QString SaveFilter;
 
-    // Builds the controls and runs the start-up sequence: restore, font lists, empty bank, first
+    // Sets up the form and runs the start-up sequence: restore, font lists, empty bank, first
     // message shown, port probe and preselection.
     explicit FontPictureWindow(FontPictureDependencies dependencies, QWidget *parent = nullptr);
     ~FontPictureWindow() override;
@@ -81,7 +81,7 @@ public:
     [[nodiscard]] const QImage &usageMeter() const { return m_meter; }
     // The name the file dialogs share.
     [[nodiscard]] const QString &dialogFileName() const { return m_fileName; }
-    [[nodiscard]] bool isSending() const { return m_sender.isSending(); }
+    [[nodiscard]] bool isSending() const { return m_send.isSending(); }
 
     // The controls as the settings file holds them.
     [[nodiscard]] SketchSettings currentSettings() const;
@@ -93,32 +93,29 @@ protected:
 private:
     struct Editor
     {
-        DrawingSurface surface;
         QGroupBox *frame1 = nullptr;
-        QFrame *picture1 = nullptr;
-        SurfaceView *picBox = nullptr;
+        QWidget *picture1 = nullptr;
+        QWidget *inside = nullptr; // the inner 589 x 12 pixels of Picture1
         QScrollBar *hScroll = nullptr;
         QGroupBox *frame2 = nullptr;
         QPlainTextEdit *txtBox = nullptr;
         QComboBox *fntName = nullptr;
         QComboBox *fntSize = nullptr;
-        QCheckBox *chkBold = nullptr;
+        ValueCheckBox *chkBold = nullptr;
         QComboBox *comMod = nullptr;
-        QCheckBox *chkFls = nullptr;
+        ValueCheckBox *chkFls = nullptr;
         QComboBox *movSpeed = nullptr;
+        SurfaceView *picBox = nullptr;
+        DrawingSurface surface;
     };
 
-    void buildSharedControls();
-    void buildEditor(int message);
+    void setUpControls();
     void connectControls();
     void startUp();
     void restore(const SketchSettings &settings);
     void fillFontList(int message, const QString &fontName);
-    void runPortProbe();
-    void showPortDevice(const QString &portText);
 
     void tabClicked(int index);
-    void scrollPreview(int message, int value);
     void previewFont(int message);
     void upPasteText();
     void loadPicture();
@@ -129,29 +126,16 @@ private:
     void refreshUsageMeter();
     void storeSettings();
 
-    void setProgressRange(int minimum, int maximum) override;
-    void setProgressValue(int value) override;
-
     FontPictureDependencies m_deps;
+    std::unique_ptr<Ui::FontPictureWindow> m_ui;
     MessageBank m_bank;
     std::array<Editor, MessageBank::MessageCount> m_editors;
     QStringList m_fontFamilies;
     QImage m_meter;
     QString m_fileName;
     int m_current = 0;
-    BadgeSender m_sender;
-
-    QLabel *m_label1 = nullptr;
-    QTabWidget *m_tabStrip = nullptr;
-    QComboBox *m_topAdj = nullptr;
-    QPushButton *m_cmdUpText = nullptr;
-    QPushButton *m_cmdLdPic = nullptr;
-    QPushButton *m_cmdSvPic = nullptr;
-    QComboBox *m_comSele = nullptr;
-    QProgressBar *m_progressBar = nullptr;
-    QPushButton *m_cmdSend = nullptr;
-    QPushButton *m_cmdExit = nullptr;
-    QWidget *m_picture2 = nullptr;
+    SendController m_send;
+    PortBox *m_portBox = nullptr;
 };
 
 } // namespace lume

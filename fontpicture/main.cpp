@@ -1,6 +1,6 @@
 #include "fontpicture/filedialogs.h"
 #include "fontpicture/fontpicturewindow.h"
-#include "platform/widgets/messageboxprompt.h"
+#include "badgelink/windowkit/messageboxprompt.h"
 
 #include "badgelink/portdirectory.h"
 #include "badgelink/qtserialcontrol.h"

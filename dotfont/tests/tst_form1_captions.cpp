@@ -5,7 +5,7 @@
 #include "dotfont/form1.h"
 #include "dotfont/scriptsettings.h"
 #include "platform/profilefile.h"
-#include "platform/widgets/captionfit.h"
+#include "badgelink/windowkit/tests/captionmeasures.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -15,6 +15,7 @@
 #include <QTest>
 
 using namespace lume;
+using lume::test::measureCaptions;
 
 namespace {
 

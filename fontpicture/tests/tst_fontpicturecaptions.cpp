@@ -3,7 +3,7 @@
 #include "windowrig.h"
 
 #include "fontpicture/fontlist.h"
-#include "platform/widgets/captionfit.h"
+#include "badgelink/windowkit/tests/captionmeasures.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

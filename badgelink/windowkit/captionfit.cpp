@@ -1,4 +1,4 @@
-#include "captionfit.h"
+#include "badgelink/windowkit/captionfit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -103,7 +103,7 @@ bool allFit(const QList<QWidget *> &controls)
 {
     QList<CaptionMeasure> measures;
     for (const QWidget *control : controls)
-        measureControl(measures, control);
+        measures << measureCaptionsOf(control);
     return std::all_of(measures.cbegin(), measures.cend(), [](const CaptionMeasure &m) { return m.fits(); });
 }
 
@@ -138,11 +138,10 @@ QFont designSystemFont(double points, bool bold)
     return font;
 }
 
-QList<CaptionMeasure> measureCaptions(const QWidget *window)
+QList<CaptionMeasure> measureCaptionsOf(const QWidget *control)
 {
     QList<CaptionMeasure> out;
-    for (const QWidget *child : window->findChildren<QWidget *>())
-        measureControl(out, child);
+    measureControl(out, control);
     return out;
 }
 

@@ -1,4 +1,4 @@
-#include "platform/widgets/messageboxprompt.h"
+#include "badgelink/windowkit/messageboxprompt.h"
 
 #include <QMessageBox>
 

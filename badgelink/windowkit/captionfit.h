@@ -31,9 +31,9 @@ struct CaptionMeasure
     }
 };
 
-// Every label, check box, button, group box title and tab caption under the window, measured with
-// the font each control really draws with.
-[[nodiscard]] QList<CaptionMeasure> measureCaptions(const QWidget *window);
+// The captions of one label, check box, button, group box or tab bar (one per tab), measured with
+// the font the control really draws with; other controls have none. fitCaptionFonts judges by it.
+[[nodiscard]] QList<CaptionMeasure> measureCaptionsOf(const QWidget *control);
 
 // Gives the captions that follow the window's font the largest variant of that font that lets all
 // of them fit: first narrower widths of the same face (the condensed faces where installed), then

@@ -1,4 +1,4 @@
-#include "portlistrefresher.h"
+#include "badgelink/windowkit/portbox.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -8,16 +8,38 @@
 
 namespace lume {
 
-PortListRefresher::PortListRefresher(QComboBox *box, int maxPort, Lister lister)
+PortBox::PortBox(QComboBox *box, int maxPort, DeviceOf deviceOf, Lister lister)
     : QObject(box)
     , m_box(box)
     , m_maxPort(maxPort)
+    , m_deviceOf(std::move(deviceOf))
     , m_lister(std::move(lister))
 {
-    box->installEventFilter(this);
+    connect(box, &QComboBox::currentTextChanged, this, &PortBox::showDevice);
+    if (m_lister)
+        box->installEventFilter(this);
 }
 
-void PortListRefresher::refresh()
+ProbeResult PortBox::probe(SerialControl &port, const Preselection &preselect)
+{
+    m_box->clear();
+    m_box->clearEditText();
+    const ProbeResult probe = probePorts(port, m_maxPort);
+    for (const QString &name : probe.ports) {
+        m_box->addItem(name);
+        const QString device = m_deviceOf ? m_deviceOf(name.mid(3).toInt()) : QString();
+        if (!device.isEmpty())
+            m_box->setItemData(m_box->count() - 1, device, Qt::ToolTipRole);
+    }
+    const QString chosen = preselect(probe);
+    m_box->setCurrentIndex(chosen.isEmpty() ? -1 : m_box->findText(chosen));
+    if (chosen.isEmpty())
+        m_box->clearEditText();
+    showDevice(m_box->currentText()); // the first entry became current before it had its device
+    return probe;
+}
+
+void PortBox::refresh()
 {
     const QString text = m_box->currentText();
     const QList<std::pair<int, QString>> ports = m_lister();
@@ -35,9 +57,16 @@ void PortListRefresher::refresh()
     // Also a text that is no entry (typed, or a port that went away) stays.
     if (m_box->currentText() != text)
         m_box->setEditText(text);
+    showDevice(m_box->currentText()); // the entry may now stand for another device, or for none
 }
 
-bool PortListRefresher::eventFilter(QObject *watched, QEvent *event)
+void PortBox::showDevice(const QString &text)
+{
+    const int index = m_box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    m_box->setToolTip(index >= 0 ? m_box->itemData(index, Qt::ToolTipRole).toString() : QString());
+}
+
+bool PortBox::eventFilter(QObject *watched, QEvent *event)
 {
     // The events on which QComboBox opens its list: a press on the arrow, F4, Alt+Up, Alt+Down.
     bool opens = false;
@@ -52,12 +81,6 @@ bool PortListRefresher::eventFilter(QObject *watched, QEvent *event)
     if (opens && watched == m_box && !m_box->view()->isVisible())
         refresh();
     return QObject::eventFilter(watched, event);
-}
-
-void refreshPortsOnDropDown(QComboBox *box, int maxPort, PortListRefresher::Lister lister)
-{
-    if (box && lister)
-        new PortListRefresher(box, maxPort, std::move(lister));
 }
 
 } // namespace lume
