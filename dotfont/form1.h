@@ -1,6 +1,7 @@
 #pragma once
 
 #include "badgelink/messagebank.h"
+#include "badgelink/windowkit/sendcontroller.h"
 #include "platform/codepage.h"
 #include "scriptsettings.h"
 
@@ -11,19 +12,20 @@
 #include <functional>
 #include <memory>
 
-class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QProgressBar;
 class QTimer;
+
+namespace Ui {
+class Form1;
+}
 
 namespace lume {
 
-class BadgeSender;
-class ProgressDisplay;
+class PortBox;
 class SerialControl;
-class UsageMeter;
 class UserPrompt;
+class ValueCheckBox;
 
 // What the window works with, given from outside so that tests replace the port, the message boxes
 // and the files.
@@ -38,10 +40,10 @@ struct Form1Dependencies
     std::function<QList<std::pair<int, QString>>()> listPorts {};
 };
 
-// Scriptlume's window: eight messages in one table, the language, the port, Send and Exit, the
-// progress bar and the usage meter. Constructing it runs the start-up: restore the settings, apply
-// the language, probe COM1..COM16 and preselect a port; the meter is drawn once more right after the
-// window shows.
+// Scriptlume's window, drawn in form1.ui: eight messages in one table, the language, the port, Send and Exit,
+// the progress bar and the usage meter. Constructing it runs the start-up: restore the settings, apply the
+// language, probe COM1..COM16 and preselect a port; the meter is drawn once more right after the window
+// shows.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -72,32 +74,31 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
+    void setUpControls();
     void connectControls();
     void startUp();
     void restoreSettings();
     void storeSettings();
-    void findPorts();
+    bool rasterise(const ScriptSettings &settings,
+                   const std::array<bool, MessageBank::MessageCount> &selected);
     void updateWidthEstimate(int message);
     void followLanguageCodePage();
     void lowerTextLimit(int message);
+    [[nodiscard]] QStringList fontSearchDirs() const;
 
     MessageBank m_bank;
     Form1Dependencies m_dependencies;
     std::unique_ptr<UserPrompt> m_ownPrompt;
     UserPrompt *m_prompt = nullptr;
-    std::unique_ptr<ProgressDisplay> m_progress;
-    BadgeSender *m_sender = nullptr;
+    std::unique_ptr<Ui::Form1> m_ui;
+    SendController m_send;
+    PortBox *m_portBox = nullptr;
 
-    std::array<QCheckBox *, MessageBank::MessageCount> m_select {};
+    std::array<ValueCheckBox *, MessageBank::MessageCount> m_select {};
     std::array<QLineEdit *, MessageBank::MessageCount> m_text {};
     std::array<QComboBox *, MessageBank::MessageCount> m_speed {};
     std::array<QComboBox *, MessageBank::MessageCount> m_direction {};
-    std::array<QCheckBox *, MessageBank::MessageCount> m_flash {};
-    QComboBox *m_language = nullptr;
-    QComboBox *m_port = nullptr;
-    QProgressBar *m_progressBar = nullptr;
-    UsageMeter *m_meter = nullptr;
+    std::array<ValueCheckBox *, MessageBank::MessageCount> m_flash {};
     QTimer *m_timer1 = nullptr;
     CodePage m_widthCodePage = CodePage::Gbk; // the code page the eight widths were estimated in
 };
