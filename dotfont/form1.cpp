@@ -8,6 +8,7 @@
 #include "usagemeter.h"
 
 #include "badgelink/windowkit/captionfit.h"
+#include "badgelink/windowkit/dropdownwidth.h"
 #include "badgelink/windowkit/messageboxprompt.h"
 #include "badgelink/windowkit/portbox.h"
 #include "badgelink/windowkit/valuecheckbox.h"
@@ -116,6 +117,7 @@ void Form1::startUp()
     restoreSettings();
     m_portBox->probe(m_dependencies.serial, preselectByCount);
     showTextStarts(this);
+    fitDropDownWidths(this); // the port box fits its own again whenever it lists the ports
     // Its tick comes once the window is on screen, after everything start-up drew while hidden.
     m_timer1->start();
 }

@@ -9,6 +9,7 @@
 #include "usagemeter.h"
 
 #include "badgelink/windowkit/captionfit.h"
+#include "badgelink/windowkit/dropdownwidth.h"
 #include "badgelink/windowkit/portbox.h"
 #include "badgelink/windowkit/valuecheckbox.h"
 #include "platform/profilefile.h"
@@ -154,6 +155,7 @@ void FontPictureWindow::startUp()
 
     m_portBox->probe(m_deps.port, preselectByHighest);
     showTextStarts(this);
+    fitDropDownWidths(this); // the font lists are filled now; the port box fits its own
 }
 
 void FontPictureWindow::restore(const SketchSettings &settings)

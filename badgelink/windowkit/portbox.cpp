@@ -1,5 +1,7 @@
 #include "badgelink/windowkit/portbox.h"
 
+#include "badgelink/windowkit/dropdownwidth.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -36,6 +38,7 @@ ProbeResult PortBox::probe(SerialControl &port, const Preselection &preselect)
     if (chosen.isEmpty())
         m_box->clearEditText();
     showDevice(m_box->currentText()); // the first entry became current before it had its device
+    fitDropDownWidth(m_box);
     return probe;
 }
 
@@ -58,6 +61,7 @@ void PortBox::refresh()
     if (m_box->currentText() != text)
         m_box->setEditText(text);
     showDevice(m_box->currentText()); // the entry may now stand for another device, or for none
+    fitDropDownWidth(m_box);
 }
 
 void PortBox::showDevice(const QString &text)

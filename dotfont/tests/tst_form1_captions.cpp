@@ -2,10 +2,10 @@
 // editable lists show the start of their texts.
 #include "badgelink/fakeserialcontrol.h"
 #include "badgelink/tests/testsupport.h"
+#include "badgelink/windowkit/tests/captionmeasures.h"
 #include "dotfont/form1.h"
 #include "dotfont/scriptsettings.h"
 #include "platform/profilefile.h"
-#include "badgelink/windowkit/tests/captionmeasures.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -120,6 +120,15 @@ private Q_SLOTS:
         QCOMPARE(caption.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
         QVERIFY(caption.bold());
         QCOMPARE(caption.pixelSize(), 13); // 9.75 points at 96 dpi
+    }
+
+    void shouldOpenEveryDropDownListWideEnoughForItsEntries()
+    {
+        Rig rig;
+        QWidget &window = rig.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList narrow = test::narrowDropDowns(&window);
+        QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(QStringLiteral(", "))));
     }
 
     void shouldShowTheStartOfTheLanguage_data()

@@ -2,8 +2,8 @@
 // face, at a first start.
 #include "windowrig.h"
 
-#include "fontpicture/fontlist.h"
 #include "badgelink/windowkit/tests/captionmeasures.h"
+#include "fontpicture/fontlist.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -106,6 +106,15 @@ private Q_SLOTS:
         QVERIFY(measures.size() >= 8 * 7 + 8 + 10);
         for (const CaptionMeasure &m : measures)
             QVERIFY2(m.fits(), qPrintable(m.objectName + QStringLiteral(": ") + m.text));
+    }
+
+    void shouldOpenEveryDropDownListWideEnoughForItsEntries()
+    {
+        WindowRig rig;
+        QWidget &window = rig.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList narrow = test::narrowDropDowns(&window);
+        QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(QStringLiteral(", "))));
     }
 
     void shouldShowTheStartOfListTexts()

@@ -8,4 +8,8 @@ namespace lume::test {
 // the font each control really draws with.
 [[nodiscard]] QList<CaptionMeasure> measureCaptions(const QWidget *window);
 
+// Opens the drop-down list of every combo box under the window in turn and names each list narrower
+// than its widest entry needs, with both widths ("ComLanguage: 150 < 171").
+[[nodiscard]] QStringList narrowDropDowns(QWidget *window);
+
 } // namespace lume::test
