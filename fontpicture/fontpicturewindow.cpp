@@ -17,7 +17,6 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QPainter>
 
 namespace lume {
 
@@ -31,19 +30,6 @@ constexpr const char *MessageProperty = "lumeMessage";
 static_assert(StoredUnchecked == ValueCheckBox::Unchecked && StoredChecked == ValueCheckBox::Checked &&
               StoredGreyed == ValueCheckBox::Greyed);
 } // namespace
-
-SurfaceView::SurfaceView(const DrawingSurface &surface, QWidget *parent)
-    : QWidget(parent)
-    , m_surface(surface)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void SurfaceView::paintEvent(QPaintEvent *event)
-{
-    QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), m_surface.image(), event->rect());
-}
 
 FontPictureWindow::FontPictureWindow(FontPictureDependencies dependencies, QWidget *parent)
     : QWidget(parent)

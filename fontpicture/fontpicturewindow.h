@@ -3,6 +3,7 @@
 #include "drawingsurface.h"
 #include "fontlist.h"
 #include "sketchsettings.h"
+#include "surfaceview.h"
 
 #include "badgelink/messagebank.h"
 #include "badgelink/userprompt.h"
@@ -42,19 +43,6 @@ struct FontPictureDependencies
     std::function<QString(int comNumber)> portDevice; // the device behind "COMn", for tooltips
     // Lists the ports again when the port list opens: (n, tooltip) of every "COMn"; empty: never.
     std::function<QList<std::pair<int, QString>>()> listPorts {};
-};
-
-// Shows one drawing surface, its left edge moved by the preview's scroll value.
-class SurfaceView final : public QWidget
-{
-public:
-    SurfaceView(const DrawingSurface &surface, QWidget *parent);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    const DrawingSurface &m_surface;
 };
 
 // Sketchlume's window Form1, drawn in fontpicturewindow.ui. The controls carry the design's names;
