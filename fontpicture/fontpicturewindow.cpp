@@ -20,10 +20,6 @@
 
 namespace lume {
 
-const QString FontPictureWindow::LoadFilter =
-    QStringLiteral("Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico");
-const QString FontPictureWindow::SaveFilter = QStringLiteral("Picture(*.bmp)|*.bmp");
-
 namespace {
 constexpr int ProbedPorts = 32;
 constexpr const char *MessageProperty = "lumeMessage";
@@ -227,7 +223,7 @@ void FontPictureWindow::loadPicture()
         return;
     m_fileName.clear();
     QPointer<FontPictureWindow> window(this);
-    m_deps.dialogs.chooseOpenFile(LoadFilter, m_fileName, [window](const QString &fileName) {
+    m_deps.dialogs.chooseOpenFile(tr(LoadFilter), m_fileName, [window](const QString &fileName) {
         if (window)
             window->loadChosenPicture(fileName);
     });
@@ -255,7 +251,7 @@ void FontPictureWindow::loadChosenPicture(const QString &fileName)
 void FontPictureWindow::savePicture()
 {
     QPointer<FontPictureWindow> window(this);
-    m_deps.dialogs.chooseSaveFile(SaveFilter, m_fileName, [window](const QString &fileName) {
+    m_deps.dialogs.chooseSaveFile(tr(SaveFilter), m_fileName, [window](const QString &fileName) {
         if (window)
             window->saveChosenPicture(fileName);
     });

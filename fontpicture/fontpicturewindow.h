@@ -55,8 +55,10 @@ public:
     static constexpr int ClientHeight = 507;
     static constexpr int ViewportWidth = 589;
     static constexpr int ScrollMaximum = DrawingSurface::Width - ViewportWidth; // 3507
-    static const QString LoadFilter;
-    static const QString SaveFilter;
+    // The file dialogs' filters in the Windows form, translated where they are shown.
+    static constexpr const char *LoadFilter =
+        QT_TR_NOOP("Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico");
+    static constexpr const char *SaveFilter = QT_TR_NOOP("Picture(*.bmp)|*.bmp");
 
     // Sets up the form and runs the start-up sequence: restore, font lists, empty bank, first
     // message shown, port probe and preselection.
