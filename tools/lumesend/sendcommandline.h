@@ -23,8 +23,8 @@ struct MessageRequest
 {
     std::optional<QString> dotText; // --text: Scriptlume's dot fonts
     std::optional<QString> screenText; // --screen-text: Sketchlume's "Up Paste Text"
-    QString fontFamily;
-    QString fontSize; // as FntSize holds it
+    QString fontFamily; // empty: Sketchlume's first-start font
+    QString fontSize; // as FntSize holds it; empty: Sketchlume's first-start size
     bool bold = false;
     QString topAdjust; // as TopAdj holds it
     QString picturePath; // --image: Sketchlume's "Load Picture", under the screen text if both
@@ -42,6 +42,7 @@ struct SendRequest
     QString target; // "COMn", a device path or a file name ("-" for standard output)
     QString language = QStringLiteral("Chinese (Simplified)");
     QString fontDir; // empty: where Scriptlume looks
+    bool strict = false; // --strict: nothing is sent when the badge would not show all of it
     std::array<MessageRequest, MessageBank::MessageCount> messages;
 
     // --settings: the messages of a window's settings file, the command line's options over them.
