@@ -26,11 +26,7 @@ QStringList fontSearchDirs(const SendRequest &request)
 Composition composeMessages(const SendRequest &request)
 {
     Composition result;
-    // What Sketchlume shows at its first start.
-    const SketchSettings firstStart;
-    const QString defaultTopAdjust = firstStart.topLocationAdjust;
-    const QString defaultFont = firstStart.messages[0].fontName;
-    const QString defaultSize = firstStart.messages[0].fontSize;
+    const QString defaultTopAdjust = SketchSettings().topLocationAdjust; // Sketchlume's first start
     MessageLosses losses;
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
         const MessageRequest &message = request.messages[m];
@@ -51,16 +47,15 @@ Composition composeMessages(const SendRequest &request)
         if (message.screenText) {
             // Qt would draw an unknown family in some other font without a word. "System" stands
             // for the desktop's general font, which may be an alias that Qt resolves.
-            const QString fontName = message.fontFamily.isEmpty() ? defaultFont : message.fontFamily;
-            const QString family = drawingFamily(fontName);
-            if (family == fontName && !QFontDatabase::hasFamily(family)) {
+            const QString family = drawingFamily(message.fontFamily);
+            if (family == message.fontFamily && !QFontDatabase::hasFamily(family)) {
                 result.error =
                     QStringLiteral("message %1: no installed font family \"%2\" (see fc-list : family)")
                         .arg(m + 1)
-                        .arg(fontName);
+                        .arg(message.fontFamily);
                 return result;
             }
-            const QString size = message.fontSize.isEmpty() ? defaultSize : message.fontSize;
+            const QString &size = message.fontSize;
             const QString top = message.topAdjust.isEmpty() ? defaultTopAdjust : message.topAdjust;
             composeText(result.bank, m, surface, *message.screenText, family, size, message.bold, top);
             losses[m].add(screenTextLoss(*message.screenText, family, size, message.bold, top));

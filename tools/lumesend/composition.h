@@ -29,8 +29,8 @@ struct Composition
 
 // Pictures through Sketchlume's "Load Picture", screen texts through its "Up Paste Text", dot-font
 // texts through Scriptlume's bank preparation. The font files are read only when a dot-font text
-// has characters. Screen texts need a QGuiApplication; without --font or --size they are drawn
-// in Sketchlume's first-start font and size. The warnings say what of it the badge will not show.
+// has characters. Screen texts need a QGuiApplication. The warnings say what of it the badge will
+// not show.
 [[nodiscard]] Composition composeMessages(const SendRequest &request);
 
 // The stream the transfer would write for it, for --output.

@@ -1,6 +1,7 @@
 #include "sendcommandline.h"
 
 #include "dotfont/language.h"
+#include "fontpicture/sketchsettings.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -72,6 +73,17 @@ QString checkMessageRequest(const MessageRequest &message, int number)
         return QStringLiteral("message %1: --font, --size, --bold and --top-adjust belong to --screen-text")
             .arg(number);
     return {};
+}
+
+void useFirstStartFont(MessageRequest &message)
+{
+    if (!message.screenText)
+        return;
+    const SketchMessageSettings firstStart;
+    if (message.fontFamily.isEmpty())
+        message.fontFamily = firstStart.fontName;
+    if (message.fontSize.isEmpty())
+        message.fontSize = firstStart.fontSize;
 }
 
 bool SendCommandLine::needsScreenFonts() const
@@ -257,6 +269,7 @@ SendCommandLine readSendCommandLine(const QStringList &arguments)
         const QString problem = checkMessageRequest(request.messages[m], m + 1);
         if (!problem.isEmpty())
             return failed(problem);
+        useFirstStartFont(request.messages[m]);
     }
     if (!hasDestination)
         return failed(

@@ -23,8 +23,8 @@ struct MessageRequest
 {
     std::optional<QString> dotText; // --text: Scriptlume's dot fonts
     std::optional<QString> screenText; // --screen-text: Sketchlume's "Up Paste Text"
-    QString fontFamily; // empty: Sketchlume's first-start font
-    QString fontSize; // as FntSize holds it; empty: Sketchlume's first-start size
+    QString fontFamily;
+    QString fontSize; // as FntSize holds it
     bool bold = false;
     QString topAdjust; // as TopAdj holds it
     QString picturePath; // --image: Sketchlume's "Load Picture", under the screen text if both
@@ -71,6 +71,9 @@ struct SendCommandLine
 
 // Why a message's options do not go together (one line); empty when they do.
 [[nodiscard]] QString checkMessageRequest(const MessageRequest &message, int number);
+
+// A screen text without --font or --size is drawn in Sketchlume's first-start font and size.
+void useFirstStartFont(MessageRequest &message);
 
 // The direction code of a text of either program's list; nullopt for any other text.
 [[nodiscard]] std::optional<int> directionOfEitherList(const QString &text);
