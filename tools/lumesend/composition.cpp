@@ -103,8 +103,10 @@ Composition composeMessages(const SendRequest &request)
         return result;
     }
     // The stream's own clipping tells what is cut; the bank keeps the widths as composed.
-    for (int m = 0; m < MessageBank::MessageCount; ++m)
+    for (int m = 0; m < MessageBank::MessageCount; ++m) {
+        losses[m].width = widths[m];
         losses[m].fullWidth = std::max<int>(losses[m].fullWidth, widths[m]);
+    }
     result.warnings = lossWarnings(
         losses, buildBadgeStream(result.bank, result.settings, ComposedDirections).clippedWidths);
     return result;

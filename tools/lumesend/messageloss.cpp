@@ -51,6 +51,7 @@ void MessageLoss::add(const MessageLoss &other)
 {
     if (unencodable.isEmpty())
         unencodable = other.unencodable;
+    width = std::max(width, other.width);
     fullWidth = std::max(fullWidth, other.fullWidth);
     lostRows.insert(other.lostRows.begin(), other.lostRows.end());
     if (uncheckedPicture.isEmpty())
@@ -166,7 +167,9 @@ QStringList lossWarnings(const MessageLosses &losses,
         if (!loss.unencodable.isEmpty())
             lines << message + loss.unencodable;
         const int clipped = clippedWidths[m];
-        if (loss.fullWidth > 0 && clipped == 0) {
+        // Dropped for the messages before it; a message whose drawing lies wholly beyond the row
+        // is cut instead.
+        if (loss.width > 0 && clipped == 0) {
             lines << message +
                     QStringLiteral("dropped: the messages before it fill the badge's %1 column bytes, so "
                                    "none of its %2 is sent (width 0)")

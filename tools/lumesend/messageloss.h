@@ -14,6 +14,7 @@ namespace lume {
 struct MessageLoss
 {
     QString unencodable; // "2 characters cannot be shown in Japanese and are sent as "?": 안, 녕"
+    int width = 0; // its width in the bank, before the stream's clipping
     int fullWidth = 0; // the column bytes of its drawing on a badge without a right edge
     std::set<int> lostRows; // rows of the drawing outside the 12 (negative above) that hold lit pixels
     QString uncheckedPicture; // a picture too large to look at beyond the part that is shown
