@@ -50,16 +50,22 @@ QList<TextRange> unencodableCharacters(QStringView text, CodePage codePage)
     return ranges;
 }
 
-QString unencodableNote(QStringView text, const QList<TextRange> &ranges, const QString &languageName)
+QStringList unencodableNames(QStringView text, const QList<TextRange> &ranges)
 {
-    if (ranges.isEmpty())
-        return QString();
     QStringList names;
     for (const TextRange &range : ranges) {
         const QString name = nameOf(text.mid(range.start, range.length));
         if (!names.contains(name))
             names << name;
     }
+    return names;
+}
+
+QString unencodableNote(QStringView text, const QList<TextRange> &ranges, const QString &languageName)
+{
+    if (ranges.isEmpty())
+        return QString();
+    const QStringList names = unencodableNames(text, ranges);
     const QString count = ranges.size() == 1 ? QStringLiteral("1 character cannot")
                                              : QStringLiteral("%1 characters cannot").arg(ranges.size());
     return QStringLiteral("%1 be shown in %2: %3").arg(count, languageName, names.join(QLatin1Char(' ')));

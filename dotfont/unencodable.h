@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace lume {
@@ -24,6 +25,10 @@ QDebug operator<<(QDebug debug, const TextRange &range);
 // glyph: one range per character, two units for a surrogate pair, in text order. A typed "?" is
 // no such character.
 [[nodiscard]] QList<TextRange> unencodableCharacters(QStringView text, CodePage codePage);
+
+// The characters of the ranges as they are named to the user, each once, in text order: the
+// character itself, or "U+0301" for one that cannot be seen.
+[[nodiscard]] QStringList unencodableNames(QStringView text, const QList<TextRange> &ranges);
 
 // "3 characters cannot be shown in Korean: é ß ü", each character named once; empty when the
 // ranges are.

@@ -62,7 +62,7 @@ QFont DrawingSurface::textFont(const QString &family, int pixelSize, bool bold)
 }
 
 void DrawingSurface::drawText(const QString &text, const QString &family, double points, bool bold,
-                              int topOffset)
+                              int topOffset, int left)
 {
     const int pixelSize = pixelSizeForPoints(points);
     if (pixelSize == 0 || text.isEmpty())
@@ -80,7 +80,7 @@ void DrawingSurface::drawText(const QString &text, const QString &family, double
     painter.setPen(QColor::fromRgb(Red));
     painter.setBackgroundMode(Qt::TransparentMode);
     const int baseline = topOffset + painter.fontMetrics().ascent();
-    painter.drawText(QPoint(0, baseline), line);
+    painter.drawText(QPoint(left, baseline), line);
 }
 
 void captureImage(const QImage &surface, MessageBank &bank, int message)

@@ -29,11 +29,13 @@ public:
     void setBackgroundPicture(const QImage &picture);
     [[nodiscard]] bool hasBackgroundPicture() const { return m_hasPicture; }
 
-    // Draws the text as one line in red at x = 0, the top of its character cell at topOffset,
+    // Draws the text as one line in red from x = left, the top of its character cell at topOffset,
     // without smoothing, so that every lit pixel is a whole stroke pixel. The cell background is
     // not filled: a picture under the text stays visible between its strokes. Line breaks are
-    // drawn as blanks. A size that gives no pixel (0 or less) draws nothing.
-    void drawText(const QString &text, const QString &family, double points, bool bold, int topOffset);
+    // drawn as blanks. A size that gives no pixel (0 or less) draws nothing. The window
+    // draws at left 0; a negative left brings the part of a line beyond the right edge into view.
+    void drawText(const QString &text, const QString &family, double points, bool bold, int topOffset,
+                  int left = 0);
 
     // Pixel size of a font of this many points at 96 dots per inch, rounded half to even and held
     // at MaxPixelSize; 0 when nothing can be drawn.

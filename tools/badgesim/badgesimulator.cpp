@@ -85,7 +85,8 @@ port lists of Sketchlume, Scriptlume and lumesend show its port after the real s
 
 Options:
   --columns N    width of the window's display in LEDs, 1 to 1024 (default 48)
-  --no-window    no window: the summary on standard output only
+  --no-window    no window: the summary on standard output only; also taken, with a word
+                 on standard error, when there is no display (no DISPLAY or WAYLAND_DISPLAY)
   --png DIR      also write every received message that has content as the file
                  DIR/stream<k>-message<n>.png, drawn like the LED matrix (no window)
   --once         end after the first stream (no window)

@@ -33,6 +33,18 @@ int replay(const lume::SimOptions &options, bool window)
     return result.exitCode;
 }
 
+// Whether a window can be shown. Qt aborts when its platform finds no display, so this is told
+// before the application object is made; a platform named in QT_QPA_PLATFORM is the user's choice.
+bool hasDisplay()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -43,7 +55,7 @@ int main(int argc, char **argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const lume::CommandLine line = lume::readCommandLine(arguments);
+    lume::CommandLine line = lume::readCommandLine(arguments);
     if (!line.error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(line.error));
         return lume::ExitUsage;
@@ -57,9 +69,16 @@ int main(int argc, char **argv)
         return lume::ExitOk;
     }
 
+    // Without a display the run goes on as --no-window: the summary matters more than the window.
+    lume::SimOptions &options = line.options;
+    if (options.showsWindow() && !hasDisplay()) {
+        std::fputs("badgesim: no display found (DISPLAY and WAYLAND_DISPLAY are not set); running as with "
+                   "--no-window: the summary only, no window\n",
+                   stderr);
+        options.noWindow = true;
+    }
+    const bool window = options.showsWindow();
     // Headless runs need no display: a QGuiApplication works on the offscreen platform.
-    const bool window = line.options.showsWindow();
-    // A headless run needs no display, so it must not fail for want of one.
     if (!window && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QGuiApplication> app;
@@ -70,10 +89,10 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("badgesim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUME_VERSION));
 
-    if (!line.options.replayFiles.isEmpty())
-        return replay(line.options, window);
+    if (!options.replayFiles.isEmpty())
+        return replay(options, window);
 
-    lume::BadgeSimulator simulator(line.options);
+    lume::BadgeSimulator simulator(options);
     lume::SignalWatcher watcher;
     QObject::connect(&watcher, &lume::SignalWatcher::terminationRequested, &simulator,
                      &lume::BadgeSimulator::stop);
@@ -86,7 +105,7 @@ int main(int argc, char **argv)
 
     std::unique_ptr<lume::BadgeWindow> badge;
     if (window) {
-        badge = std::make_unique<lume::BadgeWindow>(line.options.columns, simulator.devicePath());
+        badge = std::make_unique<lume::BadgeWindow>(options.columns, simulator.devicePath());
         QObject::connect(&simulator, &lume::BadgeSimulator::streamDecoded, badge.get(),
                          &lume::BadgeWindow::showStream);
         badge->show();

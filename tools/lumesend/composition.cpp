@@ -1,5 +1,7 @@
 #include "composition.h"
 
+#include "messageloss.h"
+
 #include "dotfont/dotfontrasteriser.h"
 #include "dotfont/language.h"
 #include "fontpicture/composer.h"
@@ -25,6 +27,7 @@ Composition composeMessages(const SendRequest &request)
 {
     Composition result;
     const QString defaultTopAdjust = SketchSettings().topLocationAdjust; // Sketchlume's first start
+    MessageLosses losses;
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
         const MessageRequest &message = request.messages[m];
         result.settings[m] = message.settings;
@@ -39,6 +42,7 @@ Composition composeMessages(const SendRequest &request)
                 return result;
             }
             composePicture(result.bank, m, surface, picture.image);
+            losses[m].add(pictureLoss(message.picturePath));
         }
         if (message.screenText) {
             // Qt would draw an unknown family in some other font without a word. "System" stands
@@ -51,8 +55,10 @@ Composition composeMessages(const SendRequest &request)
                         .arg(message.fontFamily);
                 return result;
             }
-            composeText(result.bank, m, surface, *message.screenText, family, message.fontSize, message.bold,
-                        message.topAdjust.isEmpty() ? defaultTopAdjust : message.topAdjust);
+            const QString &size = message.fontSize;
+            const QString top = message.topAdjust.isEmpty() ? defaultTopAdjust : message.topAdjust;
+            composeText(result.bank, m, surface, *message.screenText, family, size, message.bold, top);
+            losses[m].add(screenTextLoss(*message.screenText, family, size, message.bold, top));
         }
     }
 
@@ -66,6 +72,7 @@ Composition composeMessages(const SendRequest &request)
             continue;
         dotFont[m] = true;
         texts[m] = *message.dotText;
+        losses[m].unencodable = unencodableText(texts[m], request.language);
         hasGlyphs = hasGlyphs || estimateWidth(texts[m], language.codePage) > 0;
     }
     if (hasGlyphs) {
@@ -91,8 +98,17 @@ Composition composeMessages(const SendRequest &request)
     }
 
     const auto &widths = result.bank.widths();
-    if (std::all_of(widths.begin(), widths.end(), [](qint16 width) { return width < 1; }))
+    if (std::all_of(widths.begin(), widths.end(), [](qint16 width) { return width < 1; })) {
         result.error = QStringLiteral("nothing to send: every message is empty");
+        return result;
+    }
+    // The stream's own clipping tells what is cut; the bank keeps the widths as composed.
+    for (int m = 0; m < MessageBank::MessageCount; ++m) {
+        losses[m].width = widths[m];
+        losses[m].fullWidth = std::max<int>(losses[m].fullWidth, widths[m]);
+    }
+    result.warnings = lossWarnings(
+        losses, buildBadgeStream(result.bank, result.settings, ComposedDirections).clippedWidths);
     return result;
 }
 

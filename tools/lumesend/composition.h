@@ -20,6 +20,7 @@ struct Composition
     MessageSettingsList settings; // directions as Sketchlume's list entries
     QString error; // one line; empty when everything was composed
     int errorStatus = SendExitFailed; // the exit status that goes with the error
+    QStringList warnings; // what the badge will not show, one line per message and kind
     [[nodiscard]] bool ok() const { return error.isEmpty(); }
 };
 
@@ -28,7 +29,8 @@ struct Composition
 
 // Pictures through Sketchlume's "Load Picture", screen texts through its "Up Paste Text", dot-font
 // texts through Scriptlume's bank preparation. The font files are read only when a dot-font text
-// has characters. Screen texts need a QGuiApplication.
+// has characters. Screen texts need a QGuiApplication. The warnings say what of it the badge will
+// not show.
 [[nodiscard]] Composition composeMessages(const SendRequest &request);
 
 // The stream the transfer would write for it, for --output.

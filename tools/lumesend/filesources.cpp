@@ -234,6 +234,9 @@ SendRequest requestWithSettings(const SendRequest &request, QString *error, int 
                 return request;
             }
         }
+        // A Scriptlume.ini has no fonts; a Lumeset.ini's are taken as they are, also an empty size.
+        if (messages[m].fontFamily.isEmpty())
+            useFirstStartFont(result.messages[m]);
     }
     return result;
 }

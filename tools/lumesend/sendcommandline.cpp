@@ -1,6 +1,7 @@
 #include "sendcommandline.h"
 
 #include "dotfont/language.h"
+#include "fontpicture/sketchsettings.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -19,7 +20,8 @@ const QStringList MessageOptions {QStringLiteral("--text"),      QStringLiteral(
                                   QStringLiteral("--bold"),      QStringLiteral("--top-adjust"),
                                   QStringLiteral("--image"),     QStringLiteral("--speed"),
                                   QStringLiteral("--direction"), QStringLiteral("--flash")};
-const QStringList SwitchOptions {QStringLiteral("--bold"), QStringLiteral("--flash")};
+const QStringList SwitchOptions {QStringLiteral("--bold"), QStringLiteral("--flash"),
+                                 QStringLiteral("--strict")};
 const QStringList SourceOptions {QStringLiteral("--settings"), QStringLiteral("--stream")};
 
 // A stream file is sent as it is: nothing composes messages beside it.
@@ -67,12 +69,21 @@ QString checkMessageRequest(const MessageRequest &message, int number)
     if (message.dotText && (message.screenText || message.hasPicture()))
         return QStringLiteral("message %1: --text cannot be combined with --screen-text or --image")
             .arg(number);
-    if (message.screenText && (message.fontFamily.isEmpty() || message.fontSize.isEmpty()))
-        return QStringLiteral("message %1: --screen-text needs --font and --size").arg(number);
     if (!message.screenText && screenSettings)
         return QStringLiteral("message %1: --font, --size, --bold and --top-adjust belong to --screen-text")
             .arg(number);
     return {};
+}
+
+void useFirstStartFont(MessageRequest &message)
+{
+    if (!message.screenText)
+        return;
+    const SketchMessageSettings firstStart;
+    if (message.fontFamily.isEmpty())
+        message.fontFamily = firstStart.fontName;
+    if (message.fontSize.isEmpty())
+        message.fontSize = firstStart.fontSize;
 }
 
 bool SendCommandLine::needsScreenFonts() const
@@ -130,7 +141,7 @@ SendCommandLine readSendCommandLine(const QStringList &arguments)
             return line;
         }
         const bool known = option == u"--message" || option == u"--language" || option == u"--font-dir" ||
-            SourceOptions.contains(option) || DestinationOptions.contains(option) ||
+            option == u"--strict" || SourceOptions.contains(option) || DestinationOptions.contains(option) ||
             MessageOptions.contains(option);
         if (!known) {
             if (option.startsWith(u'-') && option.size() > 1)
@@ -142,6 +153,13 @@ SendCommandLine readSendCommandLine(const QStringList &arguments)
             if (i + 1 >= args.size())
                 return failed(QStringLiteral("%1 needs a value").arg(option));
             value = args[++i];
+        }
+
+        if (option == u"--strict") {
+            if (request.strict)
+                return failed(QStringLiteral("--strict is given twice"));
+            request.strict = true;
+            continue;
         }
 
         if (option == u"--message") {
@@ -251,6 +269,7 @@ SendCommandLine readSendCommandLine(const QStringList &arguments)
         const QString problem = checkMessageRequest(request.messages[m], m + 1);
         if (!problem.isEmpty())
             return failed(problem);
+        useFirstStartFont(request.messages[m]);
     }
     if (!hasDestination)
         return failed(
@@ -262,8 +281,8 @@ QString sendHelpText()
 {
     static const char text[] =
         R"HELP(Usage: lumesend (--port COMn | --device PATH | --output FILE) [--language TEXT] [--font-dir DIR]
-                [--settings FILE]
-                [--message N [--text TEXT | --screen-text TEXT --font FAMILY --size SIZE [--bold]
+                [--settings FILE] [--strict]
+                [--message N [--text TEXT | --screen-text TEXT [--font FAMILY] [--size SIZE] [--bold]
                               [--top-adjust Y] | --image FILE]
                              [--speed TEXT] [--direction TEXT] [--flash]] ...
        lumesend (--port COMn | --device PATH | --output FILE) --stream FILE
@@ -305,8 +324,9 @@ a message not named is empty, speed 4, direction 0, no flash):
   --font-dir DIR     where the dot-font files are (default: the current folder, then
                      share/scriptlume beside the program's folder)
   --screen-text TEXT text drawn in a screen font, as Sketchlume's "Up Paste Text" does
-    --font FAMILY    an installed font family (see fc-list : family)
-    --size SIZE      the size in points, as in "Font Size:"
+    --font FAMILY    an installed font family (see fc-list : family); default "System", the
+                     desktop's general font, as Sketchlume starts
+    --size SIZE      the size in points, as in "Font Size:" (default 10)
     --bold           bold
     --top-adjust Y   the top of the text in pixels, as "Top Location Adjust:" (default -2)
   --image FILE       a picture (BMP, GIF, JPEG, icon, PNG, ...), as Sketchlume's "Load Picture";
@@ -317,10 +337,20 @@ a message not named is empty, speed 4, direction 0, no flash):
                      "to Up", "to Down", "Freeze" (default: the first of each)
   --flash            flash the message
 
+What the badge will not show is said on standard error before anything is sent, one line per
+message and kind, such as
+  lumesend: message 1: 2 characters cannot be shown in Japanese and are sent as "?": 안, 녕
+for characters of a --text that the language's code page cannot hold (they are sent as "?"), a
+message cut on the right by the badge's 512 column bytes, a message dropped (sent with width 0)
+because the messages before it fill the badge, and lit pixels of a --screen-text or picture outside
+the 12 rows; the same for the messages of a --settings file. The stream is sent all the same.
+  --strict           send nothing and end with status 1 when there is such a warning
+
 A send shows its progress on standard error when that is a terminal and ends once the last byte
 has left the port. Exit status: 0 sent or written, 1 a settings, stream, picture, font or output
-file or the port could not be used or there is nothing to send, 2 wrong command line. Nothing is
-written to the port or the file unless everything could be composed.
+file or the port could not be used, there is nothing to send or --strict found something the badge
+will not show, 2 wrong command line. Nothing is written to the port or the file unless everything
+could be composed.
 )HELP";
     return QString::fromUtf8(text);
 }

@@ -42,6 +42,7 @@ struct SendRequest
     QString target; // "COMn", a device path or a file name ("-" for standard output)
     QString language = QStringLiteral("Chinese (Simplified)");
     QString fontDir; // empty: where Scriptlume looks
+    bool strict = false; // --strict: nothing is sent when the badge would not show all of it
     std::array<MessageRequest, MessageBank::MessageCount> messages;
 
     // --settings: the messages of a window's settings file, the command line's options over them.
@@ -70,6 +71,9 @@ struct SendCommandLine
 
 // Why a message's options do not go together (one line); empty when they do.
 [[nodiscard]] QString checkMessageRequest(const MessageRequest &message, int number);
+
+// A screen text without --font or --size is drawn in Sketchlume's first-start font and size.
+void useFirstStartFont(MessageRequest &message);
 
 // The direction code of a text of either program's list; nullopt for any other text.
 [[nodiscard]] std::optional<int> directionOfEitherList(const QString &text);

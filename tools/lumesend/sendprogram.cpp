@@ -180,6 +180,12 @@ int runSendCommand(const SendCommandLine &line)
         printError({composition.error});
         return composition.errorStatus;
     }
+    // Said before anything is sent, so that a script sees it whatever happens to the send.
+    printError(composition.warnings);
+    if (request.strict && !composition.warnings.isEmpty()) {
+        printError({QStringLiteral("--strict: nothing is sent, as the badge would not show all of it")});
+        return SendExitFailed;
+    }
     if (!session)
         return writeOutput(request.target, streamBytes(composition));
 

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <tuple>
 
 using namespace lume;
 using lume::test::BadgesimProgram;
@@ -156,6 +157,35 @@ private Q_SLOTS:
                 QVERIFY(process.readAllStandardOutput().startsWith(
                     "stream 1: " + QByteArray::number(Good.size()) + " bytes"));
         }
+    }
+
+    // Over ssh without X forwarding, for example: the summary as --no-window gives it, not an abort.
+    void shouldReplayWithoutADisplay()
+    {
+        QTemporaryDir dir;
+        const QString good = dir.filePath("week.bin");
+        QFile goodFile(good);
+        QVERIFY(goodFile.open(QIODevice::WriteOnly) && goodFile.write(Good) == Good.size());
+        goodFile.close();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+        const auto run = [&environment](const QStringList &arguments) {
+            QProcess process;
+            process.setProcessEnvironment(environment);
+            process.start(BadgesimProgram, arguments);
+            const bool ended = process.waitForFinished(30000);
+            return std::tuple {ended && process.exitStatus() == QProcess::NormalExit ? process.exitCode()
+                                                                                     : -1,
+                               process.readAllStandardOutput(), process.readAllStandardError()};
+        };
+        const auto [status, out, err] = run({"--replay", good});
+        QCOMPARE(status, 0);
+        QCOMPARE(out, std::get<1>(run({"--replay", good, "--no-window"})));
+        QVERIFY(out.startsWith("stream 1: " + QByteArray::number(Good.size()) + " bytes"));
+        QCOMPARE(err.count("badgesim: no display found"), 1);
+        QVERIFY2(err.contains("--no-window"), err.constData());
     }
 
     void shouldPlayTheStreamsInTurn()

@@ -105,10 +105,6 @@ private Q_SLOTS:
               "message 3: --text cannot be combined with --screen-text or --image");
         usage("dot-font text and picture", {"--message", "1", "--image", "{dir}/whole.bmp", "--text", "A"},
               "message 1: --text cannot be combined with --screen-text or --image");
-        usage("screen text without font", {"--message", "4", "--screen-text", "B", "--size", "9"},
-              "message 4: --screen-text needs --font and --size");
-        usage("screen text without size", {"--message", "4", "--screen-text", "B", "--font", "DejaVu Sans"},
-              "message 4: --screen-text needs --font and --size");
         usage("font without screen text", {"--message", "5", "--text", "A", "--font", "DejaVu Sans"},
               "message 5: --font, --size, --bold and --top-adjust belong to --screen-text");
         usage("bold without screen text", {"--message", "5", "--image", "{dir}/whole.bmp", "--bold"},
