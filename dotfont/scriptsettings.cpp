@@ -18,8 +18,8 @@ const QString SpeedKey = QStringLiteral("Speed");
 const QString DirectionKey = QStringLiteral("Direction");
 const QString FlashKey = QStringLiteral("Flash");
 
-std::optional<AnsiCodePage> messageTextCodePage(const QString &sectionName, const QString &key,
-                                                const ProfileFile::ValueReader &read)
+std::optional<CodePage> messageTextCodePage(const QString &sectionName, const QString &key,
+                                            const ProfileFile::ValueReader &read)
 {
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
         const QString name = section(m);
@@ -27,7 +27,7 @@ std::optional<AnsiCodePage> messageTextCodePage(const QString &sectionName, cons
             key.compare(name + QStringLiteral("Text"), Qt::CaseInsensitive) == 0) {
             const QString language =
                 read(LanguageSection, LanguageSection).value_or(ScriptSettings::defaults().language);
-            return ansiCodePage(languageFor(language).codePage);
+            return languageFor(language).codePage;
         }
     }
     return std::nullopt;

@@ -1,5 +1,7 @@
 #include "profilefile.h"
 
+#include "platform/leadingnumber.h"
+
 #include <QByteArrayView>
 #include <QDir>
 #include <QFile>
@@ -81,20 +83,20 @@ struct Piece
     bool viaCodePage = false; // not UTF-8: read in codePage
     bool rewrite = false; // text is new, or its code page changed: it must be encoded
     bool decoded = false;
-    AnsiCodePage codePage = AnsiCodePage::Western;
+    CodePage codePage = CodePage::Western;
 
-    void decode(AnsiCodePage page)
+    void decode(CodePage page)
     {
         decoded = true;
         codePage = page;
         text = fromStrictUtf8(raw);
         viaCodePage = false;
         if (!text) {
-            text = AnsiCodec::instance(page).decode(raw);
+            text = CodePageCodec::instance(page).decode(raw);
             viaCodePage = text.has_value();
         }
     }
-    static Piece written(QString newText, AnsiCodePage page)
+    static Piece written(QString newText, CodePage page)
     {
         Piece piece;
         piece.text = std::move(newText);
@@ -129,7 +131,7 @@ struct Document
     QList<Line> lines;
 };
 
-Line parseLine(QByteArrayView content, AnsiCodePage codePage)
+Line parseLine(QByteArrayView content, CodePage codePage)
 {
     Line line;
     line.head.raw = content.toByteArray();
@@ -172,7 +174,7 @@ Line parseLine(QByteArrayView content, AnsiCodePage codePage)
     return line;
 }
 
-Document parse(const QByteArray &data, AnsiCodePage codePage)
+Document parse(const QByteArray &data, CodePage codePage)
 {
     Document document;
     qsizetype at = 0;
@@ -276,7 +278,7 @@ bool hasLoneSurrogate(QStringView text)
 }
 
 std::optional<QString> readerValue(const Document &document, const QString &section, const QString &key,
-                                   AnsiCodePage codePage)
+                                   CodePage codePage)
 {
     const Lookup found = lookUp(document, trimmed(section), trimmed(key));
     if (found.key < 0)
@@ -291,7 +293,7 @@ std::optional<QString> readerValue(const Document &document, const QString &sect
 
 // Gives every key line's value the code page the rule names (the file's own without a rule) and
 // the text read in it. A value read in a code page that changes gets encoded again.
-void assignCodePages(Document &document, AnsiCodePage codePage, const ProfileFile::CodePageRule &rule)
+void assignCodePages(Document &document, CodePage codePage, const ProfileFile::CodePageRule &rule)
 {
     const ProfileFile::ValueReader read = [&document, codePage](const QString &section, const QString &key) {
         return readerValue(document, section, key, codePage);
@@ -302,7 +304,7 @@ void assignCodePages(Document &document, AnsiCodePage codePage, const ProfileFil
             section = line.name.value_or(QString());
         if (line.kind != Line::Kind::Key)
             continue;
-        const AnsiCodePage page =
+        const CodePage page =
             rule && line.name ? rule(section, *line.name, read).value_or(codePage) : codePage;
         Piece &value = line.value;
         if (value.rewrite) {
@@ -318,9 +320,9 @@ void assignCodePages(Document &document, AnsiCodePage codePage, const ProfileFil
 
 // The text in a legacy file's code page, or nothing when it does not fit or its bytes would read
 // back as UTF-8.
-std::optional<QByteArray> encodeLegacy(const QString &text, AnsiCodePage codePage)
+std::optional<QByteArray> encodeLegacy(const QString &text, CodePage codePage)
 {
-    std::optional<QByteArray> bytes = AnsiCodec::instance(codePage).encode(text);
+    std::optional<QByteArray> bytes = CodePageCodec::instance(codePage).encode(text);
     if (bytes && !isAscii(*bytes) && fromStrictUtf8(*bytes))
         return std::nullopt;
     return bytes;
@@ -377,22 +379,6 @@ QByteArray lineEndOf(const QByteArray &data)
     return lf > 0 && data[lf - 1] == '\r' ? QByteArray("\r\n") : QByteArray("\n");
 }
 
-int leadingDecimal(QStringView text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
-        negative = text[i++] == u'-';
-    constexpr qint64 limit = qint64(std::numeric_limits<int>::max()) + 1;
-    qint64 magnitude = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
-        magnitude = std::min(limit, magnitude * 10 + (text[i].unicode() - u'0'));
-    const qint64 value = negative ? -magnitude : magnitude;
-    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
 bool isValidName(QStringView name, bool isSection)
 {
     if (name.isEmpty() || name.contains(u'\n') || name.contains(u'\r') || name.contains(QChar(0)) ||
@@ -409,10 +395,10 @@ struct StoredValue
     bool found = false;
     std::optional<QString> text;
     QByteArray raw;
-    AnsiCodePage codePage = AnsiCodePage::Western;
+    CodePage codePage = CodePage::Western;
 };
 
-StoredValue readValue(const QString &path, const QString &section, const QString &key, AnsiCodePage codePage,
+StoredValue readValue(const QString &path, const QString &section, const QString &key, CodePage codePage,
                       const ProfileFile::CodePageRule &rule)
 {
     StoredValue result;
@@ -444,11 +430,11 @@ StoredValue readValue(const QString &path, const QString &section, const QString
     return result;
 }
 
-QString cutToBuffer(const QString &text, int bufferSize, AnsiCodePage codePage)
+QString cutToBuffer(const QString &text, int bufferSize, CodePage codePage)
 {
     if (bufferSize <= 1)
         return {};
-    return text.left(AnsiCodec::instance(codePage).fittingLength(text, bufferSize - 1));
+    return text.left(CodePageCodec::instance(codePage).fittingLength(text, bufferSize - 1));
 }
 
 // Writing ------------------------------------------------------------------------------------
@@ -533,7 +519,7 @@ ProfileFile::ProfileFile(QString path)
     : ProfileFile(std::move(path), systemAnsiCodePage())
 { }
 
-ProfileFile::ProfileFile(QString path, AnsiCodePage codePage, CodePageRule rule)
+ProfileFile::ProfileFile(QString path, CodePage codePage, CodePageRule rule)
     : m_path(std::move(path))
     , m_codePage(codePage)
     , m_rule(std::move(rule))
@@ -558,7 +544,7 @@ int ProfileFile::readInt(const QString &section, const QString &key, int default
         return defaultValue;
     // Digits are ASCII in every code page: an undecodable value still has its number in front.
     const QString value = stored.text.value_or(unquoted(QString::fromLatin1(stored.raw)));
-    return value.isEmpty() ? defaultValue : leadingDecimal(value);
+    return value.isEmpty() ? defaultValue : leadingIntegerClamped(value);
 }
 
 bool ProfileFile::isUndecodable(const QString &section, const QString &key) const

@@ -32,15 +32,15 @@ public:
     // The code page of the value of (section, key) in a file that is not UTF-8, when it is not the
     // file's own; it may depend on other values of the file. Names arrive as the caller or the file
     // spells them.
-    using CodePageRule = std::function<std::optional<AnsiCodePage>(const QString &section, const QString &key,
-                                                                   const ValueReader &read)>;
+    using CodePageRule = std::function<std::optional<CodePage>(const QString &section, const QString &key,
+                                                               const ValueReader &read)>;
 
     // The code page Windows would use for the user's locale (systemAnsiCodePage()).
     explicit ProfileFile(QString path);
-    ProfileFile(QString path, AnsiCodePage codePage, CodePageRule rule = {});
+    ProfileFile(QString path, CodePage codePage, CodePageRule rule = {});
 
     [[nodiscard]] const QString &path() const { return m_path; }
-    [[nodiscard]] AnsiCodePage codePage() const { return m_codePage; }
+    [[nodiscard]] CodePage codePage() const { return m_codePage; }
     // The same file and code page with this rule for the values' code pages.
     [[nodiscard]] ProfileFile withCodePageRule(CodePageRule rule) const;
 
@@ -80,7 +80,7 @@ private:
     bool write(const QString &section, const QString &key, const QString &value, const QString *readAs);
 
     QString m_path;
-    AnsiCodePage m_codePage;
+    CodePage m_codePage;
     CodePageRule m_rule;
 };
 

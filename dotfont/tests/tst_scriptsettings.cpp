@@ -154,19 +154,19 @@ private Q_SLOTS:
 
     void shouldCutTextsToTheirBuffers_data()
     {
-        QTest::addColumn<AnsiCodePage>("locale");
+        QTest::addColumn<CodePage>("locale");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("restored");
         // Bytes count as Windows counted them: a CJK character 2 bytes in the code page of the
         // language (message texts) or of the locale (the rest), 1 where that page cannot hold it.
         const QString text = QStringLiteral("Message1Text");
-        const auto row = [](const char *name, AnsiCodePage locale, const QString &key, const QString &stored,
+        const auto row = [](const char *name, CodePage locale, const QString &key, const QString &stored,
                             const QString &restored) {
             QTest::newRow(name) << locale << key << stored << restored;
         };
-        const AnsiCodePage gbk = AnsiCodePage::Gbk;
-        const AnsiCodePage western = AnsiCodePage::Western;
+        const CodePage gbk = CodePage::Gbk;
+        const CodePage western = CodePage::Western;
         row("767 bytes stay", gbk, text, QString(767, u'a'), QString(767, u'a'));
         row("768 bytes: 767", gbk, text, QString(768, u'a'), QString(767, u'a'));
         row("383 CJK stay: 766 bytes", gbk, text, cjk(383), cjk(383));
@@ -189,7 +189,7 @@ private Q_SLOTS:
 
     void shouldCutTextsToTheirBuffers()
     {
-        QFETCH(AnsiCodePage, locale);
+        QFETCH(CodePage, locale);
         QFETCH(QString, key);
         QFETCH(QString, stored);
         QFETCH(QString, restored);
@@ -233,7 +233,7 @@ private Q_SLOTS:
         const QByteArray original = windowsScriptFile(bytes, language);
         writeFile(name, original);
         // A Western locale: the texts follow the language, not the locale.
-        ProfileFile file(name, AnsiCodePage::Western);
+        ProfileFile file(name, CodePage::Western);
         const ScriptSettings settings = readScriptSettings(file);
         ScriptSettings expected = ScriptSettings::defaults();
         expected.messages[0].text = text;
@@ -247,7 +247,7 @@ private Q_SLOTS:
     {
         const QString name = path("switch.ini");
         writeFile(name, windowsScriptFile("\x82\xB1\x82\xF1\x93\xFA\x96{", "Japanese")); // こん日本
-        ProfileFile file(name, AnsiCodePage::ShiftJis);
+        ProfileFile file(name, CodePage::ShiftJis);
         ScriptSettings settings = readScriptSettings(file);
         QCOMPARE(settings.messages[0].text, QStringLiteral("こん日本"));
 
@@ -274,9 +274,9 @@ private Q_SLOTS:
         settings.messages[0].text = cjk(383);
         settings.messages[1].text = cjk(384);
         settings.messages[2].text = QStringLiteral("ab") + cjk(383);
-        ProfileFile file(path("restart.ini"), AnsiCodePage::Western);
+        ProfileFile file(path("restart.ini"), CodePage::Western);
         QVERIFY(writeScriptSettings(file, settings));
-        const ScriptSettings restored = readScriptSettings(ProfileFile(file.path(), AnsiCodePage::Western));
+        const ScriptSettings restored = readScriptSettings(ProfileFile(file.path(), CodePage::Western));
         QCOMPARE(restored.messages[0].text, cjk(383)); // 766 bytes of GBK, as on Windows
         QCOMPARE(restored.messages[1].text, cjk(383)); // the 384th would end at byte 768
         QCOMPARE(restored.messages[2].text, QStringLiteral("ab") + cjk(382)); // not inside a character

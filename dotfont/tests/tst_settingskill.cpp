@@ -34,7 +34,7 @@ ScriptSettings variant(int which)
 // The child: stores the two sets in turn until it is killed.
 int storeForever(const QString &path)
 {
-    ProfileFile file(path, AnsiCodePage::Western);
+    ProfileFile file(path, CodePage::Western);
     for (int round = 1;; ++round)
         writeScriptSettings(file, variant(round % 2));
 }
@@ -100,7 +100,7 @@ private Q_SLOTS:
 #else
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Scriptlume.ini"));
-        ProfileFile file(path, AnsiCodePage::Western);
+        ProfileFile file(path, CodePage::Western);
         QVERIFY(writeScriptSettings(file, variant(0)));
         QCOMPARE(readFile(path), storedBytes(variant(0)));
         QByteArray previous = readFile(path);

@@ -180,16 +180,16 @@ private Q_SLOTS:
 
     void shouldReadAndStoreBackAFileInTheLocalesCodePage_data()
     {
-        QTest::addColumn<AnsiCodePage>("locale");
+        QTest::addColumn<CodePage>("locale");
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("font");
         QTest::addColumn<QString>("expectedText");
         QTest::addColumn<QString>("expectedFont");
-        QTest::newRow("GBK") << AnsiCodePage::Gbk << QByteArray("\xD6\xD0\xCE\xC4 ok")
+        QTest::newRow("GBK") << CodePage::Gbk << QByteArray("\xD6\xD0\xCE\xC4 ok")
                              << QByteArray("\xCB\xCE\xCC\xE5") << QStringLiteral("中文 ok")
                              << QStringLiteral("宋体");
         QTest::newRow("Windows-1252")
-            << AnsiCodePage::Western
+            << CodePage::Western
             << QByteArray("Gr\xFC\xDF"
                           "e Caf\xE9")
             << QByteArray("Fran\xE7ois") << QStringLiteral("Grüße Café") << QStringLiteral("François");
@@ -197,7 +197,7 @@ private Q_SLOTS:
 
     void shouldReadAndStoreBackAFileInTheLocalesCodePage()
     {
-        QFETCH(AnsiCodePage, locale);
+        QFETCH(CodePage, locale);
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, font);
         QFETCH(QString, expectedText);
@@ -225,7 +225,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         ProfileFile file(dir.filePath(QStringLiteral("Lumeset.ini")),
-                         AnsiCodePage::Gbk); // a Chinese (PRC) locale
+                         CodePage::Gbk); // a Chinese (PRC) locale
         SketchSettings s;
         const QString chinese(383, QChar(0x4E2D));
         s.messages[0].text = chinese;
