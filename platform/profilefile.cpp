@@ -14,9 +14,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <limits>
+#include <memory>
 #include <utility>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 #endif
@@ -398,35 +400,29 @@ struct StoredValue
     CodePage codePage = CodePage::Western;
 };
 
-StoredValue readValue(const QString &path, const QString &section, const QString &key, CodePage codePage,
+StoredValue readValue(const Document &document, const QString &section, const QString &key, CodePage codePage,
                       const ProfileFile::CodePageRule &rule)
 {
     StoredValue result;
     result.codePage = codePage;
     const QStringView sectionName = trimmed(section);
     const QStringView keyName = trimmed(key);
-    if (!sectionName.isEmpty() && !keyName.isEmpty()) {
-        QByteArray data;
-        if (readFile(path, &data) == FileState::Read) {
-            const Document document = parse(data, codePage);
-            const Lookup found = lookUp(document, sectionName, keyName);
-            if (found.key >= 0) {
-                const ProfileFile::ValueReader read = [&document, codePage](const QString &s,
-                                                                            const QString &k) {
-                    return readerValue(document, s, k, codePage);
-                };
-                if (rule)
-                    result.codePage =
-                        rule(sectionName.toString(), keyName.toString(), read).value_or(codePage);
-                Piece value = document.lines[found.key].value;
-                value.decode(result.codePage);
-                result.found = true;
-                result.raw = value.raw;
-                if (value.text)
-                    result.text = unquoted(*value.text);
-            }
-        }
-    }
+    if (sectionName.isEmpty() || keyName.isEmpty())
+        return result;
+    const Lookup found = lookUp(document, sectionName, keyName);
+    if (found.key < 0)
+        return result;
+    const ProfileFile::ValueReader read = [&document, codePage](const QString &s, const QString &k) {
+        return readerValue(document, s, k, codePage);
+    };
+    if (rule)
+        result.codePage = rule(sectionName.toString(), keyName.toString(), read).value_or(codePage);
+    Piece value = document.lines[found.key].value;
+    value.decode(result.codePage);
+    result.found = true;
+    result.raw = value.raw;
+    if (value.text)
+        result.text = unquoted(*value.text);
     return result;
 }
 
@@ -500,6 +496,15 @@ bool replaceAtomically(const QString &path, const QByteArray &bytes)
         ::rename(QFile::encodeName(temporary.fileName()).constData(),
                  QFile::encodeName(target.absoluteFilePath()).constData()) == 0;
     temporary.close();
+    if (ok) {
+        // The rename lives in the folder: without its sync a power cut may bring back the old file.
+        const int folder =
+            ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder >= 0) {
+            ::fsync(folder); // some file systems refuse it; the file itself is safe then too
+            ::close(folder);
+        }
+    }
 #else
     temporary.close();
     std::error_code error; // std::filesystem::rename replaces an existing file on Windows too
@@ -533,13 +538,89 @@ ProfileFile ProfileFile::withCodePageRule(CodePageRule rule) const
 QString ProfileFile::readString(const QString &section, const QString &key, const QString &defaultValue,
                                 int bufferSize) const
 {
-    const StoredValue stored = readValue(m_path, section, key, m_codePage, m_rule);
-    return cutToBuffer(stored.text.value_or(defaultValue), bufferSize, stored.codePage);
+    return ProfileDocument(*this).readString(section, key, defaultValue, bufferSize);
 }
 
 int ProfileFile::readInt(const QString &section, const QString &key, int defaultValue) const
 {
-    const StoredValue stored = readValue(m_path, section, key, m_codePage, m_rule);
+    return ProfileDocument(*this).readInt(section, key, defaultValue);
+}
+
+bool ProfileFile::isUndecodable(const QString &section, const QString &key) const
+{
+    return ProfileDocument(*this).isUndecodable(section, key);
+}
+
+bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    ProfileDocument document(*this);
+    return document.writeString(section, key, value) && document.commit();
+}
+
+bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value,
+                              const QString &readAs)
+{
+    ProfileDocument document(*this);
+    return document.writeString(section, key, value, readAs) && document.commit();
+}
+
+// ProfileDocument --------------------------------------------------------------------------------
+
+struct ProfileDocument::Parsed
+{
+    Document document;
+};
+
+ProfileDocument::ProfileDocument(ProfileFile file)
+    : m_file(std::move(file))
+{
+    QByteArray data;
+    const FileState state = readFile(m_file.path(), &data);
+    m_exists = state == FileState::Read;
+    m_unreadable = state == FileState::Unreadable;
+    m_original = data;
+    m_bytes = std::move(data);
+}
+
+ProfileDocument::ProfileDocument(ProfileFile file, QByteArray content)
+    : m_file(std::move(file))
+    , m_exists(true)
+    , m_original(content)
+    , m_bytes(std::move(content))
+{ }
+
+void ProfileDocument::setCodePageRule(ProfileFile::CodePageRule rule)
+{
+    m_file = m_file.withCodePageRule(std::move(rule));
+}
+
+ProfileDocument ProfileDocument::withCodePageRule(ProfileFile::CodePageRule rule) const
+{
+    ProfileDocument copy = *this;
+    copy.setCodePageRule(std::move(rule));
+    return copy;
+}
+
+const ProfileDocument::Parsed &ProfileDocument::parsed() const
+{
+    // The bytes decide everything: the document is parsed from them as a read of the file would.
+    if (!m_parsed)
+        m_parsed = std::make_shared<const Parsed>(Parsed {parse(m_bytes, m_file.codePage())});
+    return *m_parsed;
+}
+
+QString ProfileDocument::readString(const QString &section, const QString &key, const QString &defaultValue,
+                                    int bufferSize) const
+{
+    const StoredValue stored =
+        readValue(parsed().document, section, key, m_file.codePage(), m_file.codePageRule());
+    return cutToBuffer(stored.text.value_or(defaultValue), bufferSize, stored.codePage);
+}
+
+int ProfileDocument::readInt(const QString &section, const QString &key, int defaultValue) const
+{
+    const StoredValue stored =
+        readValue(parsed().document, section, key, m_file.codePage(), m_file.codePageRule());
     if (!stored.found)
         return defaultValue;
     // Digits are ASCII in every code page: an undecodable value still has its number in front.
@@ -547,41 +628,42 @@ int ProfileFile::readInt(const QString &section, const QString &key, int default
     return value.isEmpty() ? defaultValue : leadingIntegerClamped(value);
 }
 
-bool ProfileFile::isUndecodable(const QString &section, const QString &key) const
+bool ProfileDocument::isUndecodable(const QString &section, const QString &key) const
 {
-    const StoredValue stored = readValue(m_path, section, key, m_codePage, m_rule);
+    const StoredValue stored =
+        readValue(parsed().document, section, key, m_file.codePage(), m_file.codePageRule());
     return stored.found && !stored.text;
 }
 
-bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
+bool ProfileDocument::writeString(const QString &section, const QString &key, const QString &value)
 {
     return write(section, key, value, nullptr);
 }
 
-bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value,
-                              const QString &readAs)
+bool ProfileDocument::writeString(const QString &section, const QString &key, const QString &value,
+                                  const QString &readAs)
 {
     return write(section, key, value, &readAs);
 }
 
-bool ProfileFile::write(const QString &section, const QString &key, const QString &value,
-                        const QString *readAs)
+bool ProfileDocument::write(const QString &section, const QString &key, const QString &value,
+                            const QString *readAs)
 {
     const QString sectionName = trimmed(section).toString();
     const QString keyName = trimmed(key).toString();
     if (!isValidName(sectionName, true) || !isValidName(keyName, false))
         return false;
+    if (m_unreadable)
+        return false; // writing would lose what the file holds
+    m_written = true;
     // A raw line break would end the value early and make the rest a line of its own.
     const QString stored = quotedIfNeeded(encodeLineBreaks(withoutLoneSurrogates(value)));
+    const CodePage codePage = m_file.codePage();
+    const ProfileFile::CodePageRule &rule = m_file.codePageRule();
 
-    removeLeftovers(writeTarget(m_path));
-    QByteArray data;
-    const FileState state = readFile(m_path, &data);
-    if (state == FileState::Unreadable)
-        return false; // writing now would lose what the file holds
-    const QByteArray lineEnd = lineEndOf(data);
-    Document document = parse(data, m_codePage);
-    assignCodePages(document, m_codePage, m_rule);
+    const QByteArray lineEnd = lineEndOf(m_bytes);
+    Document document = parsed().document;
+    assignCodePages(document, codePage, rule);
     const bool legacy = !document.bom &&
         std::any_of(document.lines.cbegin(), document.lines.cend(),
                     [](const Line &line) { return line.head.viaCodePage || line.value.viaCodePage; });
@@ -590,8 +672,8 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
     const auto keyLine = [&]() {
         Line line;
         line.kind = Line::Kind::Key;
-        line.head = Piece::written(keyName + u'=', m_codePage);
-        line.value = Piece::written(stored, m_codePage);
+        line.head = Piece::written(keyName + u'=', codePage);
+        line.value = Piece::written(stored, codePage);
         line.end = lineEnd;
         line.name = keyName;
         return line;
@@ -617,30 +699,55 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
                 last.end = lineEnd;
             if (!last.isBlankLine()) {
                 Line blank;
-                blank.head = Piece::written(QString(), m_codePage);
+                blank.head = Piece::written(QString(), codePage);
                 blank.end = lineEnd;
                 document.lines.append(blank);
             }
         }
         Line header;
         header.kind = Line::Kind::Section;
-        header.head = Piece::written(u'[' + sectionName + u']', m_codePage);
+        header.head = Piece::written(u'[' + sectionName + u']', codePage);
         header.end = lineEnd;
         header.name = sectionName;
         document.lines.append(header);
         document.lines.append(keyLine());
     }
     // The value written may change the code page of others (a language that names it).
-    assignCodePages(document, m_codePage, m_rule);
+    assignCodePages(document, codePage, rule);
 
     std::optional<QByteArray> updated;
     if (legacy)
         updated = serialise(document, true);
     if (!updated)
         updated = serialise(document, false); // the first text that does not fit: all of it in UTF-8
-    if (state == FileState::Read && *updated == data)
+    if (m_exists && *updated == m_bytes)
         return true;
-    return replaceAtomically(m_path, *updated);
+    // The next value starts from these bytes, as it would from the file they make.
+    m_bytes = std::move(*updated);
+    m_exists = true;
+    m_changed = true;
+    m_parsed.reset();
+    return true;
+}
+
+bool ProfileDocument::isModified() const
+{
+    return m_changed && m_bytes != m_original;
+}
+
+bool ProfileDocument::commit()
+{
+    if (!m_written)
+        return true;
+    m_written = false;
+    removeLeftovers(writeTarget(m_file.path()));
+    if (!isModified())
+        return true;
+    if (!replaceAtomically(m_file.path(), m_bytes))
+        return false;
+    m_original = m_bytes;
+    m_changed = false;
+    return true;
 }
 
 QString encodeLineBreaks(const QString &text)
