@@ -13,6 +13,7 @@
 #include <sys/file.h>
 #endif
 
+using lume::ProfileDocument;
 using lume::ProfileFile;
 
 namespace {
@@ -169,6 +170,8 @@ private Q_SLOTS:
     void shouldFindNamesWithByteOrderMarks();
     void shouldRefuseNamesWithLoneSurrogates();
     void shouldRemoveTemporariesOfKilledWrites();
+    void shouldReadADocumentOnceAndWriteItOnlyAtCommit();
+    void shouldLeaveTheFileAloneWhenACommitFails();
 
 private:
     QString userFile(const QString &name) const;
@@ -1038,6 +1041,48 @@ void TestProfileFile::shouldRemoveTemporariesOfKilledWrites()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"Lumeset.ini", "other.ini.lume-x.tmp"}));
     QCOMPARE(readBytes(path), "[S]\nK=w\n");
 #endif
+}
+
+void TestProfileFile::shouldReadADocumentOnceAndWriteItOnlyAtCommit()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lumeset.ini");
+    const QByteArray original = windowsFile("crlf");
+    QVERIFY(writeBytes(path, original));
+    ProfileDocument document(ProfileFile(path, lume::CodePage::Gbk));
+    QVERIFY(QFile::remove(path)); // what the document holds was read at its start
+    QCOMPARE(document.readString("MessageText", "Message1Text", "none", 768), u"Hello World"_qs);
+    QVERIFY(writeBytes(path, original));
+
+    QVERIFY(document.writeString("MessageText", "Message1Text", u"中文"_qs));
+    QVERIFY(document.writeString("New", "Key", "1"));
+    QCOMPARE(document.readString("MessageText", "Message1Text", "none", 768), u"中文"_qs);
+    QCOMPARE(document.readInt("new", "key", 0), 1);
+    QVERIFY(document.isModified());
+    QCOMPARE(readBytes(path), original); // nothing on disk before the commit
+
+    QVERIFY(document.commit());
+    ProfileFile byValue(dir.filePath("copy.ini"), lume::CodePage::Gbk);
+    QVERIFY(writeBytes(byValue.path(), original));
+    QVERIFY(byValue.writeString("MessageText", "Message1Text", u"中文"_qs));
+    QVERIFY(byValue.writeString("New", "Key", "1"));
+    QCOMPARE(readBytes(path), readBytes(byValue.path()));
+    QVERIFY(!document.isModified());
+}
+
+void TestProfileFile::shouldLeaveTheFileAloneWhenACommitFails()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lumeset.ini");
+    QVERIFY(writeBytes(path, "[A]\nB=1\n"));
+    ProfileDocument document(ProfileFile(path, lume::CodePage::Western));
+    QVERIFY(document.writeString("A", "B", "2"));
+    // The file turned into a folder: no replace can work.
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir(dir.path()).mkdir("Lumeset.ini"));
+    QVERIFY(!document.commit());
+    QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)
