@@ -554,14 +554,16 @@ bool ProfileFile::isUndecodable(const QString &section, const QString &key) cons
 bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
 {
     ProfileDocument document(*this);
-    return document.writeString(section, key, value) && document.commit();
+    const bool written = document.writeString(section, key, value);
+    return document.commit() && written; // a refused write still clears what killed ones left
 }
 
 bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value,
                               const QString &readAs)
 {
     ProfileDocument document(*this);
-    return document.writeString(section, key, value, readAs) && document.commit();
+    const bool written = document.writeString(section, key, value, readAs);
+    return document.commit() && written; // a refused write still clears what killed ones left
 }
 
 // ProfileDocument --------------------------------------------------------------------------------
@@ -653,9 +655,9 @@ bool ProfileDocument::write(const QString &section, const QString &key, const QS
     const QString keyName = trimmed(key).toString();
     if (!isValidName(sectionName, true) || !isValidName(keyName, false))
         return false;
+    m_written = true;
     if (m_unreadable)
         return false; // writing would lose what the file holds
-    m_written = true;
     // A raw line break would end the value early and make the rest a line of its own.
     const QString stored = quotedIfNeeded(encodeLineBreaks(withoutLoneSurrogates(value)));
     const CodePage codePage = m_file.codePage();
