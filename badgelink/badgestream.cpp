@@ -33,7 +33,7 @@ int directionCode(const QString &text, DirectionTable table)
 quint8 modeByte(const MessageSettings &settings, DirectionTable table)
 {
     const int direction = directionCode(settings.direction, table);
-    const double speed = leadingNumber(settings.speed);
+    const double speed = leadingNumberWithFraction(settings.speed);
     const auto speedAndFlash = roundHalfEven((speed - 1) * 16 + (settings.flash ? 8 : 0));
     if (!speedAndFlash || *speedAndFlash < 0 || *speedAndFlash > 255)
         return quint8(direction);

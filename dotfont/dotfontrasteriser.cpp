@@ -1,5 +1,6 @@
 #include "dotfont/dotfontrasteriser.h"
 
+#include "dotfont/dotfontcell.h"
 #include "dotfont/language.h"
 
 #include <QCoreApplication>
@@ -15,11 +16,6 @@ namespace lume {
 namespace {
 
 constexpr int RowPixels = MessageBank::RowBytes * 8;
-constexpr int CellsPerLead = 191; // trail bytes 0x40..0xFE
-constexpr int FirstLead = 0x81;
-constexpr int FirstTrail = 0x40;
-constexpr qint64 DoubleGlyphBytes = 24;
-constexpr qint64 SingleGlyphBytes = 12;
 
 [[nodiscard]] bool isDoubleByte(quint16 code)
 {
@@ -55,9 +51,9 @@ void drawDoubleByte(MessageBank &bank, int message, int x, quint16 code, QIODevi
 {
     const int lead = code >> 8;
     const int trail = code & 0xFF;
-    const qint64 index = qint64(lead - FirstLead) * CellsPerLead + (trail - FirstTrail);
+    const qint64 offset = gridOffset(lead, trail);
     // No code of the four code pages lies before the grid; should one, it stays blank.
-    if (index < 0 || !font.seek(DoubleGlyphBytes * index))
+    if (offset < 0 || !font.seek(offset))
         return;
     const int column = x / 8;
     const int shift = x % 8;
@@ -73,7 +69,7 @@ void drawDoubleByte(MessageBank &bank, int message, int x, quint16 code, QIODevi
 
 void drawSingleByte(MessageBank &bank, int message, int x, quint16 code, QIODevice &font)
 {
-    if (!font.seek(SingleGlyphBytes * (code & 0xFF)))
+    if (!font.seek(singleByteOffset(quint8(code))))
         return;
     const int column = x / 8;
     const int shift = x % 8;
@@ -85,8 +81,7 @@ void drawSingleByte(MessageBank &bank, int message, int x, quint16 code, QIODevi
 }
 
 // The furthest byte a glyph can reach: the last cell of a double-byte grid (lead and trail 0xFF).
-constexpr qint64 GlyphReach =
-    DoubleGlyphBytes * ((0xFF - FirstLead) * CellsPerLead + (0xFF - FirstTrail) + 1);
+constexpr qint64 GlyphReach = gridOffset(0xFF, 0xFF) + DoubleByteCellBytes;
 
 // A font file's bytes as a device. Unlike QBuffer it takes a seek past the end without a warning,
 // as a file does; reads there give nothing, hence blank rows.
@@ -162,7 +157,7 @@ std::optional<QString> locateFontFile(const QString &name, const QStringList &se
 qint16 estimateWidth(QStringView text, CodePage codePage)
 {
     int x = 0;
-    CodePageTable::instance(codePage).forEachCode(text, [&x](quint16 code) { x = advanced(x, code); });
+    CodePageCodec::instance(codePage).forEachCode(text, [&x](quint16 code) { x = advanced(x, code); });
     return widthOf(x);
 }
 
@@ -171,7 +166,7 @@ void readHZK(MessageBank &bank, int message, QStringView text, CodePage codePage
 {
     bank.clear(message);
     int x = 0;
-    CodePageTable::instance(codePage).forEachCode(text, [&](quint16 code) {
+    CodePageCodec::instance(codePage).forEachCode(text, [&](quint16 code) {
         if (x < RowPixels) { // a glyph starting past the row's end would draw nothing
             if (isDoubleByte(code))
                 drawDoubleByte(bank, message, x, code, doubleByteFont);

@@ -18,8 +18,8 @@ const QString SpeedKey = QStringLiteral("Speed");
 const QString DirectionKey = QStringLiteral("Direction");
 const QString FlashKey = QStringLiteral("Flash");
 
-std::optional<AnsiCodePage> messageTextCodePage(const QString &sectionName, const QString &key,
-                                                const ProfileFile::ValueReader &read)
+std::optional<CodePage> messageTextCodePage(const QString &sectionName, const QString &key,
+                                            const ProfileFile::ValueReader &read)
 {
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
         const QString name = section(m);
@@ -27,7 +27,7 @@ std::optional<AnsiCodePage> messageTextCodePage(const QString &sectionName, cons
             key.compare(name + QStringLiteral("Text"), Qt::CaseInsensitive) == 0) {
             const QString language =
                 read(LanguageSection, LanguageSection).value_or(ScriptSettings::defaults().language);
-            return ansiCodePage(languageFor(language).codePage);
+            return languageFor(language).codePage;
         }
     }
     return std::nullopt;
@@ -56,7 +56,12 @@ int checkBoxValue(int stored)
 
 ScriptSettings readScriptSettings(const ProfileFile &profile)
 {
-    const ProfileFile file = scriptSettingsFile(profile);
+    return readScriptSettings(ProfileDocument(profile));
+}
+
+ScriptSettings readScriptSettings(const ProfileDocument &document)
+{
+    const ProfileDocument file = document.withCodePageRule(messageTextCodePage);
     const ScriptSettings defaults = ScriptSettings::defaults();
     ScriptSettings settings;
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
@@ -79,7 +84,14 @@ ScriptSettings readScriptSettings(const ProfileFile &profile)
 
 bool writeScriptSettings(ProfileFile &profile, const ScriptSettings &settings)
 {
-    ProfileFile file = scriptSettingsFile(profile);
+    ProfileDocument document(profile);
+    const bool written = writeScriptSettings(document, settings);
+    return document.commit() && written;
+}
+
+bool writeScriptSettings(ProfileDocument &file, const ScriptSettings &settings)
+{
+    file.setCodePageRule(messageTextCodePage);
     const ScriptSettings defaults = ScriptSettings::defaults();
     bool ok = true;
     // readAs: what restoring gave for a stored value that cannot be decoded.

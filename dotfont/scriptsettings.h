@@ -10,6 +10,7 @@
 
 namespace lume {
 
+class ProfileDocument;
 class ProfileFile;
 
 // What Scriptlume keeps of one message: the control values as they are, texts unchanged.
@@ -53,15 +54,19 @@ QDebug operator<<(QDebug debug, const ScriptSettings &settings);
     return checkBoxValue > 0;
 }
 
-// Every one of the 41 values by its own read; missing (or undecodable) ones get their defaults,
+// Every one of the 41 values, from one reading of the file; missing (or undecodable) ones get their defaults,
 // texts are cut to their buffers. The message texts of a file from the Windows program are in the
 // code page of the language stored in the same file (GBK for a text that names none), all other
 // values in the file's code page; the cuts count bytes of those code pages.
 [[nodiscard]] ScriptSettings readScriptSettings(const ProfileFile &file);
-// Every value by its own write, Message1..Message8 then Language; a failed write does not stop the
-// others. A stored value that could not be decoded stays when the control still holds what reading
-// it gave. False when any write failed.
+[[nodiscard]] ScriptSettings readScriptSettings(const ProfileDocument &file);
+// Every value into one document, Message1..Message8 then Language, and the file in one atomic
+// replace (none when nothing changed): after a kill it holds all the old values or all the new
+// ones. A stored value that could not be decoded stays when the control still holds what reading
+// it gave. False when the file could not be written.
 bool writeScriptSettings(ProfileFile &file, const ScriptSettings &settings);
+// The values into the document only (it takes Scriptlume's code-page rule); the caller commits it.
+bool writeScriptSettings(ProfileDocument &file, const ScriptSettings &settings);
 // The code-page rule of Scriptlume.ini: message texts in the code page of the stored language.
 [[nodiscard]] ProfileFile scriptSettingsFile(const ProfileFile &file);
 

@@ -32,7 +32,7 @@ QDebug operator<<(QDebug debug, const TextRange &range)
 
 QList<TextRange> unencodableCharacters(QStringView text, CodePage codePage)
 {
-    const CodePageTable &table = CodePageTable::instance(codePage);
+    const CodePageCodec &table = CodePageCodec::instance(codePage);
     QList<TextRange> ranges;
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
@@ -42,7 +42,7 @@ QList<TextRange> unencodableCharacters(QStringView text, CodePage codePage)
         const bool pair =
             QChar::isHighSurrogate(unit) && i + 1 < size && QChar::isLowSurrogate(text[i + 1].unicode());
         const char32_t character = pair ? QChar::surrogateToUcs4(unit, text[i + 1].unicode()) : unit;
-        if (character != U'?' && table.characterCode(character) == CodePageTable::ReplacementCode)
+        if (character != U'?' && table.characterCode(character) == CodePageCodec::ReplacementCode)
             ranges.append({i, pair ? 2 : 1});
         if (pair)
             ++i;

@@ -10,13 +10,13 @@ namespace lume {
 
 double fontPointsFromText(const QString &sizeText)
 {
-    return leadingNumber(sizeText);
+    return leadingNumberWithFraction(sizeText);
 }
 
 int topOffsetFromText(const QString &topAdjustText)
 {
     const double value =
-        std::clamp(leadingNumber(topAdjustText), double(-MaxTopOffset), double(MaxTopOffset));
+        std::clamp(leadingNumberWithFraction(topAdjustText), double(-MaxTopOffset), double(MaxTopOffset));
     return roundHalfEven(value).value_or(0);
 }
 

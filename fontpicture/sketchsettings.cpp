@@ -50,6 +50,11 @@ QDebug operator<<(QDebug debug, const SketchSettings &settings)
 
 SketchSettings restoreSketchSettings(const ProfileFile &file)
 {
+    return restoreSketchSettings(ProfileDocument(file));
+}
+
+SketchSettings restoreSketchSettings(const ProfileDocument &file)
+{
     SketchSettings s;
     s.topLocationAdjust = file.readString(TopSection, TopKey, s.topLocationAdjust, 10);
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
@@ -67,7 +72,14 @@ SketchSettings restoreSketchSettings(const ProfileFile &file)
     return s;
 }
 
-bool storeSketchSettings(ProfileFile &file, const SketchSettings &s)
+bool storeSketchSettings(ProfileFile &file, const SketchSettings &settings)
+{
+    ProfileDocument document(file);
+    const bool stored = storeSketchSettings(document, settings);
+    return document.commit() && stored;
+}
+
+bool storeSketchSettings(ProfileDocument &file, const SketchSettings &s)
 {
     const SketchSettings defaults;
     bool ok = true;

@@ -5,6 +5,8 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <array>
+#include <mutex>
 #include <utility>
 
 namespace lume {
@@ -16,19 +18,28 @@ constexpr int FirstTrail = 0x40;
 constexpr int LastByte = 0xFE;
 constexpr char16_t Separator = u'\n'; // one byte 0x0A in all four code pages
 
-const char *converterName(CodePage codePage)
+QByteArray converterName(CodePage codePage)
 {
-    switch (codePage) {
-    case CodePage::Gbk:
-        return "windows-936";
-    case CodePage::Big5:
-        return "windows-950";
-    case CodePage::ShiftJis:
+    // ICU's "windows-932" is IBM's table; Windows' own Shift_JIS is "windows-31j".
+    if (codePage == CodePage::ShiftJis)
         return "windows-31j";
-    case CodePage::Uhc:
-        return "windows-949";
-    }
-    return "windows-936";
+    return "windows-" + QByteArray::number(int(codePage));
+}
+
+constexpr std::array AllCodePages {
+    CodePage::Thai,   CodePage::ShiftJis,        CodePage::Gbk,      CodePage::Uhc,
+    CodePage::Big5,   CodePage::CentralEuropean, CodePage::Cyrillic, CodePage::Western,
+    CodePage::Greek,  CodePage::Turkish,         CodePage::Hebrew,   CodePage::Arabic,
+    CodePage::Baltic, CodePage::Vietnamese,
+};
+
+void appendCharacter(QString &text, char32_t character)
+{
+    if (QChar::requiresSurrogates(character)) {
+        text += QChar(QChar::highSurrogate(character));
+        text += QChar(QChar::lowSurrogate(character));
+    } else
+        text += QChar(char16_t(character));
 }
 
 // The one character the bytes stand for, or 0 when they decode to anything else (nothing, an
@@ -49,36 +60,34 @@ char32_t decodeOne(QStringDecoder &decoder, const char *name, QByteArrayView byt
 
 } // namespace
 
-const CodePageTable &CodePageTable::instance(CodePage codePage)
+const CodePageCodec &CodePageCodec::instance(CodePage codePage)
 {
-    // One table per code page, built on first use; function-local statics make that thread-safe.
-    switch (codePage) {
-    case CodePage::Gbk: {
-        static const CodePageTable table(CodePage::Gbk);
-        return table;
-    }
-    case CodePage::Big5: {
-        static const CodePageTable table(CodePage::Big5);
-        return table;
-    }
-    case CodePage::ShiftJis: {
-        static const CodePageTable table(CodePage::ShiftJis);
-        return table;
-    }
-    case CodePage::Uhc: {
-        static const CodePageTable table(CodePage::Uhc);
-        return table;
-    }
-    }
-    return instance(CodePage::Gbk);
+    // One table per code page, built on first use and only once, also across threads.
+    static std::array<std::once_flag, AllCodePages.size()> built;
+    static std::array<std::optional<CodePageCodec>, AllCodePages.size()> codecs;
+    const auto found = std::find(AllCodePages.begin(), AllCodePages.end(), codePage);
+    if (found == AllCodePages.end())
+        return instance(CodePage::Western);
+    const auto index = std::size_t(found - AllCodePages.begin());
+    std::call_once(built[index], [codePage, index] { codecs[index] = CodePageCodec(codePage); });
+    return *codecs[index];
 }
 
-CodePageTable::CodePageTable(CodePage codePage)
+CodePageCodec::CodePageCodec(CodePage codePage)
     : m_codePage(codePage)
     , m_codes(0x10000, ReplacementCode)
-    , m_cells(0x10000, 0)
 {
-    const char *name = converterName(codePage);
+    if (isDoubleByte(codePage))
+        buildDoubleByte();
+    else
+        buildSingleByte();
+}
+
+void CodePageCodec::buildDoubleByte()
+{
+    m_cells = QList<char32_t>(0x10000, 0);
+    const QByteArray converter = converterName(m_codePage);
+    const char *name = converter.constData();
     QStringDecoder decoder(name, QStringDecoder::Flag::Stateless);
     QStringEncoder encoder(name, QStringEncoder::Flag::Stateless);
     Q_ASSERT(decoder.isValid() && encoder.isValid());
@@ -150,20 +159,7 @@ CodePageTable::CodePageTable(CodePage codePage)
     }
 }
 
-quint16 CodePageTable::characterCode(char32_t character) const
-{
-    return character <= 0xFFFF ? m_codes[character] : ReplacementCode;
-}
-
-QList<quint16> CodePageTable::characterCodes(QStringView text) const
-{
-    QList<quint16> codes;
-    codes.reserve(text.size());
-    forEachCode(text, [&codes](quint16 code) { codes.append(code); });
-    return codes;
-}
-
-QByteArray CodePageTable::encode(QStringView text) const
+QByteArray CodePageCodec::encodeLossy(QStringView text) const
 {
     QByteArray bytes;
     bytes.reserve(text.size() * 2);
@@ -175,50 +171,19 @@ QByteArray CodePageTable::encode(QStringView text) const
     return bytes;
 }
 
-char32_t CodePageTable::cellCharacter(quint8 lead, quint8 trail) const
+char32_t CodePageCodec::cellCharacter(quint8 lead, quint8 trail) const
 {
-    if (lead < FirstLead || trail < FirstTrail)
+    if (!isDoubleByte(m_codePage) || lead < FirstLead || trail < FirstTrail)
         return 0;
     return m_cells[lead * 256 + trail];
 }
 
-char32_t CodePageTable::singleByteCharacter(quint8 byte) const
+char32_t CodePageCodec::singleByteCharacter(quint8 byte) const
 {
     return m_cells[byte];
 }
 
-AnsiCodePage ansiCodePage(CodePage codePage)
-{
-    switch (codePage) {
-    case CodePage::Gbk:
-        return AnsiCodePage::Gbk;
-    case CodePage::Big5:
-        return AnsiCodePage::Big5;
-    case CodePage::ShiftJis:
-        return AnsiCodePage::ShiftJis;
-    case CodePage::Uhc:
-        return AnsiCodePage::Uhc;
-    }
-    return AnsiCodePage::Gbk;
-}
-
-std::optional<CodePage> doubleByteCodePage(AnsiCodePage codePage)
-{
-    switch (codePage) {
-    case AnsiCodePage::Gbk:
-        return CodePage::Gbk;
-    case AnsiCodePage::Big5:
-        return CodePage::Big5;
-    case AnsiCodePage::ShiftJis:
-        return CodePage::ShiftJis;
-    case AnsiCodePage::Uhc:
-        return CodePage::Uhc;
-    default:
-        return std::nullopt;
-    }
-}
-
-AnsiCodePage ansiCodePageForLocale(const QString &localeName)
+CodePage ansiCodePageForLocale(const QString &localeName)
 {
     // "language_TERRITORY.codeset@modifier" (POSIX) or "language-Script-TERRITORY" (BCP 47).
     QString name = localeName.trimmed();
@@ -231,7 +196,7 @@ AnsiCodePage ansiCodePageForLocale(const QString &localeName)
         name.truncate(dot);
     const QStringList parts = name.replace(u'-', u'_').split(u'_', Qt::SkipEmptyParts);
     if (parts.isEmpty())
-        return AnsiCodePage::Western;
+        return CodePage::Western;
     const QString language = parts.front().toLower();
     QString script = modifier == u"latin" ? QStringLiteral("latn")
         : modifier == u"cyrillic"         ? QStringLiteral("cyrl")
@@ -251,38 +216,38 @@ AnsiCodePage ansiCodePageForLocale(const QString &localeName)
     if (language == u"zh") {
         const bool traditional =
             script == u"hant" || territory == u"TW" || territory == u"HK" || territory == u"MO";
-        return traditional ? AnsiCodePage::Big5 : AnsiCodePage::Gbk;
+        return traditional ? CodePage::Big5 : CodePage::Gbk;
     }
     if (language == u"ja")
-        return AnsiCodePage::ShiftJis;
+        return CodePage::ShiftJis;
     if (language == u"ko")
-        return AnsiCodePage::Uhc;
+        return CodePage::Uhc;
     // Languages written in either script: Windows gives each script its own code page.
     if (language == u"sr") // Serbian locales on Linux are Cyrillic unless they say Latin
-        return script == u"latn" ? AnsiCodePage::CentralEuropean : AnsiCodePage::Cyrillic;
+        return script == u"latn" ? CodePage::CentralEuropean : CodePage::Cyrillic;
     if (language == u"bs")
-        return script == u"cyrl" ? AnsiCodePage::Cyrillic : AnsiCodePage::CentralEuropean;
+        return script == u"cyrl" ? CodePage::Cyrillic : CodePage::CentralEuropean;
     if (in({u"az", u"uz"}))
-        return script == u"cyrl" ? AnsiCodePage::Cyrillic : AnsiCodePage::Turkish;
+        return script == u"cyrl" ? CodePage::Cyrillic : CodePage::Turkish;
     if (in({u"cs", u"hr", u"hu", u"pl", u"ro", u"sk", u"sl", u"sq", u"tk"}))
-        return AnsiCodePage::CentralEuropean;
+        return CodePage::CentralEuropean;
     if (in({u"ru", u"uk", u"be", u"bg", u"mk", u"kk", u"ky", u"mn", u"tt", u"ba", u"sah", u"tg"}))
-        return AnsiCodePage::Cyrillic;
+        return CodePage::Cyrillic;
     if (language == u"el")
-        return AnsiCodePage::Greek;
+        return CodePage::Greek;
     if (language == u"tr")
-        return AnsiCodePage::Turkish;
+        return CodePage::Turkish;
     if (in({u"he", u"iw"}))
-        return AnsiCodePage::Hebrew;
+        return CodePage::Hebrew;
     if (in({u"ar", u"fa", u"ur", u"ug", u"ps", u"ckb", u"sd"}))
-        return AnsiCodePage::Arabic;
+        return CodePage::Arabic;
     if (in({u"et", u"lt", u"lv"}))
-        return AnsiCodePage::Baltic;
+        return CodePage::Baltic;
     if (language == u"vi")
-        return AnsiCodePage::Vietnamese;
+        return CodePage::Vietnamese;
     if (language == u"th")
-        return AnsiCodePage::Thai;
-    return AnsiCodePage::Western;
+        return CodePage::Thai;
+    return CodePage::Western;
 }
 
 QString characterLocaleName()
@@ -295,56 +260,17 @@ QString characterLocaleName()
     return QLocale::system().name();
 }
 
-AnsiCodePage systemAnsiCodePage()
+CodePage systemAnsiCodePage()
 {
     return ansiCodePageForLocale(characterLocaleName());
 }
 
-namespace {
-
-void appendCharacter(QString &text, char32_t character)
+void CodePageCodec::buildSingleByte()
 {
-    if (QChar::requiresSurrogates(character)) {
-        text += QChar(QChar::highSurrogate(character));
-        text += QChar(QChar::lowSurrogate(character));
-    } else
-        text += QChar(char16_t(character));
-}
-
-constexpr std::array AllAnsiCodePages {
-    AnsiCodePage::Thai,   AnsiCodePage::ShiftJis,        AnsiCodePage::Gbk,      AnsiCodePage::Uhc,
-    AnsiCodePage::Big5,   AnsiCodePage::CentralEuropean, AnsiCodePage::Cyrillic, AnsiCodePage::Western,
-    AnsiCodePage::Greek,  AnsiCodePage::Turkish,         AnsiCodePage::Hebrew,   AnsiCodePage::Arabic,
-    AnsiCodePage::Baltic, AnsiCodePage::Vietnamese,
-};
-
-} // namespace
-
-const AnsiCodec &AnsiCodec::instance(AnsiCodePage codePage)
-{
-    // The single-byte tables are small: all are built together on first use.
-    static const std::array<AnsiCodec, AllAnsiCodePages.size()> codecs = [] {
-        return [&]<std::size_t... I>(std::index_sequence<I...>)
-        {
-            return std::array<AnsiCodec, sizeof...(I)> {AnsiCodec(AllAnsiCodePages[I])...};
-        }
-        (std::make_index_sequence<AllAnsiCodePages.size()>());
-    }();
-    for (const AnsiCodec &codec : codecs) {
-        if (codec.m_codePage == codePage)
-            return codec;
-    }
-    return instance(AnsiCodePage::Western);
-}
-
-AnsiCodec::AnsiCodec(AnsiCodePage codePage)
-    : m_codePage(codePage)
-{
-    if (doubleByteCodePage(codePage))
-        return; // the table is built when first needed
-    const QByteArray name = "windows-" + QByteArray::number(int(codePage));
+    m_cells = QList<char32_t>(0x100, 0);
+    const QByteArray name = converterName(m_codePage);
     for (int byte = 0; byte < 0x80; ++byte)
-        m_characters[byte] = char16_t(byte);
+        m_cells[byte] = char32_t(byte);
     for (int byte = 0x80; byte <= 0xFF; ++byte) {
         QStringDecoder decoder(name.constData(), QStringDecoder::Flag::Stateless);
         const char single = char(byte);
@@ -352,24 +278,23 @@ AnsiCodec::AnsiCodec(AnsiCodePage codePage)
         if (decoder.hasError() || text.size() != 1 || text[0] == QChar::ReplacementCharacter ||
             text[0].isSurrogate() || text[0].unicode() < 0x80)
             continue;
-        m_characters[byte] = text[0].unicode();
-        m_bytes.insert(text[0].unicode(), quint8(byte));
+        m_cells[byte] = text[0].unicode();
+        m_codes[text[0].unicode()] = quint16(byte);
     }
-    for (int byte = 0; byte < 0x80; ++byte)
-        m_bytes.insert(char16_t(byte), quint8(byte));
+    for (char16_t ascii = 0; ascii < 0x80; ++ascii)
+        m_codes[ascii] = ascii;
 }
 
-std::optional<QString> AnsiCodec::decode(QByteArrayView bytes) const
+std::optional<QString> CodePageCodec::decode(QByteArrayView bytes) const
 {
     QString text;
     text.reserve(bytes.size());
-    if (const std::optional<CodePage> doubleByte = doubleByteCodePage(m_codePage)) {
-        const CodePageTable &table = CodePageTable::instance(*doubleByte);
+    if (isDoubleByte(m_codePage)) {
         for (qsizetype i = 0; i < bytes.size(); ++i) {
             const auto byte = quint8(bytes[i]);
-            char32_t character = byte < 0x80 ? char32_t(byte) : table.singleByteCharacter(byte);
+            char32_t character = byte < 0x80 ? char32_t(byte) : singleByteCharacter(byte);
             if (character == 0 && byte != 0 && i + 1 < bytes.size())
-                character = table.cellCharacter(byte, quint8(bytes[++i]));
+                character = cellCharacter(byte, quint8(bytes[++i]));
             if (character == 0 && byte != 0)
                 return std::nullopt;
             appendCharacter(text, character);
@@ -377,66 +302,39 @@ std::optional<QString> AnsiCodec::decode(QByteArrayView bytes) const
         return text;
     }
     for (const char c : bytes) {
-        const char16_t character = m_characters[quint8(c)];
+        const char32_t character = m_cells[quint8(c)];
         if (character == 0 && c != 0)
             return std::nullopt;
-        text += QChar(character);
+        text += QChar(char16_t(character));
     }
     return text;
 }
 
-std::optional<QByteArray> AnsiCodec::encode(QStringView text) const
+std::optional<QByteArray> CodePageCodec::encode(QStringView text) const
 {
     QByteArray bytes;
     bytes.reserve(text.size() * 2);
-    if (const std::optional<CodePage> doubleByte = doubleByteCodePage(m_codePage)) {
-        const CodePageTable &table = CodePageTable::instance(*doubleByte);
-        bool fits = true;
-        const qsizetype size = text.size();
-        for (qsizetype i = 0; i < size && fits; ++i) {
-            const char16_t unit = text[i].unicode();
-            if (QChar::isSurrogate(unit)) {
-                fits = false; // no double-byte code page holds a character beyond the BMP
-                break;
-            }
-            const quint16 code = table.characterCode(unit);
-            if (code == CodePageTable::ReplacementCode && unit != u'?')
-                fits = false;
-            else if (code > 0xFF)
-                bytes.append(char(code >> 8));
-            bytes.append(char(code & 0xFF));
-        }
-        if (!fits)
-            return std::nullopt;
-        return bytes;
-    }
     for (const QChar c : text) {
-        const auto found = m_bytes.constFind(c.unicode());
-        if (found == m_bytes.cend())
+        const char16_t unit = c.unicode();
+        // No code page here holds a character beyond the BMP, nor a lone surrogate.
+        const quint16 code = m_codes[unit];
+        if (QChar::isSurrogate(unit) || (code == ReplacementCode && unit != u'?'))
             return std::nullopt;
-        bytes.append(char(*found));
+        if (code > 0xFF)
+            bytes.append(char(code >> 8));
+        bytes.append(char(code & 0xFF));
     }
     return bytes;
 }
 
-int AnsiCodec::byteCount(char32_t character) const
+qsizetype CodePageCodec::fittingLength(QStringView text, qsizetype maxBytes) const
 {
-    if (const std::optional<CodePage> doubleByte = doubleByteCodePage(m_codePage))
-        return CodePageTable::instance(*doubleByte).characterCode(character) > 0xFF ? 2 : 1;
-    return 1;
-}
-
-qsizetype AnsiCodec::fittingLength(QStringView text, qsizetype maxBytes) const
-{
-    const CodePageTable *table = nullptr;
-    if (const std::optional<CodePage> doubleByte = doubleByteCodePage(m_codePage))
-        table = &CodePageTable::instance(*doubleByte);
     qsizetype bytes = 0;
     qsizetype i = 0;
     while (i < text.size()) {
         const char16_t unit = text[i].unicode();
         const bool pair = QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        const int cost = table && !QChar::isSurrogate(unit) && table->characterCode(unit) > 0xFF ? 2 : 1;
+        const int cost = !QChar::isSurrogate(unit) && m_codes[unit] > 0xFF ? 2 : 1;
         if (bytes + cost > maxBytes)
             break;
         bytes += cost;

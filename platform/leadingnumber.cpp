@@ -1,11 +1,12 @@
-#include "leadingnumber.h"
+#include "platform/leadingnumber.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace lume {
 
-double leadingNumber(QStringView text)
+double leadingNumberWithFraction(QStringView text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -49,9 +50,23 @@ std::optional<int> roundHalfEven(double value)
     return static_cast<int>(rounded);
 }
 
-int leadingInteger(QStringView text)
+int leadingIntegerClamped(QStringView text)
 {
-    return roundHalfEven(leadingNumber(text)).value_or(0);
+    const auto isBlank = [](QChar c) {
+        return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f' || c == u'\r';
+    };
+    qsizetype i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        negative = text[i++] == u'-';
+    constexpr qint64 limit = qint64(std::numeric_limits<int>::max()) + 1;
+    qint64 magnitude = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+        magnitude = std::min(limit, magnitude * 10 + (text[i].unicode() - u'0'));
+    const qint64 value = negative ? -magnitude : magnitude;
+    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 } // namespace lume

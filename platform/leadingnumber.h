@@ -6,14 +6,18 @@
 
 namespace lume {
 
-// The number a text starts with, read the way the badge programs always have: leading blanks
-// skipped, an optional sign, digits with an optional fraction; 0 when the text has no number.
-[[nodiscard]] double leadingNumber(QStringView text);
+// The two ways the programs read a number at the start of a text. Neither fails: a text that does
+// not start with a number gives 0.
+
+// Blanks (space, tab) skipped, an optional sign, digits with an optional fraction: how the badge
+// programs read speeds, font sizes and offsets typed into a box.
+[[nodiscard]] double leadingNumberWithFraction(QStringView text);
+
+// Blanks (space, tab, vertical tab, form feed, carriage return) skipped, an optional sign, decimal
+// digits only, the result clamped to the range of int: how GetPrivateProfileInt reads a value.
+[[nodiscard]] int leadingIntegerClamped(QStringView text);
 
 // Nearest integer, halves to even; nullopt when the value does not fit in an int.
 [[nodiscard]] std::optional<int> roundHalfEven(double value);
-
-// roundHalfEven(leadingNumber(text)), 0 when out of range.
-[[nodiscard]] int leadingInteger(QStringView text);
 
 } // namespace lume

@@ -1,5 +1,7 @@
 #include "profilefile.h"
 
+#include "platform/leadingnumber.h"
+
 #include <QByteArrayView>
 #include <QDir>
 #include <QFile>
@@ -12,9 +14,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <limits>
+#include <memory>
 #include <utility>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 #endif
@@ -81,20 +85,20 @@ struct Piece
     bool viaCodePage = false; // not UTF-8: read in codePage
     bool rewrite = false; // text is new, or its code page changed: it must be encoded
     bool decoded = false;
-    AnsiCodePage codePage = AnsiCodePage::Western;
+    CodePage codePage = CodePage::Western;
 
-    void decode(AnsiCodePage page)
+    void decode(CodePage page)
     {
         decoded = true;
         codePage = page;
         text = fromStrictUtf8(raw);
         viaCodePage = false;
         if (!text) {
-            text = AnsiCodec::instance(page).decode(raw);
+            text = CodePageCodec::instance(page).decode(raw);
             viaCodePage = text.has_value();
         }
     }
-    static Piece written(QString newText, AnsiCodePage page)
+    static Piece written(QString newText, CodePage page)
     {
         Piece piece;
         piece.text = std::move(newText);
@@ -129,7 +133,7 @@ struct Document
     QList<Line> lines;
 };
 
-Line parseLine(QByteArrayView content, AnsiCodePage codePage)
+Line parseLine(QByteArrayView content, CodePage codePage)
 {
     Line line;
     line.head.raw = content.toByteArray();
@@ -172,7 +176,7 @@ Line parseLine(QByteArrayView content, AnsiCodePage codePage)
     return line;
 }
 
-Document parse(const QByteArray &data, AnsiCodePage codePage)
+Document parse(const QByteArray &data, CodePage codePage)
 {
     Document document;
     qsizetype at = 0;
@@ -276,7 +280,7 @@ bool hasLoneSurrogate(QStringView text)
 }
 
 std::optional<QString> readerValue(const Document &document, const QString &section, const QString &key,
-                                   AnsiCodePage codePage)
+                                   CodePage codePage)
 {
     const Lookup found = lookUp(document, trimmed(section), trimmed(key));
     if (found.key < 0)
@@ -291,7 +295,7 @@ std::optional<QString> readerValue(const Document &document, const QString &sect
 
 // Gives every key line's value the code page the rule names (the file's own without a rule) and
 // the text read in it. A value read in a code page that changes gets encoded again.
-void assignCodePages(Document &document, AnsiCodePage codePage, const ProfileFile::CodePageRule &rule)
+void assignCodePages(Document &document, CodePage codePage, const ProfileFile::CodePageRule &rule)
 {
     const ProfileFile::ValueReader read = [&document, codePage](const QString &section, const QString &key) {
         return readerValue(document, section, key, codePage);
@@ -302,7 +306,7 @@ void assignCodePages(Document &document, AnsiCodePage codePage, const ProfileFil
             section = line.name.value_or(QString());
         if (line.kind != Line::Kind::Key)
             continue;
-        const AnsiCodePage page =
+        const CodePage page =
             rule && line.name ? rule(section, *line.name, read).value_or(codePage) : codePage;
         Piece &value = line.value;
         if (value.rewrite) {
@@ -318,9 +322,9 @@ void assignCodePages(Document &document, AnsiCodePage codePage, const ProfileFil
 
 // The text in a legacy file's code page, or nothing when it does not fit or its bytes would read
 // back as UTF-8.
-std::optional<QByteArray> encodeLegacy(const QString &text, AnsiCodePage codePage)
+std::optional<QByteArray> encodeLegacy(const QString &text, CodePage codePage)
 {
-    std::optional<QByteArray> bytes = AnsiCodec::instance(codePage).encode(text);
+    std::optional<QByteArray> bytes = CodePageCodec::instance(codePage).encode(text);
     if (bytes && !isAscii(*bytes) && fromStrictUtf8(*bytes))
         return std::nullopt;
     return bytes;
@@ -377,22 +381,6 @@ QByteArray lineEndOf(const QByteArray &data)
     return lf > 0 && data[lf - 1] == '\r' ? QByteArray("\r\n") : QByteArray("\n");
 }
 
-int leadingDecimal(QStringView text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
-        negative = text[i++] == u'-';
-    constexpr qint64 limit = qint64(std::numeric_limits<int>::max()) + 1;
-    qint64 magnitude = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
-        magnitude = std::min(limit, magnitude * 10 + (text[i].unicode() - u'0'));
-    const qint64 value = negative ? -magnitude : magnitude;
-    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
 bool isValidName(QStringView name, bool isSection)
 {
     if (name.isEmpty() || name.contains(u'\n') || name.contains(u'\r') || name.contains(QChar(0)) ||
@@ -409,46 +397,40 @@ struct StoredValue
     bool found = false;
     std::optional<QString> text;
     QByteArray raw;
-    AnsiCodePage codePage = AnsiCodePage::Western;
+    CodePage codePage = CodePage::Western;
 };
 
-StoredValue readValue(const QString &path, const QString &section, const QString &key, AnsiCodePage codePage,
+StoredValue readValue(const Document &document, const QString &section, const QString &key, CodePage codePage,
                       const ProfileFile::CodePageRule &rule)
 {
     StoredValue result;
     result.codePage = codePage;
     const QStringView sectionName = trimmed(section);
     const QStringView keyName = trimmed(key);
-    if (!sectionName.isEmpty() && !keyName.isEmpty()) {
-        QByteArray data;
-        if (readFile(path, &data) == FileState::Read) {
-            const Document document = parse(data, codePage);
-            const Lookup found = lookUp(document, sectionName, keyName);
-            if (found.key >= 0) {
-                const ProfileFile::ValueReader read = [&document, codePage](const QString &s,
-                                                                            const QString &k) {
-                    return readerValue(document, s, k, codePage);
-                };
-                if (rule)
-                    result.codePage =
-                        rule(sectionName.toString(), keyName.toString(), read).value_or(codePage);
-                Piece value = document.lines[found.key].value;
-                value.decode(result.codePage);
-                result.found = true;
-                result.raw = value.raw;
-                if (value.text)
-                    result.text = unquoted(*value.text);
-            }
-        }
-    }
+    if (sectionName.isEmpty() || keyName.isEmpty())
+        return result;
+    const Lookup found = lookUp(document, sectionName, keyName);
+    if (found.key < 0)
+        return result;
+    const ProfileFile::ValueReader read = [&document, codePage](const QString &s, const QString &k) {
+        return readerValue(document, s, k, codePage);
+    };
+    if (rule)
+        result.codePage = rule(sectionName.toString(), keyName.toString(), read).value_or(codePage);
+    Piece value = document.lines[found.key].value;
+    value.decode(result.codePage);
+    result.found = true;
+    result.raw = value.raw;
+    if (value.text)
+        result.text = unquoted(*value.text);
     return result;
 }
 
-QString cutToBuffer(const QString &text, int bufferSize, AnsiCodePage codePage)
+QString cutToBuffer(const QString &text, int bufferSize, CodePage codePage)
 {
     if (bufferSize <= 1)
         return {};
-    return text.left(AnsiCodec::instance(codePage).fittingLength(text, bufferSize - 1));
+    return text.left(CodePageCodec::instance(codePage).fittingLength(text, bufferSize - 1));
 }
 
 // Writing ------------------------------------------------------------------------------------
@@ -514,6 +496,15 @@ bool replaceAtomically(const QString &path, const QByteArray &bytes)
         ::rename(QFile::encodeName(temporary.fileName()).constData(),
                  QFile::encodeName(target.absoluteFilePath()).constData()) == 0;
     temporary.close();
+    if (ok) {
+        // The rename lives in the folder: without its sync a power cut may bring back the old file.
+        const int folder =
+            ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder >= 0) {
+            ::fsync(folder); // some file systems refuse it; the file itself is safe then too
+            ::close(folder);
+        }
+    }
 #else
     temporary.close();
     std::error_code error; // std::filesystem::rename replaces an existing file on Windows too
@@ -533,7 +524,7 @@ ProfileFile::ProfileFile(QString path)
     : ProfileFile(std::move(path), systemAnsiCodePage())
 { }
 
-ProfileFile::ProfileFile(QString path, AnsiCodePage codePage, CodePageRule rule)
+ProfileFile::ProfileFile(QString path, CodePage codePage, CodePageRule rule)
     : m_path(std::move(path))
     , m_codePage(codePage)
     , m_rule(std::move(rule))
@@ -547,55 +538,134 @@ ProfileFile ProfileFile::withCodePageRule(CodePageRule rule) const
 QString ProfileFile::readString(const QString &section, const QString &key, const QString &defaultValue,
                                 int bufferSize) const
 {
-    const StoredValue stored = readValue(m_path, section, key, m_codePage, m_rule);
-    return cutToBuffer(stored.text.value_or(defaultValue), bufferSize, stored.codePage);
+    return ProfileDocument(*this).readString(section, key, defaultValue, bufferSize);
 }
 
 int ProfileFile::readInt(const QString &section, const QString &key, int defaultValue) const
 {
-    const StoredValue stored = readValue(m_path, section, key, m_codePage, m_rule);
-    if (!stored.found)
-        return defaultValue;
-    // Digits are ASCII in every code page: an undecodable value still has its number in front.
-    const QString value = stored.text.value_or(unquoted(QString::fromLatin1(stored.raw)));
-    return value.isEmpty() ? defaultValue : leadingDecimal(value);
+    return ProfileDocument(*this).readInt(section, key, defaultValue);
 }
 
 bool ProfileFile::isUndecodable(const QString &section, const QString &key) const
 {
-    const StoredValue stored = readValue(m_path, section, key, m_codePage, m_rule);
-    return stored.found && !stored.text;
+    return ProfileDocument(*this).isUndecodable(section, key);
 }
 
 bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    return write(section, key, value, nullptr);
+    ProfileDocument document(*this);
+    const bool written = document.writeString(section, key, value);
+    return document.commit() && written; // a refused write still clears what killed ones left
 }
 
 bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value,
                               const QString &readAs)
 {
+    ProfileDocument document(*this);
+    const bool written = document.writeString(section, key, value, readAs);
+    return document.commit() && written; // a refused write still clears what killed ones left
+}
+
+// ProfileDocument --------------------------------------------------------------------------------
+
+struct ProfileDocument::Parsed
+{
+    Document document;
+};
+
+ProfileDocument::ProfileDocument(ProfileFile file)
+    : m_file(std::move(file))
+{
+    QByteArray data;
+    const FileState state = readFile(m_file.path(), &data);
+    m_exists = state == FileState::Read;
+    m_unreadable = state == FileState::Unreadable;
+    m_original = data;
+    m_bytes = std::move(data);
+}
+
+ProfileDocument::ProfileDocument(ProfileFile file, QByteArray content)
+    : m_file(std::move(file))
+    , m_exists(true)
+    , m_original(content)
+    , m_bytes(std::move(content))
+{ }
+
+void ProfileDocument::setCodePageRule(ProfileFile::CodePageRule rule)
+{
+    m_file = m_file.withCodePageRule(std::move(rule));
+}
+
+ProfileDocument ProfileDocument::withCodePageRule(ProfileFile::CodePageRule rule) const
+{
+    ProfileDocument copy = *this;
+    copy.setCodePageRule(std::move(rule));
+    return copy;
+}
+
+const ProfileDocument::Parsed &ProfileDocument::parsed() const
+{
+    // The bytes decide everything: the document is parsed from them as a read of the file would.
+    if (!m_parsed)
+        m_parsed = std::make_shared<const Parsed>(Parsed {parse(m_bytes, m_file.codePage())});
+    return *m_parsed;
+}
+
+QString ProfileDocument::readString(const QString &section, const QString &key, const QString &defaultValue,
+                                    int bufferSize) const
+{
+    const StoredValue stored =
+        readValue(parsed().document, section, key, m_file.codePage(), m_file.codePageRule());
+    return cutToBuffer(stored.text.value_or(defaultValue), bufferSize, stored.codePage);
+}
+
+int ProfileDocument::readInt(const QString &section, const QString &key, int defaultValue) const
+{
+    const StoredValue stored =
+        readValue(parsed().document, section, key, m_file.codePage(), m_file.codePageRule());
+    if (!stored.found)
+        return defaultValue;
+    // Digits are ASCII in every code page: an undecodable value still has its number in front.
+    const QString value = stored.text.value_or(unquoted(QString::fromLatin1(stored.raw)));
+    return value.isEmpty() ? defaultValue : leadingIntegerClamped(value);
+}
+
+bool ProfileDocument::isUndecodable(const QString &section, const QString &key) const
+{
+    const StoredValue stored =
+        readValue(parsed().document, section, key, m_file.codePage(), m_file.codePageRule());
+    return stored.found && !stored.text;
+}
+
+bool ProfileDocument::writeString(const QString &section, const QString &key, const QString &value)
+{
+    return write(section, key, value, nullptr);
+}
+
+bool ProfileDocument::writeString(const QString &section, const QString &key, const QString &value,
+                                  const QString &readAs)
+{
     return write(section, key, value, &readAs);
 }
 
-bool ProfileFile::write(const QString &section, const QString &key, const QString &value,
-                        const QString *readAs)
+bool ProfileDocument::write(const QString &section, const QString &key, const QString &value,
+                            const QString *readAs)
 {
     const QString sectionName = trimmed(section).toString();
     const QString keyName = trimmed(key).toString();
     if (!isValidName(sectionName, true) || !isValidName(keyName, false))
         return false;
+    m_written = true;
+    if (m_unreadable)
+        return false; // writing would lose what the file holds
     // A raw line break would end the value early and make the rest a line of its own.
     const QString stored = quotedIfNeeded(encodeLineBreaks(withoutLoneSurrogates(value)));
+    const CodePage codePage = m_file.codePage();
+    const ProfileFile::CodePageRule &rule = m_file.codePageRule();
 
-    removeLeftovers(writeTarget(m_path));
-    QByteArray data;
-    const FileState state = readFile(m_path, &data);
-    if (state == FileState::Unreadable)
-        return false; // writing now would lose what the file holds
-    const QByteArray lineEnd = lineEndOf(data);
-    Document document = parse(data, m_codePage);
-    assignCodePages(document, m_codePage, m_rule);
+    const QByteArray lineEnd = lineEndOf(m_bytes);
+    Document document = parsed().document;
+    assignCodePages(document, codePage, rule);
     const bool legacy = !document.bom &&
         std::any_of(document.lines.cbegin(), document.lines.cend(),
                     [](const Line &line) { return line.head.viaCodePage || line.value.viaCodePage; });
@@ -604,8 +674,8 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
     const auto keyLine = [&]() {
         Line line;
         line.kind = Line::Kind::Key;
-        line.head = Piece::written(keyName + u'=', m_codePage);
-        line.value = Piece::written(stored, m_codePage);
+        line.head = Piece::written(keyName + u'=', codePage);
+        line.value = Piece::written(stored, codePage);
         line.end = lineEnd;
         line.name = keyName;
         return line;
@@ -631,30 +701,55 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
                 last.end = lineEnd;
             if (!last.isBlankLine()) {
                 Line blank;
-                blank.head = Piece::written(QString(), m_codePage);
+                blank.head = Piece::written(QString(), codePage);
                 blank.end = lineEnd;
                 document.lines.append(blank);
             }
         }
         Line header;
         header.kind = Line::Kind::Section;
-        header.head = Piece::written(u'[' + sectionName + u']', m_codePage);
+        header.head = Piece::written(u'[' + sectionName + u']', codePage);
         header.end = lineEnd;
         header.name = sectionName;
         document.lines.append(header);
         document.lines.append(keyLine());
     }
     // The value written may change the code page of others (a language that names it).
-    assignCodePages(document, m_codePage, m_rule);
+    assignCodePages(document, codePage, rule);
 
     std::optional<QByteArray> updated;
     if (legacy)
         updated = serialise(document, true);
     if (!updated)
         updated = serialise(document, false); // the first text that does not fit: all of it in UTF-8
-    if (state == FileState::Read && *updated == data)
+    if (m_exists && *updated == m_bytes)
         return true;
-    return replaceAtomically(m_path, *updated);
+    // The next value starts from these bytes, as it would from the file they make.
+    m_bytes = std::move(*updated);
+    m_exists = true;
+    m_changed = true;
+    m_parsed.reset();
+    return true;
+}
+
+bool ProfileDocument::isModified() const
+{
+    return m_changed && m_bytes != m_original;
+}
+
+bool ProfileDocument::commit()
+{
+    if (!m_written)
+        return true;
+    m_written = false;
+    removeLeftovers(writeTarget(m_file.path()));
+    if (!isModified())
+        return true;
+    if (!replaceAtomically(m_file.path(), m_bytes))
+        return false;
+    m_original = m_bytes;
+    m_changed = false;
+    return true;
 }
 
 QString encodeLineBreaks(const QString &text)

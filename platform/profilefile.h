@@ -2,9 +2,11 @@
 
 #include "platform/codepage.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace lume {
@@ -12,7 +14,8 @@ namespace lume {
 // The Windows profile-file functions (GetPrivateProfileString, GetPrivateProfileInt,
 // WritePrivateProfileString) on one file, written here because QSettings does not keep the
 // format: other lines, the order of sections and keys, and values as plain text.
-// Every call reads or writes the file itself; nothing is cached.
+// Every call reads or writes the file itself; nothing is cached. To read or write many values, hold
+// a ProfileDocument: it reads the file once and writes it once.
 //
 // Encoding: files of the Windows programs hold their texts in an ANSI code page, ours in UTF-8.
 // A piece of a line (a name, a value, a comment) that is valid UTF-8 is read as UTF-8; any other is
@@ -32,15 +35,16 @@ public:
     // The code page of the value of (section, key) in a file that is not UTF-8, when it is not the
     // file's own; it may depend on other values of the file. Names arrive as the caller or the file
     // spells them.
-    using CodePageRule = std::function<std::optional<AnsiCodePage>(const QString &section, const QString &key,
-                                                                   const ValueReader &read)>;
+    using CodePageRule = std::function<std::optional<CodePage>(const QString &section, const QString &key,
+                                                               const ValueReader &read)>;
 
     // The code page Windows would use for the user's locale (systemAnsiCodePage()).
     explicit ProfileFile(QString path);
-    ProfileFile(QString path, AnsiCodePage codePage, CodePageRule rule = {});
+    ProfileFile(QString path, CodePage codePage, CodePageRule rule = {});
 
     [[nodiscard]] const QString &path() const { return m_path; }
-    [[nodiscard]] AnsiCodePage codePage() const { return m_codePage; }
+    [[nodiscard]] CodePage codePage() const { return m_codePage; }
+    [[nodiscard]] const CodePageRule &codePageRule() const { return m_rule; }
     // The same file and code page with this rule for the values' code pages.
     [[nodiscard]] ProfileFile withCodePageRule(CodePageRule rule) const;
 
@@ -77,11 +81,56 @@ public:
     bool writeString(const QString &section, const QString &key, const QString &value, const QString &readAs);
 
 private:
+    QString m_path;
+    CodePage m_codePage;
+    CodePageRule m_rule;
+};
+
+// One settings file read once and written at most once: a restore or a store holds one. Every value
+// means what the ProfileFile call of the same name gives it, and the bytes a commit() writes are
+// those that the same writes, made one by one with ProfileFile, would leave in the file. Reads see
+// the writes made before them.
+class ProfileDocument
+{
+public:
+    // Reads the file now; a missing file is an empty document, an unreadable one refuses writes.
+    explicit ProfileDocument(ProfileFile file);
+    // The document of these bytes, as if the file held them; nothing is read.
+    ProfileDocument(ProfileFile file, QByteArray content);
+
+    [[nodiscard]] const ProfileFile &file() const { return m_file; }
+    void setCodePageRule(ProfileFile::CodePageRule rule);
+    [[nodiscard]] ProfileDocument withCodePageRule(ProfileFile::CodePageRule rule) const;
+
+    [[nodiscard]] QString readString(const QString &section, const QString &key, const QString &defaultValue,
+                                     int bufferSize) const;
+    [[nodiscard]] int readInt(const QString &section, const QString &key, int defaultValue) const;
+    [[nodiscard]] bool isUndecodable(const QString &section, const QString &key) const;
+    // Changes the document only; false where ProfileFile::writeString() refuses (a name that could
+    // not be read back, a file that could not be read).
+    bool writeString(const QString &section, const QString &key, const QString &value);
+    bool writeString(const QString &section, const QString &key, const QString &value, const QString &readAs);
+
+    // Whether commit() has bytes to write: the writes changed what the file held.
+    [[nodiscard]] bool isModified() const;
+    // Replaces the file in one atomic step when it changed: a temporary file beside it, synced,
+    // renamed over it, the folder synced. Leftovers of killed writes go first. Nothing is written
+    // when nothing changed. False when the file cannot be replaced; it then stays as it was.
+    bool commit();
+
+private:
+    struct Parsed;
+    [[nodiscard]] const Parsed &parsed() const;
     bool write(const QString &section, const QString &key, const QString &value, const QString *readAs);
 
-    QString m_path;
-    AnsiCodePage m_codePage;
-    CodePageRule m_rule;
+    ProfileFile m_file;
+    bool m_exists = false;
+    bool m_unreadable = false;
+    bool m_written = false; // a write was made since the last commit
+    bool m_changed = false;
+    QByteArray m_original; // what the file holds
+    QByteArray m_bytes; // what it will hold
+    mutable std::shared_ptr<const Parsed> m_parsed; // of m_bytes, made when first needed
 };
 
 // A message text kept on one line of the file: line feeds and carriage returns become U+2028 and

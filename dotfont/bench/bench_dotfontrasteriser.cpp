@@ -22,7 +22,7 @@ namespace {
 // reads spread over the file as a real text's would.
 QString doubleByteText(CodePage codePage, int length, int seed)
 {
-    const CodePageTable &table = CodePageTable::instance(codePage);
+    const CodePageCodec &table = CodePageCodec::instance(codePage);
     QList<char32_t> characters;
     for (int lead = 0x81; lead <= 0xFE; ++lead) {
         for (int trail = 0x40; trail <= 0xFE; ++trail) {

@@ -31,7 +31,7 @@ constexpr int ScreenWidth = 1280 - 32;
 // of three, and every third character one that no code page has when unencodableToo.
 QString messageText(CodePage codePage, int length, bool unencodableToo)
 {
-    const CodePageTable &table = CodePageTable::instance(codePage);
+    const CodePageCodec &table = CodePageCodec::instance(codePage);
     QList<char16_t> wide;
     for (int lead = 0x81; lead <= 0xFE; ++lead)
         for (int trail = 0x40; trail <= 0xFE; ++trail) {

@@ -31,7 +31,9 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
-    const auto codePage = CodePage(data.ConsumeIntegralInRange<int>(0, 3));
+    static constexpr CodePage CodePages[] = {CodePage::Gbk, CodePage::Big5, CodePage::ShiftJis,
+                                             CodePage::Uhc};
+    const CodePage codePage = CodePages[data.ConsumeIntegralInRange<size_t>(0, std::size(CodePages) - 1)];
     const int message = data.ConsumeIntegralInRange<int>(0, MessageBank::MessageCount - 1);
     const bool longText = data.ConsumeBool();
     QString text = fuzz::fuzzText(data, 64);

@@ -1,10 +1,15 @@
 #include "dotfont/scriptsettings.h"
 #include "platform/profilefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace lume;
 
@@ -39,6 +44,43 @@ QByteArray windowsScriptFile(const QByteArray &text1, const QByteArray &language
             "\r\nSelect=1\r\nSpeed=4\r\nDirection=to Left\r\nFlash=0\r\n\r\n";
     }
     return bytes + "[Language]\r\nLanguage=" + language + "\r\n";
+}
+
+// The store as it was before one document held it: every value by its own read and write of the
+// file. The bytes it leaves are what a store must write in one go.
+void storeValueByValue(const ProfileFile &profile, const ScriptSettings &settings)
+{
+    ProfileFile file = scriptSettingsFile(profile);
+    const ScriptSettings defaults = ScriptSettings::defaults();
+    const auto writeCheck = [&](const QString &section, const QString &key, int value, int defaultValue) {
+        file.writeString(section, key, QString::number(value),
+                         QString::number(checkBoxValue(file.readInt(section, key, defaultValue))));
+    };
+    for (int m = 0; m < 8; ++m) {
+        const QString name = QStringLiteral("Message%1").arg(m + 1);
+        const ScriptMessage &message = settings.messages[m];
+        const ScriptMessage &fallback = defaults.messages[m];
+        file.writeString(name, name + QStringLiteral("Text"), message.text, fallback.text);
+        writeCheck(name, QStringLiteral("Select"), message.select, fallback.select);
+        file.writeString(name, QStringLiteral("Speed"), message.speed, fallback.speed);
+        file.writeString(name, QStringLiteral("Direction"), message.direction, fallback.direction);
+        writeCheck(name, QStringLiteral("Flash"), message.flash, fallback.flash);
+    }
+    file.writeString(QStringLiteral("Language"), QStringLiteral("Language"), settings.language,
+                     defaults.language);
+}
+
+// Which file this is on disk: a replace gives a new one.
+quint64 fileIdentity(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info
+    {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? quint64(info.st_ino) : 0;
+#else
+    return QFileInfo(path).lastModified().toMSecsSinceEpoch();
+#endif
 }
 
 } // namespace
@@ -154,19 +196,19 @@ private Q_SLOTS:
 
     void shouldCutTextsToTheirBuffers_data()
     {
-        QTest::addColumn<AnsiCodePage>("locale");
+        QTest::addColumn<CodePage>("locale");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("restored");
         // Bytes count as Windows counted them: a CJK character 2 bytes in the code page of the
         // language (message texts) or of the locale (the rest), 1 where that page cannot hold it.
         const QString text = QStringLiteral("Message1Text");
-        const auto row = [](const char *name, AnsiCodePage locale, const QString &key, const QString &stored,
+        const auto row = [](const char *name, CodePage locale, const QString &key, const QString &stored,
                             const QString &restored) {
             QTest::newRow(name) << locale << key << stored << restored;
         };
-        const AnsiCodePage gbk = AnsiCodePage::Gbk;
-        const AnsiCodePage western = AnsiCodePage::Western;
+        const CodePage gbk = CodePage::Gbk;
+        const CodePage western = CodePage::Western;
         row("767 bytes stay", gbk, text, QString(767, u'a'), QString(767, u'a'));
         row("768 bytes: 767", gbk, text, QString(768, u'a'), QString(767, u'a'));
         row("383 CJK stay: 766 bytes", gbk, text, cjk(383), cjk(383));
@@ -189,7 +231,7 @@ private Q_SLOTS:
 
     void shouldCutTextsToTheirBuffers()
     {
-        QFETCH(AnsiCodePage, locale);
+        QFETCH(CodePage, locale);
         QFETCH(QString, key);
         QFETCH(QString, stored);
         QFETCH(QString, restored);
@@ -233,7 +275,7 @@ private Q_SLOTS:
         const QByteArray original = windowsScriptFile(bytes, language);
         writeFile(name, original);
         // A Western locale: the texts follow the language, not the locale.
-        ProfileFile file(name, AnsiCodePage::Western);
+        ProfileFile file(name, CodePage::Western);
         const ScriptSettings settings = readScriptSettings(file);
         ScriptSettings expected = ScriptSettings::defaults();
         expected.messages[0].text = text;
@@ -247,7 +289,7 @@ private Q_SLOTS:
     {
         const QString name = path("switch.ini");
         writeFile(name, windowsScriptFile("\x82\xB1\x82\xF1\x93\xFA\x96{", "Japanese")); // こん日本
-        ProfileFile file(name, AnsiCodePage::ShiftJis);
+        ProfileFile file(name, CodePage::ShiftJis);
         ScriptSettings settings = readScriptSettings(file);
         QCOMPARE(settings.messages[0].text, QStringLiteral("こん日本"));
 
@@ -268,15 +310,73 @@ private Q_SLOTS:
         QVERIFY(utf8.contains("Message1Text=こん日本\r\n"));
     }
 
+    void shouldWriteInOneReplaceWhatValueByValueWritesGave_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // the file before the store; empty: no file
+        QTest::addColumn<CodePage>("locale");
+        QTest::addColumn<int>(
+            "change"); // 0: texts and language, 1: none (the restored values), 2: an emoji too
+        const QByteArray japanese = windowsScriptFile("\x82\xB1\x82\xF1\x93\xFA\x96{", "Japanese");
+        const QByteArray gbk = windowsScriptFile("\xD6\xD0\xCE\xC4", "Chinese (Simplified)");
+        QFile lumeset(QStringLiteral(LUME_SOURCE_DIR "/platform/tests/data/windows-lumeset.ini"));
+        QVERIFY(lumeset.open(QIODevice::ReadOnly));
+        const QByteArray other = lumeset.readAll(); // another program's file: its lines stay
+        for (int change = 0; change < 3; ++change) {
+            const QByteArray c = QByteArray::number(change);
+            QTest::newRow("new file " + c) << QByteArray() << CodePage::Western << change;
+            QTest::newRow("Shift_JIS texts " + c) << japanese << CodePage::ShiftJis << change;
+            QTest::newRow("Shift_JIS texts, 1252 locale " + c) << japanese << CodePage::Western << change;
+            QTest::newRow("GBK texts " + c) << gbk << CodePage::Gbk << change;
+            QTest::newRow("Lumeset.ini " + c) << other << CodePage::Gbk << change;
+        }
+    }
+
+    void shouldWriteInOneReplaceWhatValueByValueWritesGave()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(CodePage, locale);
+        QFETCH(int, change);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("a")) && QDir(dir.path()).mkpath(QStringLiteral("b")));
+        const QString byValue = dir.filePath(QStringLiteral("a/Scriptlume.ini"));
+        const QString atOnce = dir.filePath(QStringLiteral("b/Scriptlume.ini"));
+        if (!content.isEmpty()) {
+            writeFile(byValue, content);
+            writeFile(atOnce, content);
+        }
+        ProfileFile b(atOnce, locale);
+        ScriptSettings settings = readScriptSettings(b);
+        if (change != 1) {
+            // Other texts, and a language of another code page: every text is encoded anew.
+            settings.messages[0].text = QStringLiteral("中文 and more");
+            settings.messages[3].text = QStringLiteral("  한글 ");
+            settings.messages[4].select = 2;
+            settings.messages[5].speed = QStringLiteral("speed beyond its buffer");
+            settings.language =
+                settings.language == u"Korean" ? QStringLiteral("Japanese") : QStringLiteral("Korean");
+        }
+        if (change == 2)
+            settings.messages[7].text = QStringLiteral("\U0001F600");
+
+        storeValueByValue(ProfileFile(byValue, locale), settings);
+        QVERIFY(writeScriptSettings(b, settings));
+        QCOMPARE(readFile(atOnce), readFile(byValue));
+        QCOMPARE(readScriptSettings(b), readScriptSettings(ProfileFile(byValue, locale)));
+        // The same store again changes nothing, and so writes nothing.
+        const quint64 written = fileIdentity(atOnce);
+        QVERIFY(writeScriptSettings(b, settings));
+        QCOMPARE(fileIdentity(atOnce), written);
+    }
+
     void shouldKeepA383CharacterTextThroughARestart()
     {
         ScriptSettings settings = ScriptSettings::defaults();
         settings.messages[0].text = cjk(383);
         settings.messages[1].text = cjk(384);
         settings.messages[2].text = QStringLiteral("ab") + cjk(383);
-        ProfileFile file(path("restart.ini"), AnsiCodePage::Western);
+        ProfileFile file(path("restart.ini"), CodePage::Western);
         QVERIFY(writeScriptSettings(file, settings));
-        const ScriptSettings restored = readScriptSettings(ProfileFile(file.path(), AnsiCodePage::Western));
+        const ScriptSettings restored = readScriptSettings(ProfileFile(file.path(), CodePage::Western));
         QCOMPARE(restored.messages[0].text, cjk(383)); // 766 bytes of GBK, as on Windows
         QCOMPARE(restored.messages[1].text, cjk(383)); // the 384th would end at byte 768
         QCOMPARE(restored.messages[2].text, QStringLiteral("ab") + cjk(382)); // not inside a character

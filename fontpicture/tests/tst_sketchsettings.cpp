@@ -2,9 +2,15 @@
 
 #include "platform/profilefile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace lume;
 
@@ -13,6 +19,50 @@ namespace {
 QString fixture(const QString &name)
 {
     return QStringLiteral(LUME_SOURCE_DIR "/fontpicture/tests/data/") + name;
+}
+
+// The store as it was before one document held it: every value by its own read and write of the
+// file. The bytes it leaves are what a store must write in one go.
+void storeValueByValue(ProfileFile &file, const SketchSettings &s)
+{
+    const SketchSettings defaults;
+    auto write = [&](const QString &section, const QString &key, const QString &value,
+                     const QString &readAs) { file.writeString(section, key, value, readAs); };
+    auto writeCheck = [&](const QString &section, const QString &key, int value) {
+        const int stored = file.readInt(section, key, 0);
+        write(section, key, QString::number(value), QString::number(stored == 1 || stored == 2 ? stored : 0));
+    };
+    file.writeString(QStringLiteral("CommPortSet"), QStringLiteral("CommPort"), s.commPort);
+    write(QStringLiteral("TopLocationAdjustSet"), QStringLiteral("TopLocationAdjust"), s.topLocationAdjust,
+          defaults.topLocationAdjust);
+    for (int m = 0; m < 8; ++m) {
+        const QString n = QString::number(m + 1);
+        const QString font = QStringLiteral("Message") + n + QStringLiteral("ShowFontSet");
+        const QString mode = QStringLiteral("Message") + n + QStringLiteral("ShowMode");
+        const SketchMessageSettings &ms = s.messages[m];
+        const SketchMessageSettings &fallback = defaults.messages[m];
+        write(QStringLiteral("MessageText"), QStringLiteral("Message") + n + QStringLiteral("Text"),
+              encodeLineBreaks(ms.text), fallback.text);
+        write(font, QStringLiteral("FontName"), ms.fontName, fallback.fontName);
+        write(font, QStringLiteral("FontSize"), ms.fontSize, fallback.fontSize);
+        writeCheck(font, QStringLiteral("FontBold"), ms.fontBold);
+        write(mode, QStringLiteral("MoveDirection"), ms.moveDirection, fallback.moveDirection);
+        writeCheck(mode, QStringLiteral("Flash"), ms.flash);
+        write(mode, QStringLiteral("MoveSpeed"), ms.moveSpeed, fallback.moveSpeed);
+    }
+}
+
+// Which file this is on disk: a replace gives a new one.
+quint64 fileIdentity(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info
+    {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? quint64(info.st_ino) : 0;
+#else
+    return QFileInfo(path).lastModified().toMSecsSinceEpoch();
+#endif
 }
 
 // Every one of the 58 values different from its default and from the others.
@@ -180,16 +230,16 @@ private Q_SLOTS:
 
     void shouldReadAndStoreBackAFileInTheLocalesCodePage_data()
     {
-        QTest::addColumn<AnsiCodePage>("locale");
+        QTest::addColumn<CodePage>("locale");
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("font");
         QTest::addColumn<QString>("expectedText");
         QTest::addColumn<QString>("expectedFont");
-        QTest::newRow("GBK") << AnsiCodePage::Gbk << QByteArray("\xD6\xD0\xCE\xC4 ok")
+        QTest::newRow("GBK") << CodePage::Gbk << QByteArray("\xD6\xD0\xCE\xC4 ok")
                              << QByteArray("\xCB\xCE\xCC\xE5") << QStringLiteral("中文 ok")
                              << QStringLiteral("宋体");
         QTest::newRow("Windows-1252")
-            << AnsiCodePage::Western
+            << CodePage::Western
             << QByteArray("Gr\xFC\xDF"
                           "e Caf\xE9")
             << QByteArray("Fran\xE7ois") << QStringLiteral("Grüße Café") << QStringLiteral("François");
@@ -197,7 +247,7 @@ private Q_SLOTS:
 
     void shouldReadAndStoreBackAFileInTheLocalesCodePage()
     {
-        QFETCH(AnsiCodePage, locale);
+        QFETCH(CodePage, locale);
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, font);
         QFETCH(QString, expectedText);
@@ -225,7 +275,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         ProfileFile file(dir.filePath(QStringLiteral("Lumeset.ini")),
-                         AnsiCodePage::Gbk); // a Chinese (PRC) locale
+                         CodePage::Gbk); // a Chinese (PRC) locale
         SketchSettings s;
         const QString chinese(383, QChar(0x4E2D));
         s.messages[0].text = chinese;
@@ -285,6 +335,67 @@ private Q_SLOTS:
         QCOMPARE(file.readString(QStringLiteral("Other"), QStringLiteral("Key"), {}, 10),
                  QStringLiteral("kept"));
         QCOMPARE(restoreSketchSettings(file).messages[0].text, QStringLiteral("Text 0"));
+    }
+
+    void shouldWriteInOneReplaceWhatValueByValueWritesGave_data()
+    {
+        QTest::addColumn<QString>("start"); // the file before the store; empty: no file
+        QTest::addColumn<QByteArray>("content"); // or these bytes
+        QTest::addColumn<CodePage>("locale");
+        QTest::addColumn<int>("change"); // 0: every value, 1: none (the restored ones), 2: an emoji too
+        const QString windows = QStringLiteral(LUME_SOURCE_DIR "/platform/tests/data/windows-lumeset.ini");
+        const QString stored = QStringLiteral(LUME_SOURCE_DIR "/platform/tests/data/lumeset-stored.ini");
+        const QString sketch = fixture(QStringLiteral("windows-lumeset.ini"));
+        const QByteArray gbk = windowsLumeset("\xD6\xD0\xCE\xC4", "\xCB\xCE\xCC\xE5");
+        for (int change = 0; change < 3; ++change) {
+            const QByteArray c = QByteArray::number(change);
+            QTest::newRow("new file " + c) << QString() << QByteArray() << CodePage::Western << change;
+            QTest::newRow("Windows file, GBK " + c) << windows << QByteArray() << CodePage::Gbk << change;
+            QTest::newRow("Windows file, 1252 " + c)
+                << windows << QByteArray() << CodePage::Western << change;
+            QTest::newRow("UTF-8 file " + c) << stored << QByteArray() << CodePage::Gbk << change;
+            QTest::newRow("Sketchlume's Windows file " + c)
+                << sketch << QByteArray() << CodePage::Western << change;
+            QTest::newRow("legacy GBK texts " + c) << QString() << gbk << CodePage::Gbk << change;
+            QTest::newRow("undecodable texts " + c) << QString() << gbk << CodePage::Western << change;
+        }
+    }
+
+    void shouldWriteInOneReplaceWhatValueByValueWritesGave()
+    {
+        QFETCH(QString, start);
+        QFETCH(QByteArray, content);
+        QFETCH(CodePage, locale);
+        QFETCH(int, change);
+        QTemporaryDir dir;
+        const QString byValue = dir.filePath(QStringLiteral("a/Lumeset.ini"));
+        const QString atOnce = dir.filePath(QStringLiteral("b/Lumeset.ini"));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("a")) && QDir(dir.path()).mkpath(QStringLiteral("b")));
+        if (!start.isEmpty()) {
+            QFile source(start);
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            content = source.readAll();
+        }
+        if (!content.isEmpty()) {
+            for (const QString &path : {byValue, atOnce}) {
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+            }
+        }
+        ProfileFile a(byValue, locale);
+        ProfileFile b(atOnce, locale);
+        SketchSettings settings = change == 1 ? restoreSketchSettings(b) : unusualSettings();
+        if (change == 2)
+            settings.messages[7].text = QStringLiteral("\U0001F600 beyond every code page");
+
+        storeValueByValue(a, settings);
+        QVERIFY(storeSketchSettings(b, settings));
+        QCOMPARE(readFile(atOnce), readFile(byValue));
+        // The same store again changes nothing, and so writes nothing.
+        const quint64 written = fileIdentity(atOnce);
+        QVERIFY(storeSketchSettings(b, settings));
+        QCOMPARE(fileIdentity(atOnce), written);
+        QCOMPARE(restoreSketchSettings(b), restoreSketchSettings(a));
     }
 
     void shouldReportAFileThatCannotBeWritten()

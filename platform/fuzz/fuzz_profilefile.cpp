@@ -93,10 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     const int bufferSize = data.ConsumeIntegralInRange<int>(-1, 80);
 
     // The file's code page, as the user's locale would give it: a legacy file is written back in it.
-    static constexpr AnsiCodePage CodePages[] = {AnsiCodePage::Western,  AnsiCodePage::Gbk,
-                                                 AnsiCodePage::ShiftJis, AnsiCodePage::Big5,
-                                                 AnsiCodePage::Uhc,      AnsiCodePage::Cyrillic};
-    const AnsiCodePage codePage = CodePages[data.ConsumeIntegralInRange<size_t>(0, std::size(CodePages) - 1)];
+    static constexpr CodePage CodePages[] = {CodePage::Western, CodePage::Gbk, CodePage::ShiftJis,
+                                             CodePage::Big5,    CodePage::Uhc, CodePage::Cyrillic};
+    const CodePage codePage = CodePages[data.ConsumeIntegralInRange<size_t>(0, std::size(CodePages) - 1)];
 
     if (existing) {
         QFile file(path);
@@ -139,7 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     if (read1) {
         const QString cut = profile.readString(section1, key1, QString(), bufferSize);
         const qsizetype room = std::max(bufferSize - 1, 0);
-        if (cut != read1->left(AnsiCodec::instance(codePage).fittingLength(*read1, room)))
+        if (cut != read1->left(CodePageCodec::instance(codePage).fittingLength(*read1, room)))
             fail("a cut value is not the longest start that fits", *read1 + u'|' + cut);
     }
     (void)profile.readInt(section1, key1, 7);

@@ -4,9 +4,19 @@
 
 #include <limits>
 
-using lume::leadingInteger;
-using lume::leadingNumber;
+using lume::leadingIntegerClamped;
+using lume::leadingNumberWithFraction;
 using lume::roundHalfEven;
+
+namespace {
+
+// How the composer turns a typed number into whole pixels.
+int roundedLeadingNumber(QStringView text)
+{
+    return roundHalfEven(leadingNumberWithFraction(text)).value_or(0);
+}
+
+} // namespace
 
 class TestLeadingNumber : public QObject
 {
@@ -21,6 +31,8 @@ private Q_SLOTS:
     void shouldRefuseValuesBeyondInt();
     void shouldGiveZeroForIntegersOutOfRange_data();
     void shouldGiveZeroForIntegersOutOfRange();
+    void shouldReadAnIntegerAsTheProfileFunctionsDo_data();
+    void shouldReadAnIntegerAsTheProfileFunctionsDo();
 };
 
 void TestLeadingNumber::shouldReadTheNumberATextStartsWith_data()
@@ -53,7 +65,7 @@ void TestLeadingNumber::shouldReadTheNumberATextStartsWith()
 {
     QFETCH(QString, text);
     QFETCH(double, number);
-    QCOMPARE(leadingNumber(text), number);
+    QCOMPARE(leadingNumberWithFraction(text), number);
 }
 
 void TestLeadingNumber::shouldRoundHalvesToEven_data()
@@ -126,7 +138,31 @@ void TestLeadingNumber::shouldGiveZeroForIntegersOutOfRange()
 {
     QFETCH(QString, text);
     QFETCH(int, integer);
-    QCOMPARE(leadingInteger(text), integer);
+    QCOMPARE(roundedLeadingNumber(text), integer);
+}
+
+void TestLeadingNumber::shouldReadAnIntegerAsTheProfileFunctionsDo_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("integer");
+
+    QTest::newRow("plain") << "1" << 1;
+    QTest::newRow("no fraction") << "2.9" << 2;
+    QTest::newRow("vertical tab and form feed are blanks") << "\v\f\r 7x" << 7;
+    QTest::newRow("line feed is no blank") << "\n7" << 0;
+    QTest::newRow("negative") << "-12" << -12;
+    QTest::newRow("clamped up") << "99999999999" << std::numeric_limits<int>::max();
+    QTest::newRow("clamped down") << "-99999999999" << std::numeric_limits<int>::min();
+    QTest::newRow("many digits") << QString(400, u'9') << std::numeric_limits<int>::max();
+    QTest::newRow("sign alone") << "+" << 0;
+    QTest::newRow("no number") << "x1" << 0;
+}
+
+void TestLeadingNumber::shouldReadAnIntegerAsTheProfileFunctionsDo()
+{
+    QFETCH(QString, text);
+    QFETCH(int, integer);
+    QCOMPARE(leadingIntegerClamped(text), integer);
 }
 
 QTEST_GUILESS_MAIN(TestLeadingNumber)

@@ -13,6 +13,7 @@
 #include <sys/file.h>
 #endif
 
+using lume::ProfileDocument;
 using lume::ProfileFile;
 
 namespace {
@@ -169,6 +170,8 @@ private Q_SLOTS:
     void shouldFindNamesWithByteOrderMarks();
     void shouldRefuseNamesWithLoneSurrogates();
     void shouldRemoveTemporariesOfKilledWrites();
+    void shouldReadADocumentOnceAndWriteItOnlyAtCommit();
+    void shouldLeaveTheFileAloneWhenACommitFails();
 
 private:
     QString userFile(const QString &name) const;
@@ -276,7 +279,7 @@ void TestProfileFile::shouldReadIntegersFromFileWrittenOnWindows()
 void TestProfileFile::shouldGiveDefaultsWithoutFile()
 {
     QTemporaryDir dir;
-    const ProfileFile file(dir.filePath("Lumeset.ini"), lume::AnsiCodePage::Gbk);
+    const ProfileFile file(dir.filePath("Lumeset.ini"), lume::CodePage::Gbk);
     QCOMPARE(file.readString("TopLocationAdjustSet", "TopLocationAdjust", "-2", 10), "-2");
     QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 768), "Message1");
     QCOMPARE(file.readInt("Message1ShowFontSet", "FontBold", 0), 0);
@@ -292,27 +295,27 @@ void TestProfileFile::shouldGiveDefaultsWithoutFile()
 
 void TestProfileFile::shouldCutAtCharacterBoundary_data()
 {
-    QTest::addColumn<lume::AnsiCodePage>("codePage");
+    QTest::addColumn<lume::CodePage>("codePage");
     QTest::addColumn<int>("bufferSize");
     QTest::addColumn<QString>("expected");
 
     // "a中😀b" counts as Windows counts it: in GBK 1 + 2 + 1 + 1 bytes (the emoji, which GBK cannot
     // hold, as one '?'), in Windows-1252 one byte each; never its UTF-8 bytes.
-    using lume::AnsiCodePage;
-    QTest::newRow("GBK 2") << AnsiCodePage::Gbk << 2 << "a";
-    QTest::newRow("GBK 3: half of the CJK character") << AnsiCodePage::Gbk << 3 << "a";
-    QTest::newRow("GBK 4") << AnsiCodePage::Gbk << 4 << cjk("a中");
-    QTest::newRow("GBK 5: the emoji is one character") << AnsiCodePage::Gbk << 5 << cjk("a中😀");
-    QTest::newRow("GBK 6") << AnsiCodePage::Gbk << 6 << cjk("a中😀b");
-    QTest::newRow("GBK huge") << AnsiCodePage::Gbk << std::numeric_limits<int>::max() << cjk("a中😀b");
-    QTest::newRow("1252 3") << AnsiCodePage::Western << 3 << cjk("a中");
-    QTest::newRow("1252 4") << AnsiCodePage::Western << 4 << cjk("a中😀");
-    QTest::newRow("1252 5") << AnsiCodePage::Western << 5 << cjk("a中😀b");
+    using lume::CodePage;
+    QTest::newRow("GBK 2") << CodePage::Gbk << 2 << "a";
+    QTest::newRow("GBK 3: half of the CJK character") << CodePage::Gbk << 3 << "a";
+    QTest::newRow("GBK 4") << CodePage::Gbk << 4 << cjk("a中");
+    QTest::newRow("GBK 5: the emoji is one character") << CodePage::Gbk << 5 << cjk("a中😀");
+    QTest::newRow("GBK 6") << CodePage::Gbk << 6 << cjk("a中😀b");
+    QTest::newRow("GBK huge") << CodePage::Gbk << std::numeric_limits<int>::max() << cjk("a中😀b");
+    QTest::newRow("1252 3") << CodePage::Western << 3 << cjk("a中");
+    QTest::newRow("1252 4") << CodePage::Western << 4 << cjk("a中😀");
+    QTest::newRow("1252 5") << CodePage::Western << 5 << cjk("a中😀b");
 }
 
 void TestProfileFile::shouldCutAtCharacterBoundary()
 {
-    QFETCH(lume::AnsiCodePage, codePage);
+    QFETCH(lume::CodePage, codePage);
     QFETCH(int, bufferSize);
     QFETCH(QString, expected);
 
@@ -835,7 +838,7 @@ using Values = QList<QStringList>; // section, key, value
 
 void TestProfileFile::shouldReadLegacyFilesAndStoreThemBack_data()
 {
-    QTest::addColumn<lume::AnsiCodePage>("codePage");
+    QTest::addColumn<lume::CodePage>("codePage");
     QTest::addColumn<QByteArray>("original");
     QTest::addColumn<Values>("values");
     QTest::addColumn<QByteArray>("stored"); // after every value was written back
@@ -848,7 +851,7 @@ void TestProfileFile::shouldReadLegacyFilesAndStoreThemBack_data()
                            "Message2Text=Hello\r\n"
                            "[Other]\r\n"
                            "Unknown=\xB2\xE2\xCA\xD4\r\n"; // 测试
-    QTest::newRow("GBK") << lume::AnsiCodePage::Gbk << gbk
+    QTest::newRow("GBK") << lume::CodePage::Gbk << gbk
                          << Values {{"MessageText", "Message1Text", cjk("中文")},
                                     {"MessageText", "Message2Text", "Hello"},
                                     {"Other", "Unknown", cjk("测试")}}
@@ -860,14 +863,14 @@ void TestProfileFile::shouldReadLegacyFilesAndStoreThemBack_data()
                                "brig\r\n"
                                "[Message1ShowFontSet]\r\n"
                                "FontName=Fran\xE7ois Sans\r\n";
-    QTest::newRow("Windows-1252") << lume::AnsiCodePage::Western << western
+    QTest::newRow("Windows-1252") << lume::CodePage::Western << western
                                   << Values {{"MessageText", "Message1Text", cjk("Grüße Café")},
                                              {"Message1ShowFontSet", "FontName", cjk("François Sans")}}
                                   << western;
     // A value our earlier versions wrote in UTF-8 beside one from Windows: each is read right, and
     // written back both are in the file's code page.
     QTest::newRow("UTF-8 and GBK mixed")
-        << lume::AnsiCodePage::Gbk
+        << lume::CodePage::Gbk
         << QByteArray("[MessageText]\n"
                       "Message1Text=\xE4\xB8\xAD\xE6\x96\x87\n" // 中文 in UTF-8
                       "Message2Text=\xD6\xD0\xCE\xC4\n" // 中文 in GBK
@@ -881,7 +884,7 @@ void TestProfileFile::shouldReadLegacyFilesAndStoreThemBack_data()
 
 void TestProfileFile::shouldReadLegacyFilesAndStoreThemBack()
 {
-    QFETCH(lume::AnsiCodePage, codePage);
+    QFETCH(lume::CodePage, codePage);
     QFETCH(QByteArray, original);
     QFETCH(Values, values);
     QFETCH(QByteArray, stored);
@@ -923,7 +926,7 @@ void TestProfileFile::shouldTurnTheWholeFileIntoUtf8()
                        "Message2Text=old\r\n"
                        "[\xB2\xE2\xCA\xD4]\r\n" // [测试]
                        "Broken=\x81\x20\r\n")); // valid in neither
-    ProfileFile file(path, lume::AnsiCodePage::Gbk);
+    ProfileFile file(path, lume::CodePage::Gbk);
     QVERIFY(file.writeString("MessageText", "Message2Text", value));
     QCOMPARE(readBytes(path),
              "; \xE6\xB3\xA8\xE9\x87\x8A\r\n"
@@ -949,7 +952,7 @@ void TestProfileFile::shouldKeepWhatCannotBeDecoded()
     const QByteArray original =
         "[MessageText]\r\nMessage1Text=\x81\x20\xFF\r\n[Message1ShowMode]\r\nFlash=1\x81\x7F\r\n";
     QVERIFY(writeBytes(path, original));
-    ProfileFile file(path, lume::AnsiCodePage::Gbk);
+    ProfileFile file(path, lume::CodePage::Gbk);
     QVERIFY(file.isUndecodable("MessageText", "Message1Text"));
     QVERIFY(!file.isUndecodable("MessageText", "Message2Text"));
     QCOMPARE(file.readString("MessageText", "Message1Text", "Message1", 768), "Message1");
@@ -986,7 +989,7 @@ void TestProfileFile::shouldFindNamesWithByteOrderMarks()
     const QString path = dir.filePath("bom.ini");
     if (!original.isEmpty())
         QVERIFY(writeBytes(path, original));
-    ProfileFile file(path, lume::AnsiCodePage::Western);
+    ProfileFile file(path, lume::CodePage::Western);
     QVERIFY(file.writeString(section, key, cjk("\uFEFFvalue")));
     const QByteArray once = readBytes(path);
     QVERIFY(file.writeString(section, key, cjk("\uFEFFvalue")));
@@ -1001,7 +1004,7 @@ void TestProfileFile::shouldRefuseNamesWithLoneSurrogates()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("surrogate.ini");
-    ProfileFile file(path, lume::AnsiCodePage::Western);
+    ProfileFile file(path, lume::CodePage::Western);
     QVERIFY(!file.writeString(QStringLiteral("S") + QChar(0xD800), "K", "v"));
     QVERIFY(!file.writeString("S", QChar(0xDC00) + QStringLiteral("K"), "v"));
     QVERIFY(!QFileInfo::exists(path));
@@ -1038,6 +1041,48 @@ void TestProfileFile::shouldRemoveTemporariesOfKilledWrites()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"Lumeset.ini", "other.ini.lume-x.tmp"}));
     QCOMPARE(readBytes(path), "[S]\nK=w\n");
 #endif
+}
+
+void TestProfileFile::shouldReadADocumentOnceAndWriteItOnlyAtCommit()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lumeset.ini");
+    const QByteArray original = windowsFile("crlf");
+    QVERIFY(writeBytes(path, original));
+    ProfileDocument document(ProfileFile(path, lume::CodePage::Gbk));
+    QVERIFY(QFile::remove(path)); // what the document holds was read at its start
+    QCOMPARE(document.readString("MessageText", "Message1Text", "none", 768), u"Hello World"_qs);
+    QVERIFY(writeBytes(path, original));
+
+    QVERIFY(document.writeString("MessageText", "Message1Text", u"中文"_qs));
+    QVERIFY(document.writeString("New", "Key", "1"));
+    QCOMPARE(document.readString("MessageText", "Message1Text", "none", 768), u"中文"_qs);
+    QCOMPARE(document.readInt("new", "key", 0), 1);
+    QVERIFY(document.isModified());
+    QCOMPARE(readBytes(path), original); // nothing on disk before the commit
+
+    QVERIFY(document.commit());
+    ProfileFile byValue(dir.filePath("copy.ini"), lume::CodePage::Gbk);
+    QVERIFY(writeBytes(byValue.path(), original));
+    QVERIFY(byValue.writeString("MessageText", "Message1Text", u"中文"_qs));
+    QVERIFY(byValue.writeString("New", "Key", "1"));
+    QCOMPARE(readBytes(path), readBytes(byValue.path()));
+    QVERIFY(!document.isModified());
+}
+
+void TestProfileFile::shouldLeaveTheFileAloneWhenACommitFails()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lumeset.ini");
+    QVERIFY(writeBytes(path, "[A]\nB=1\n"));
+    ProfileDocument document(ProfileFile(path, lume::CodePage::Western));
+    QVERIFY(document.writeString("A", "B", "2"));
+    // The file turned into a folder: no replace can work.
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir(dir.path()).mkdir("Lumeset.ini"));
+    QVERIFY(!document.commit());
+    QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

@@ -250,7 +250,7 @@ QByteArray DotFontGenerator::singleByteFont(PlacementCounts *counts) const
 
 QByteArray DotFontGenerator::gridFont(GridFont grid, GridStatistics *statistics) const
 {
-    const CodePageTable &table = CodePageTable::instance(codePageOf(grid));
+    const CodePageCodec &table = CodePageCodec::instance(codePageOf(grid));
     // One Unicode font per file, so that each file is under one licence: Bitmap Song is GPL-2 only,
     // Micro Hei Apache-2.0 or GPL-3+, and the two cannot be mixed. Bitmap Song has no Hangul.
     const Role unicodeSource = grid == GridFont::Krk ? MicroHei : WenQuanYi;
@@ -348,7 +348,7 @@ QString dumpGlyph(const QByteArray &file, quint16 code)
     const int trail = code & 0xFF;
     if (isDouble ? lead < 0x81 || trail < 0x40 || trail > 0xFE : code > 0xFF)
         return {}; // outside the grid, or no single byte
-    const qint64 offset = isDouble ? gridOffset(lead, trail) : 12 * qint64(code & 0xFF);
+    const qint64 offset = isDouble ? gridOffset(lead, trail) : singleByteOffset(quint8(code));
     const int bytesPerRow = isDouble ? 2 : 1;
     if (offset + 12 * bytesPerRow > file.size())
         return {};

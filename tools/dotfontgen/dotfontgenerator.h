@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dotfont/dotfontcell.h"
 #include "tools/dotfontgen/bitmapfont.h"
 
 #include <QByteArray>
@@ -10,12 +11,6 @@
 #include <vector>
 
 namespace lume {
-
-inline constexpr int CellRowCount = 12;
-inline constexpr int GridLeadCount = 126; // lead bytes 0x81..0xFE
-inline constexpr int GridTrailCount = 191; // trail bytes 0x40..0xFE
-inline constexpr qsizetype GridFileSize = qsizetype(GridLeadCount) * GridTrailCount * 24; // 577,584
-inline constexpr qsizetype SingleByteFileSize = 256 * 12; // 3,072
 
 // A glyph cell's rows, bit 15 the leftmost pixel (single-byte cells use bits 15..8).
 using CellBitmap = std::array<quint16, CellRowCount>;
@@ -40,12 +35,6 @@ struct PlacedGlyph
 // The glyph in a cell whose baseline is that row, left-aligned (a non-negative left bearing kept).
 // No lit pixel is dropped unless the ink is larger than the cell.
 [[nodiscard]] PlacedGlyph placeGlyph(const GlyphBitmap &glyph, int baselineRow, int cellWidth);
-
-// Byte offset of a cell in a grid file; the lead must be 0x81 or above and the trail 0x40 or above.
-[[nodiscard]] constexpr qint64 gridOffset(int lead, int trail)
-{
-    return 24 * (qint64(lead - 0x81) * GridTrailCount + (trail - 0x40));
-}
 
 // The JIS X 0208 code (0x2121..0x7E7E) of a Shift_JIS double-byte cell, for leads 0x81..0x9F and
 // 0xE0..0xEF; nullopt for other cells (vendor and user-defined leads, invalid trails).

@@ -31,7 +31,7 @@ QString noSettingsFile(const QString &path, const QString &why)
 
 // The first value of the file that can be read neither as UTF-8 nor in its code page, as
 // "[Section] Key": the window would take its default and so send something else than what was typed.
-QString firstUndecodable(const ProfileFile &profile, const QByteArray &content)
+QString firstUndecodable(const ProfileDocument &profile, const QByteArray &content)
 {
     QString section;
     for (const QByteArray &rawLine : content.split('\n')) {
@@ -186,7 +186,8 @@ SendRequest requestWithSettings(const SendRequest &request, QString *error, int 
     SendRequest result = request;
     Messages messages;
     QList<std::pair<QString, QString>> values;
-    const ProfileFile profile(path);
+    // The bytes read above are the document: the file is read once, as the programs read it.
+    const ProfileDocument profile(ProfileFile(path), content);
     QString undecodable;
     switch (settingsKindOf(content)) {
     case SettingsKind::Neither:
@@ -199,7 +200,8 @@ SendRequest requestWithSettings(const SendRequest &request, QString *error, int 
         return request;
     case SettingsKind::Scriptlume: {
         // The message texts are in the code page of the file's language.
-        const ProfileFile scriptProfile = scriptSettingsFile(profile);
+        const ProfileDocument scriptProfile =
+            profile.withCodePageRule(scriptSettingsFile(profile.file()).codePageRule());
         undecodable = firstUndecodable(scriptProfile, content);
         const ScriptSettings settings = readScriptSettings(profile);
         messages = scriptMessages(settings);

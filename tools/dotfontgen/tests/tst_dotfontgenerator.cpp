@@ -17,6 +17,14 @@ using namespace lume;
 
 namespace {
 
+// The code of each character, as the rasteriser's forEachCode() gives them.
+QList<quint16> characterCodes(const CodePageCodec &codec, QStringView text)
+{
+    QList<quint16> codes;
+    codec.forEachCode(text, [&codes](quint16 code) { codes.append(code); });
+    return codes;
+}
+
 // The Debian fonts the build uses (paths found by CMake).
 SourceFonts realSources()
 {
@@ -291,7 +299,7 @@ void TestDotFontGenerator::shouldFitEveryIdeographOfTheTallLineIntoTheCell()
     // WenQuanYi's 12-pixel strike has a 15-row line; no ideograph may lose a pixel, and the
     // tallest ones reach row 0.
     const BitmapFont wenQuanYi = openFont(QStringLiteral(LUME_FONT_WENQUANYI));
-    const CodePageTable &table = CodePageTable::instance(codePageOf(file));
+    const CodePageCodec &table = CodePageCodec::instance(codePageOf(file));
     const QByteArray &bytes = m_files.at(file);
     int checked = 0;
     quint16 firstRows = 0;
@@ -333,7 +341,7 @@ void TestDotFontGenerator::shouldKeepOneBaselineForEveryCharacterOfAFont()
     // Where a glyph's first lit row lands tells the baseline used for it; a whole glyph (nothing
     // cut off) must tell the same as every other glyph of its font.
     const BitmapFont font = openFont(source);
-    const CodePageTable &table = CodePageTable::instance(codePageOf(file));
+    const CodePageCodec &table = CodePageCodec::instance(codePageOf(file));
     const QByteArray &bytes = m_files.at(file);
     QSet<int> baselines;
     int checked = 0;
@@ -478,7 +486,7 @@ void TestDotFontGenerator::shouldKeepEveryLitPixelOfEveryGlyph()
             check(quint16(code), glyph);
         }
     } else {
-        const CodePageTable &table = CodePageTable::instance(codePageOf(file));
+        const CodePageCodec &table = CodePageCodec::instance(codePageOf(file));
         for (int lead = 0x81; lead <= 0xFE; ++lead) {
             for (int trail = 0x40; trail <= 0xFE; ++trail) {
                 const char32_t character = table.cellCharacter(quint8(lead), quint8(trail));
@@ -532,7 +540,7 @@ void TestDotFontGenerator::shouldDrawMarksAtTheCellsTopWhole()
     QFETCH(QString, character);
     QFETCH(QStringList, art);
 
-    const QList<quint16> codes = CodePageTable::instance(codePageOf(file)).characterCodes(character);
+    const QList<quint16> codes = characterCodes(CodePageCodec::instance(codePageOf(file)), character);
     QCOMPARE(codes.size(), 1);
     QVERIFY(codes.front() >= 0x8100);
     QStringList expected = art;
@@ -689,7 +697,7 @@ void TestDotFontGenerator::shouldLeaveCellsWithoutGlyphBlank()
     QFETCH(bool, assigned);
 
     const char32_t character =
-        CodePageTable::instance(codePageOf(file)).cellCharacter(quint8(code >> 8), quint8(code));
+        CodePageCodec::instance(codePageOf(file)).cellCharacter(quint8(code >> 8), quint8(code));
     QCOMPARE(!isUnassigned(character), assigned);
     QCOMPARE(m_files.at(file).mid(gridOffset(code >> 8, code & 0xFF), 24), QByteArray(24, '\0'));
 }
@@ -705,7 +713,7 @@ void TestDotFontGenerator::shouldLeaveEveryUnassignedCellBlank()
 {
     QFETCH(QString, file);
 
-    const CodePageTable &table = CodePageTable::instance(codePageOf(file));
+    const CodePageCodec &table = CodePageCodec::instance(codePageOf(file));
     const QByteArray &bytes = m_files.at(file);
     int blank = 0;
     int drawn = 0;
