@@ -83,6 +83,37 @@ private Q_SLOTS:
         QCOMPARE(found[1].device, sys.roots().dev + QStringLiteral("/ttyUSB0"));
     }
 
+    // udev's names are data from outside like any device string: one clean line each.
+    void shouldCleanUdevsNames()
+    {
+        QTemporaryDir dir;
+        FakeSysfs sys(dir.path());
+        sys.addUsbSerial(QStringLiteral("ttyUSB0"), QStringLiteral("1-2"), QStringLiteral("ch341"), 0x1a86,
+                         0x7523, {}, {}, {});
+        sys.addUdevNames(QStringLiteral("ttyUSB0"), QStringLiteral("QinHeng\tElectronics\x01"),
+                         QStringLiteral("CH340\nserial converter ") + QString(200, u'x'));
+        const PortInfo info = sysfsPortInfo(sys.roots(), QStringLiteral("ttyUSB0"),
+                                            sys.roots().dev + QStringLiteral("/ttyUSB0"));
+        QCOMPARE(info.manufacturer, QStringLiteral("QinHeng Electronics"));
+        QVERIFY(info.product.startsWith(QStringLiteral("CH340 serial converter xxx")));
+        QCOMPARE(info.product.size(), 80);
+    }
+
+    // Reads the machine's udev database, opening no device: a tty it does not know has no names.
+    void shouldFindNoUdevNamesForAnUnknownTty_data()
+    {
+        QTest::addColumn<QString>("tty");
+        QTest::newRow("unknown") << "ttyLumeNoSuchPort";
+        QTest::newRow("a path") << "../ttyS0";
+        QTest::newRow("empty") << "";
+    }
+
+    void shouldFindNoUdevNamesForAnUnknownTty()
+    {
+        QFETCH(QString, tty);
+        QCOMPARE(systemUdevLookup()(tty), UdevNames {});
+    }
+
     void shouldFindNothingInAnEmptyOrMissingTree()
     {
         QTemporaryDir dir;
