@@ -1,6 +1,5 @@
 #include "badgesender.h"
 
-#include "portdiagnosis.h"
 #include "serialcontrol.h"
 #include "userprompt.h"
 
@@ -65,12 +64,32 @@ bool BadgeSender::readComSet(const QString &portText)
     return true;
 }
 
-QString BadgeSender::portFailureDetail(const SerialFailure &failure)
+namespace {
+
+BadgeSender::FailureExplainer &explainerOfAllSenders()
 {
-    return portFailureDetail(failure, PortDiagnostics());
+    static BadgeSender::FailureExplainer explainer;
+    return explainer;
 }
 
-QString BadgeSender::portFailureDetail(const SerialFailure &failure, const PortDiagnostics &diagnostics)
+} // namespace
+
+void BadgeSender::setFailureExplainer(FailureExplainer explainer)
+{
+    explainerOfAllSenders() = std::move(explainer);
+}
+
+const BadgeSender::FailureExplainer &BadgeSender::failureExplainer()
+{
+    return explainerOfAllSenders();
+}
+
+QString BadgeSender::portFailureDetail(const SerialFailure &failure)
+{
+    return portFailureDetail(failure, failureExplainer());
+}
+
+QString BadgeSender::portFailureDetail(const SerialFailure &failure, const FailureExplainer &explain)
 {
     QString detail;
     if (!failure.device.isEmpty() && !failure.reason.isEmpty())
@@ -78,7 +97,7 @@ QString BadgeSender::portFailureDetail(const SerialFailure &failure, const PortD
     else
         detail = failure.reason;
     // What the system shows about why, with the command that fixes it.
-    const QString why = diagnostics.explain(failure).text();
+    const QString why = explain ? explain(failure) : QString();
     if (why.isEmpty())
         return detail;
     return detail.isEmpty() ? why : detail + QStringLiteral("\n\n") + why;

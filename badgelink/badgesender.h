@@ -7,9 +7,10 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 namespace lume {
 
-class PortDiagnostics;
 class SerialControl;
 class UserPrompt;
 class ProgressDisplay;
@@ -50,10 +51,16 @@ public:
     void cancel();
 
     [[nodiscard]] const SendProfile &profile() const { return m_profile; }
-    // The failure in the system's words, then why and the command that fixes it.
+    // Why a port failed and the command that fixes it, from the system's side; empty: nothing to add.
+    using FailureExplainer = std::function<QString(const SerialFailure &)>;
+    // The explainer of every sender; a program sets it once at start (the port diagnosis). None
+    // by default: the failure's own words are all.
+    static void setFailureExplainer(FailureExplainer explainer);
+    [[nodiscard]] static const FailureExplainer &failureExplainer();
+    // The failure in the system's words, then what the explainer adds.
     [[nodiscard]] static QString portFailureDetail(const SerialFailure &failure);
     [[nodiscard]] static QString portFailureDetail(const SerialFailure &failure,
-                                                   const PortDiagnostics &diagnostics);
+                                                   const FailureExplainer &explain);
     // Option 9 failed because the device has no modem-control lines (ENOTTY, EINVAL).
     [[nodiscard]] static bool hasNoModemLines(const SerialFailure &failure);
 

@@ -197,8 +197,8 @@ bool QtSerialControl::hardwareDrained()
     return true;
 }
 
-QtSerialControl::QtSerialControl(PortDirectory directory)
-    : m_directory(std::move(directory))
+QtSerialControl::QtSerialControl(PortResolver ports)
+    : m_ports(std::move(ports))
 { }
 
 QtSerialControl::~QtSerialControl()
@@ -270,7 +270,7 @@ bool QtSerialControl::open()
         m_failure = {SerialFailure::Kind::InUse, m_device, QStringLiteral("the port is already open")};
         return false;
     }
-    const QString device = m_directory.device(m_number);
+    const QString device = m_ports ? m_ports(m_number) : QString();
     if (device.isEmpty()) {
         m_failure = {SerialFailure::Kind::NoSuchPort, QString(),
                      QStringLiteral("COM%1 is not a serial port on this machine").arg(m_number)};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "portdirectory.h"
+#include "portresolver.h"
 #include "serialcontrol.h"
 
 #include <QSerialPort>
@@ -13,7 +13,8 @@ namespace lume {
 class QtSerialControl final : public SerialControl
 {
 public:
-    explicit QtSerialControl(PortDirectory directory = PortDirectory::system());
+    // The resolver maps the port number to a device at each open.
+    explicit QtSerialControl(PortResolver ports);
     ~QtSerialControl() override;
 
     bool setCommPort(int number) override;
@@ -26,12 +27,8 @@ public:
     [[nodiscard]] std::optional<qint64> pendingOutput() override;
     [[nodiscard]] SerialFailure lastFailure() const override { return m_failure; }
 
-    [[nodiscard]] const PortDirectory &directory() const { return m_directory; }
     // The line settings the next open applies (or the open port has), as "1200,n,8,1".
     [[nodiscard]] QString settings() const;
-
-    // Lists the machine's ports again; a port keeps its number while its device stays.
-    void refreshPorts() { m_directory.refresh(); }
 
 private:
     struct HardwareDrain;
@@ -39,7 +36,7 @@ private:
     // a worker thread; true when it has finished.
     bool hardwareDrained();
 
-    PortDirectory m_directory;
+    PortResolver m_ports;
     QSerialPort m_port;
     int m_number = 1;
     QString m_device; // the device of the open port

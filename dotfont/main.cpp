@@ -1,4 +1,6 @@
-#include "badgelink/portdirectory.h"
+#include "badgelink/badgesender.h"
+#include "badgelink/ports/portdiagnosis.h"
+#include "badgelink/ports/portdirectory.h"
 #include "badgelink/qtserialcontrol.h"
 #include "form1.h"
 #include "platform/profilefile.h"
@@ -14,18 +16,20 @@ int main(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral("scriptlume"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("scriptlume")));
 
-    lume::QtSerialControl serial(lume::PortDirectory::system());
+    lume::PortDirectory ports = lume::PortDirectory::system();
+    lume::QtSerialControl serial(lume::systemPorts(ports));
+    lume::BadgeSender::setFailureExplainer(lume::PortDiagnostics::systemExplainer());
     lume::Form1 window({
         .serial = serial,
         .prompt = nullptr,
         .settingsPath = lume::settingsFilePath(QCoreApplication::applicationDirPath(),
                                                QString::fromLatin1(lume::ScriptSettings::FileName)),
         .fontSearchDirs = {},
-        .portDevice = [&serial](int comNumber) { return serial.directory().toolTip(comNumber); },
+        .portDevice = [&ports](int comNumber) { return ports.toolTip(comNumber); },
         .listPorts =
-            [&serial] {
-                serial.refreshPorts();
-                return serial.directory().toolTips();
+            [&ports] {
+                ports.refresh();
+                return ports.toolTips();
             },
     });
     window.show();

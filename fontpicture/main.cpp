@@ -2,7 +2,9 @@
 #include "fontpicture/fontpicturewindow.h"
 #include "badgelink/windowkit/messageboxprompt.h"
 
-#include "badgelink/portdirectory.h"
+#include "badgelink/badgesender.h"
+#include "badgelink/ports/portdiagnosis.h"
+#include "badgelink/ports/portdirectory.h"
 #include "badgelink/qtserialcontrol.h"
 #include "platform/profilefile.h"
 
@@ -17,17 +19,19 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("sketchlume"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("sketchlume")));
 
-    lume::QtSerialControl port(lume::PortDirectory::system());
+    lume::PortDirectory ports = lume::PortDirectory::system();
+    lume::QtSerialControl port(lume::systemPorts(ports));
+    lume::BadgeSender::setFailureExplainer(lume::PortDiagnostics::systemExplainer());
     lume::MessageBoxPrompt prompt;
     lume::QtFileDialogs dialogs;
     const QString settings =
         lume::settingsFilePath(QCoreApplication::applicationDirPath(), QStringLiteral("Lumeset.ini"));
 
     lume::FontPictureWindow window({port, prompt, dialogs, settings,
-                                    [&port](int comNumber) { return port.directory().toolTip(comNumber); },
-                                    [&port] {
-                                        port.refreshPorts();
-                                        return port.directory().toolTips();
+                                    [&ports](int comNumber) { return ports.toolTip(comNumber); },
+                                    [&ports] {
+                                        ports.refresh();
+                                        return ports.toolTips();
                                     }});
     prompt.setParentWidget(&window);
     dialogs.setParentWidget(&window);

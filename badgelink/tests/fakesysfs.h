@@ -1,10 +1,12 @@
 #pragma once
 
-#include "badgelink/portinfo.h"
+#include "badgelink/ports/portinfo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
+
+#include <memory>
 
 namespace lume::test {
 
@@ -20,9 +22,10 @@ public:
         QDir().mkpath(m_root + QStringLiteral("/class/tty"));
         QDir().mkpath(folder + QStringLiteral("/dev"));
         QDir().mkpath(folder + QStringLiteral("/run"));
-        m_roots = {m_root, folder + QStringLiteral("/dev"), folder + QStringLiteral("/run"),
-                   folder + QStringLiteral("/udev")};
-        QDir().mkpath(m_roots.udevData);
+        m_roots.sysfs = m_root;
+        m_roots.dev = folder + QStringLiteral("/dev");
+        m_roots.runtime = folder + QStringLiteral("/run");
+        m_roots.udevNames = [names = m_udevNames](const QString &tty) { return names->value(tty); };
     }
 
     [[nodiscard]] const PortScanRoots &roots() const { return m_roots; }
@@ -62,14 +65,10 @@ public:
               QByteArray::number(type) + '\n');
     }
 
-    // udev's record of a tty: its device number and the USB id database's names.
-    void addUdevNames(const QString &tty, const QByteArray &number, const QByteArray &vendor,
-                      const QByteArray &model)
+    // What udev's database tells of a tty: the USB id database's names.
+    void addUdevNames(const QString &tty, const QString &vendor, const QString &model)
     {
-        write(m_root + QStringLiteral("/class/tty/") + tty + QStringLiteral("/dev"), number + '\n');
-        write(m_roots.udevData + QStringLiteral("/c") + QString::fromLatin1(number),
-              "I:123\nE:ID_VENDOR_FROM_DATABASE=" + vendor + "\nE:ID_MODEL_FROM_DATABASE=" + model +
-                  "\nG:systemd\n");
+        m_udevNames->insert(tty, UdevNames {vendor, model});
     }
 
     void addVirtualTerminal(const QString &tty)
@@ -136,6 +135,7 @@ private:
     }
 
     QString m_root;
+    std::shared_ptr<QHash<QString, UdevNames>> m_udevNames = std::make_shared<QHash<QString, UdevNames>>();
     PortScanRoots m_roots;
     QHash<QString, QString> m_devices; // tty -> its USB device folder
 };

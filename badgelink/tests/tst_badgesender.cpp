@@ -2,6 +2,7 @@
 #include "badgelink/fakeserialcontrol.h"
 #include "testsupport.h"
 
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -181,6 +182,12 @@ private Q_SLOTS:
     {
         QFETCH(int, kind);
         QFETCH(QString, hint);
+        // The program's explainer (the port diagnosis) gets the failure as the control gave it.
+        BadgeSender::setFailureExplainer([hint, kind](const SerialFailure &failure) {
+            return failure.kind == SerialFailure::Kind(kind) && failure.device == u"/dev/ttyUSB0" ? hint
+                                                                                                  : QString();
+        });
+        const auto reset = qScopeGuard([] { BadgeSender::setFailureExplainer({}); });
         Rig rig(SendProfile::fontPicture());
         rig.port.setOpenFailure(
             {SerialFailure::Kind(kind), QStringLiteral("/dev/ttyUSB0"), QStringLiteral("Permission denied")});
@@ -190,11 +197,48 @@ private Q_SLOTS:
         QCOMPARE(rig.prompt.boxes.size(), 1);
         QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Port in use or not port"));
         QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Warning"));
-        QVERIFY(rig.prompt.boxes[0].detail.contains(QStringLiteral("/dev/ttyUSB0: Permission denied")));
-        QVERIFY(rig.prompt.boxes[0].detail.contains(hint));
+        QCOMPARE(rig.prompt.boxes[0].detail, QStringLiteral("/dev/ttyUSB0: Permission denied\n\n") + hint);
         QVERIFY(rig.port.writes().isEmpty());
         QVERIFY(!rig.port.isOpen());
         QCOMPARE(bank, before);
+    }
+
+    void shouldAddTheExplanationToTheFailuresOwnWords_data()
+    {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("why");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("device and reason") << "/dev/ttyUSB0"
+                                           << "Permission denied"
+                                           << ""
+                                           << "/dev/ttyUSB0: Permission denied";
+        QTest::newRow("no device") << ""
+                                   << "COM3 is not a serial port on this machine"
+                                   << ""
+                                   << "COM3 is not a serial port on this machine";
+        QTest::newRow("explained") << "/dev/ttyACM0"
+                                   << "busy"
+                                   << "minicom has it"
+                                   << "/dev/ttyACM0: busy\n\nminicom has it";
+        QTest::newRow("only the explanation") << ""
+                                              << ""
+                                              << "No serial device"
+                                              << "No serial device";
+    }
+
+    void shouldAddTheExplanationToTheFailuresOwnWords()
+    {
+        QFETCH(QString, device);
+        QFETCH(QString, reason);
+        QFETCH(QString, why);
+        QFETCH(QString, detail);
+        const SerialFailure failure {SerialFailure::Kind::Other, device, reason};
+        QVERIFY(!BadgeSender::failureExplainer());
+        QCOMPARE(BadgeSender::portFailureDetail(failure, [&why](const SerialFailure &) { return why; }),
+                 detail);
+        if (why.isEmpty())
+            QCOMPARE(BadgeSender::portFailureDetail(failure), detail);
     }
 
     void shouldReportAPortThatReadsClosedAfterOpening()

@@ -5,7 +5,6 @@
 // to no device); no other device is ever opened.
 //   bench_scriptlume_startup [rounds]
 #include "badgelink/fakeserialcontrol.h"
-#include "badgelink/portdirectory.h"
 #include "badgelink/qtserialcontrol.h"
 #include "badgelink/tests/pseudoterminal.h"
 #include "dotfont/form1.h"
@@ -124,7 +123,7 @@ int main(int argc, char **argv)
     QStringList devices;
     for (const test::PseudoTerminal &pty : ptys)
         devices << pty.slavePath();
-    QtSerialControl real {PortDirectory(devices)};
+    QtSerialControl real {fixedPorts(devices)};
     report("QtSerialControl on 3 pseudo-terminals", real);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "badgelink/badgesender.h"
 #include "badgelink/badgestream.h"
 #include "badgelink/fakeserialcontrol.h"
+#include "badgelink/ports/portdiagnosis.h"
 #include "badgelink/tests/testsupport.h"
 #include "dotfont/dotfontrasteriser.h"
 #include "dotfont/form1.h"
@@ -215,7 +216,12 @@ class TstForm1 : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // As the program sets it at start: a port failure is explained from the system's side.
+        BadgeSender::setFailureExplainer(PortDiagnostics::systemExplainer());
+    }
 
     void shouldPlaceEveryControl_data()
     {

@@ -9,7 +9,6 @@
 
 #include "badgelink/fakeserialcontrol.h"
 #include "badgelink/messagebank.h"
-#include "badgelink/portdirectory.h"
 #include "badgelink/qtserialcontrol.h"
 
 #include <QApplication>
@@ -138,7 +137,7 @@ void benchStartUp()
         }
         devices << QString::fromLocal8Bit(names[i]);
     }
-    QtSerialControl realPort {PortDirectory(devices)};
+    QtSerialControl realPort {fixedPorts(devices)};
 
     const double cold = startWindow(realPort, settings, window, prompt, dialogs);
     out << QStringLiteral("start-up to window shown, first in the process (font database, probe of 2 "

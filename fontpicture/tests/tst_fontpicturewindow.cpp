@@ -5,7 +5,9 @@
 #include "fontpicture/sketchsettings.h"
 #include "fontpicture/usagemeter.h"
 
+#include "badgelink/badgesender.h"
 #include "badgelink/badgestream.h"
+#include "badgelink/ports/portdiagnosis.h"
 #include "platform/profilefile.h"
 
 #include <QCheckBox>
@@ -96,6 +98,12 @@ class TstFontPictureWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // As the program sets it at start: a port failure is explained from the system's side.
+        BadgeSender::setFailureExplainer(PortDiagnostics::systemExplainer());
+    }
+
     void shouldPlaceEveryControlAsDesigned_data()
     {
         QTest::addColumn<QString>("name");

@@ -1,6 +1,6 @@
 #include "portregistration.h"
 
-#include "badgelink/portdirectory.h"
+#include "badgelink/ports/virtualports.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,7 @@ PortRegistration::~PortRegistration()
 bool PortRegistration::announce(const QString &device, qint64 pid)
 {
     remove();
-    const QString path = PortDirectory::virtualPortFile(pid);
+    const QString path = virtualPortFile(pid);
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isAbsolute() || !QDir().mkpath(info.absolutePath())) {
         m_error = QStringLiteral("there is no per-user runtime directory for %1").arg(path);

@@ -4,8 +4,10 @@
 #include "filesources.h"
 #include "sendsession.h"
 
-#include "badgelink/portdiagnosis.h"
-#include "badgelink/portdirectory.h"
+#include "badgelink/badgesender.h"
+#include "badgelink/ports/devicenames.h"
+#include "badgelink/ports/portdiagnosis.h"
+#include "badgelink/ports/portdirectory.h"
 #include "badgelink/qtserialcontrol.h"
 
 #include <QCoreApplication>
@@ -15,6 +17,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 namespace lume {
@@ -42,7 +45,7 @@ int writeOutput(const QString &target, const QByteArray &bytes)
     if (info.exists() && !info.isFile() && !info.isDir()) {
         // A device or pipe (/dev/null to check a stream) is written in place: replacing it by a
         // file, as a save does, would destroy it.
-        if (isConsoleDevice(target, PortDirectory::consoleDevices())) {
+        if (isConsoleDevice(target, consoleDevices())) {
             printError({QStringLiteral("%1 is the system console; a badge stream is never written there")
                             .arg(target)});
             return SendExitFailed;
@@ -131,7 +134,7 @@ bool isConsoleDevice(const QString &device, const QStringList &consoles)
     const QString target = QFileInfo(device).canonicalFilePath(); // through symbolic links
     if (!target.isEmpty() && target != device)
         names << target;
-    return PortDirectory::arrange(names, consoles).size() != names.size();
+    return arrangeDevices(names, consoles).size() != names.size();
 }
 
 int runSendCommand(const SendCommandLine &line)
@@ -153,20 +156,23 @@ int runSendCommand(const SendCommandLine &line)
     const SendRequest &request = line.request;
 
     // The port is named before anything is composed: a wrong name is a mistake in the command line.
+    BadgeSender::setFailureExplainer(PortDiagnostics::systemExplainer());
+    std::optional<PortDirectory> directory; // outlives the serial control that resolves through it
     std::unique_ptr<QtSerialControl> serial;
     std::unique_ptr<SendSession> session;
     if (request.destination != SendRequest::Destination::Output) {
         QString portName = request.target;
         if (request.destination == SendRequest::Destination::Device) {
-            if (isConsoleDevice(request.target, PortDirectory::consoleDevices())) {
+            if (isConsoleDevice(request.target, consoleDevices())) {
                 printError({QStringLiteral("%1 is the system console; a badge stream is never written there")
                                 .arg(request.target)});
                 return SendExitFailed;
             }
-            serial = std::make_unique<QtSerialControl>(PortDirectory({request.target}));
+            serial = std::make_unique<QtSerialControl>(fixedPorts({request.target}));
             portName = QStringLiteral("COM1");
         } else {
-            serial = std::make_unique<QtSerialControl>(PortDirectory::system());
+            directory = PortDirectory::system();
+            serial = std::make_unique<QtSerialControl>(systemPorts(*directory));
         }
         session = std::make_unique<SendSession>(*serial);
         if (!session->configure(portName)) {

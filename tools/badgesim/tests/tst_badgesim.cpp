@@ -1,9 +1,10 @@
 // Runs the real badgesim program on its own pseudo-terminal and sends to it as the programs do.
 #include "badgelink/badgesender.h"
-#include "badgelink/portdirectory.h"
+#include "badgelink/ledmatrix/ledmatrix.h"
+#include "badgelink/ports/portdirectory.h"
+#include "badgelink/ports/virtualports.h"
 #include "badgelink/qtserialcontrol.h"
 #include "badgelink/userprompt.h"
-#include "badgelink/ledmatrix/ledmatrix.h"
 #include "simtestsupport.h"
 #include "simulatorprocess.h"
 #include "tools/badgesim/streamreceiver.h"
@@ -102,12 +103,12 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         Simulator sim;
         QVERIFY2(sim.start(m_runtime.path(), arguments), sim.errors.constData());
-        const QString file = PortDirectory::virtualPortFile(sim.process.processId());
+        const QString file = virtualPortFile(sim.process.processId());
         QCOMPARE(QFileInfo(file).absolutePath(), QDir(m_runtime.path()).absolutePath());
         QFile announced(file);
         QVERIFY(announced.open(QIODevice::ReadOnly));
         QCOMPARE(announced.readAll(), QFile::encodeName(sim.device) + '\n');
-        QVERIFY(PortDirectory::virtualPorts().contains(sim.device));
+        QVERIFY(virtualPorts().contains(sim.device));
         QCOMPARE(PortDirectory::system().devices().last(), sim.device);
 
         ::kill(pid_t(sim.process.processId()), signalNumber);
@@ -116,7 +117,7 @@ private Q_SLOTS:
         QVERIFY(sim.finish(&code, &lines));
         QCOMPARE(code, exitCode);
         QVERIFY(!QFile::exists(file));
-        QVERIFY(!PortDirectory::virtualPorts().contains(sim.device));
+        QVERIFY(!virtualPorts().contains(sim.device));
     }
 
     // The whole road without a window: the real serial control opens the pseudo-terminal, the
@@ -127,7 +128,7 @@ private Q_SLOTS:
         const QString pictures = work.filePath(QStringLiteral("pictures/new"));
         Simulator sim;
         QVERIFY2(sim.start(m_runtime.path(), {"--once", "--png", pictures}), sim.errors.constData());
-        const QString file = PortDirectory::virtualPortFile(sim.process.processId());
+        const QString file = virtualPortFile(sim.process.processId());
         QVERIFY(QFile::exists(file));
 
         MessageBank bank = patternBank({3, 0, 5});
@@ -136,7 +137,7 @@ private Q_SLOTS:
         settings[2] = {QStringLiteral("8"), true, QStringLiteral("to Up")};
         const QByteArray sent = buildBadgeStream(bank, settings, DirectionTable::DotFont).bytes();
 
-        QtSerialControl serial(PortDirectory({sim.device}));
+        QtSerialControl serial(fixedPorts({sim.device}));
         NoPrompt prompt;
         NoProgress progress;
         BadgeSender sender(serial, prompt, progress, SendProfile::dotFont());
@@ -172,7 +173,7 @@ private Q_SLOTS:
     {
         Simulator sim;
         QVERIFY2(sim.start(m_runtime.path(), {"--no-window"}), sim.errors.constData());
-        QtSerialControl serial(PortDirectory({sim.device}));
+        QtSerialControl serial(fixedPorts({sim.device}));
         const ProbeResult probe = probePorts(serial, 16);
         QCOMPARE(probe.ports, QStringList {"COM1"});
         NoPrompt prompt;

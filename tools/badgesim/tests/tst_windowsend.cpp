@@ -1,11 +1,12 @@
 // Both programs' windows on the real serial control: their start-up probe finds a running badgesim,
 // Send writes to it, and what the simulator decoded is what the window holds.
-#include "badgelink/portdirectory.h"
+#include "badgelink/ledmatrix/ledmatrix.h"
+#include "badgelink/ports/devicenames.h"
+#include "badgelink/ports/virtualports.h"
 #include "badgelink/qtserialcontrol.h"
 #include "badgelink/tests/pseudoterminal.h"
 #include "dotfont/form1.h"
 #include "fontpicture/tests/windowrig.h"
-#include "badgelink/ledmatrix/ledmatrix.h"
 #include "simulatorprocess.h"
 #include "tools/badgesim/streamreport.h"
 
@@ -91,6 +92,7 @@ struct Session
     QTemporaryDir work;
     Simulator sim;
     std::vector<std::unique_ptr<PseudoTerminal>> freePorts;
+    QStringList listed; // COM1, COM2, ...
     std::unique_ptr<QtSerialControl> serial;
     RecordingPrompt prompt;
 
@@ -108,15 +110,18 @@ struct Session
         // Named like a USB adapter, so that it comes first; the temporary folder keeps it unique.
         if (gonePort)
             devices << work.filePath(QStringLiteral("ttyUSB-gone"));
-        serial = std::make_unique<QtSerialControl>(
-            PortDirectory::withVirtualPorts(devices, PortDirectory::consoleDevices()));
-        return serial->directory().devices().last() == sim.device;
+        // As the programs list them: arranged, the consoles left out, then the virtual badges.
+        const QStringList consoles = consoleDevices();
+        listed = arrangeDevices(devices, consoles);
+        for (const QString &port : virtualPorts()) {
+            if (!listed.contains(port) && !isConsole(port, consoles))
+                listed << port;
+        }
+        serial = std::make_unique<QtSerialControl>(fixedPorts(listed));
+        return !listed.isEmpty() && listed.last() == sim.device;
     }
 
-    [[nodiscard]] std::function<QString(int)> portDevice() const
-    {
-        return [this](int n) { return serial->directory().device(n); };
-    }
+    [[nodiscard]] std::function<QString(int)> portDevice() const { return fixedPorts(listed); }
 
     // Nothing of the stream reached a stand-in.
     [[nodiscard]] bool standInsUntouched() const
@@ -151,7 +156,7 @@ void verifyReceived(Session &session, const MessageBank &bank, const ShownList &
     QCOMPARE(lines, expectedSummary(bank, shown));
     QCOMPARE(code, 0);
     QVERIFY(session.standInsUntouched());
-    QVERIFY(!QFile::exists(PortDirectory::virtualPortFile(session.sim.process.processId())));
+    QVERIFY(!QFile::exists(virtualPortFile(session.sim.process.processId())));
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
         const QString file = QDir(session.pictures()).filePath(pngFileName(1, m));
         QCOMPARE(QFile::exists(file), bank.width(m) > 0);

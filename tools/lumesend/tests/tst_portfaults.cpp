@@ -126,7 +126,7 @@ private Q_SLOTS:
         PseudoTerminal good;
         QVERIFY(failing.isValid() && good.isValid());
         MasterReader reader(good);
-        QtSerialControl port(PortDirectory({failing.slavePath(), good.slavePath()}));
+        QtSerialControl port(fixedPorts({failing.slavePath(), good.slavePath()}));
         test::RecordingPrompt prompt;
         test::RecordingProgress progress;
         BadgeSender sender(port, prompt, progress, SendProfile::fontPicture());
@@ -178,7 +178,7 @@ private Q_SLOTS:
     {
         PseudoTerminal pty;
         QVERIFY(pty.isValid());
-        QtSerialControl port(PortDirectory({pty.slavePath()}));
+        QtSerialControl port(fixedPorts({pty.slavePath()}));
         test::RecordingPrompt prompt;
         test::FakeFileDialogs dialogs;
         QTemporaryDir dir;
@@ -214,7 +214,7 @@ private Q_SLOTS:
     {
         PseudoTerminal pty;
         QVERIFY(pty.isValid());
-        QtSerialControl port(PortDirectory({pty.slavePath()}));
+        QtSerialControl port(fixedPorts({pty.slavePath()}));
         test::RecordingPrompt prompt;
         QTemporaryDir dir;
         Form1 window({

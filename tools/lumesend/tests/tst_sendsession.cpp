@@ -4,7 +4,9 @@
 #include "tools/lumesend/sendprogram.h"
 #include "tools/lumesend/sendsession.h"
 
+#include "badgelink/badgesender.h"
 #include "badgelink/fakeserialcontrol.h"
+#include "badgelink/ports/portdiagnosis.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -34,6 +36,12 @@ class TstSendSession : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // As the program sets it at start: a port failure is explained from the system's side.
+        BadgeSender::setFailureExplainer(PortDiagnostics::systemExplainer());
+    }
+
     void shouldWriteTheStreamWithTheBadgesLineSettings()
     {
         FakeSerialControl serial;

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "badgelink/serialcontrol.h"
 #include "portinfo.h"
-#include "serialcontrol.h"
 
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <optional>
 
 namespace lume {
 
@@ -75,6 +78,11 @@ public:
     // After a failed open: the control's failure, explained from the system's side. Opens nothing.
     [[nodiscard]] PortDiagnosis explain(const SerialFailure &failure) const;
 
+    using Explainer = std::function<QString(const SerialFailure &)>;
+    // explain() as a message box's detail text, for BadgeSender's failure explainer. The system is
+    // looked at afresh for each failure: the user may have been added to a group meanwhile.
+    [[nodiscard]] static Explainer systemExplainer();
+
     [[nodiscard]] QList<PortHolder> holders(const QString &device) const;
     [[nodiscard]] static QString lockFileName(const QString &device);
 
@@ -83,7 +91,6 @@ private:
     [[nodiscard]] PortDiagnosis busy(const QString &device, QList<PortHolder> holders) const;
     [[nodiscard]] PortDiagnosis notThere(const QString &device, const QString &portName) const;
     [[nodiscard]] QString processName(qint64 pid) const;
-    [[nodiscard]] bool processAlive(qint64 pid) const;
 
     DiagnosisSystem m_system;
 };

@@ -1,10 +1,11 @@
-#include "badgelink/portdirectory.h"
+#include "badgelink/ports/devicenames.h"
+#include "badgelink/ports/portdirectory.h"
+#include "badgelink/ports/virtualports.h"
 #include "pseudoterminal.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,7 +91,7 @@ private Q_SLOTS:
         QFETCH(QStringList, devices);
         QFETCH(QStringList, consoles);
         QFETCH(QStringList, expected);
-        QCOMPARE(PortDirectory::arrange(devices, consoles), expected);
+        QCOMPARE(arrangeDevices(devices, consoles), expected);
     }
 
     void shouldReadTheActiveConsoles_data()
@@ -116,56 +117,44 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        QCOMPARE(PortDirectory::consoleDevices(path), expected);
+        QCOMPARE(consoleDevices(path), expected);
     }
 
     void shouldReadNoConsolesFromAMissingFile()
     {
-        QCOMPARE(PortDirectory::consoleDevices(QStringLiteral("/nonexistent/lume/active")), QStringList());
+        QCOMPARE(consoleDevices(QStringLiteral("/nonexistent/lume/active")), QStringList());
     }
 
     void shouldNeverListTheConsolesOfThisMachine()
     {
         const QStringList devices = PortDirectory::system().devices();
-        for (const QString &console : PortDirectory::consoleDevices())
+        for (const QString &console : consoleDevices())
             QVERIFY2(!devices.contains(console), qPrintable(console));
         QVERIFY(!devices.contains(QStringLiteral("/dev/console")));
     }
 
-    void shouldMapComNumbersToTheListedDevices_data()
+    void shouldNumberWindowsPortsByTheirNames()
     {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("device");
-        QTest::newRow("COM1") << 1 << "/dev/ttyUSB0";
-        QTest::newRow("COM2") << 2 << "/dev/pts/7";
-        QTest::newRow("COM3, past the end") << 3 << "";
-        QTest::newRow("COM0") << 0 << "";
-        QTest::newRow("negative") << -1 << "";
-        QTest::newRow("COM1000") << 1000 << "";
-    }
-
-    void shouldMapComNumbersToTheListedDevices()
-    {
-        QFETCH(int, number);
-        QFETCH(QString, device);
-        // Taken as given: not rearranged, not checked.
-        const PortDirectory directory({QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/pts/7")});
-        QCOMPARE(directory.device(number), device);
+        QList<PortInfo> found;
+        for (const char *name : {"COM3", "COM12", "COM3", "COM0", "COMx", "ttyS0", "COM1"}) {
+            PortInfo info;
+            info.device = QString::fromLatin1(name);
+            found << info;
+        }
+        const PortDirectory directory([found] { return found; }, &PortDirectory::numberByName);
+        QStringList numbered;
+        for (const PortEntry &entry : directory.entries())
+            numbered << QStringLiteral("%1 %2").arg(entry.number).arg(entry.info.device);
+        QCOMPARE(numbered, (QStringList {"1 COM1", "3 COM3", "12 COM12"}));
+        QCOMPARE(directory.device(12), QStringLiteral("COM12"));
+        QCOMPARE(directory.device(2), QString());
+        QCOMPARE(systemPorts(directory)(12), QStringLiteral("COM12"));
         QCOMPARE(PortDirectory().device(1), QString());
-    }
-
-    void shouldNameWindowsPortsByTheirNumber()
-    {
-        const PortDirectory directory = PortDirectory::windowsPorts();
-        QCOMPARE(directory.device(1), QStringLiteral("COM1"));
-        QCOMPARE(directory.device(32), QStringLiteral("COM32"));
-        QCOMPARE(directory.device(0), QString());
-        QCOMPARE(directory.device(-4), QString());
     }
 
     void shouldPutTheRegistryInTheRuntimeDirectory()
     {
-        const QString file = PortDirectory::virtualPortFile(4321);
+        const QString file = virtualPortFile(4321);
         QCOMPARE(QFileInfo(file).fileName(), QStringLiteral("lume-badgesim-4321.port"));
         QCOMPARE(
             QFileInfo(file).absolutePath(),
@@ -221,7 +210,7 @@ private Q_SLOTS:
             pid = QString::number(endedProcessId());
         writeEntry(dir.path(), pid, bytes);
         const QStringList expected = listed ? QStringList {pty.slavePath()} : QStringList {};
-        QCOMPARE(PortDirectory::virtualPorts(dir.path()), expected);
+        QCOMPARE(virtualPorts(dir.path()), expected);
     }
 
     void shouldListVirtualBadgesByProcessId()
@@ -237,46 +226,7 @@ private Q_SLOTS:
         QVERIFY(unrelated.open(QIODevice::WriteOnly));
         unrelated.write(first.slavePath().toUtf8());
         unrelated.close();
-        QCOMPARE(PortDirectory::virtualPorts(dir.path()),
-                 (QStringList {first.slavePath(), second.slavePath()}));
-    }
-
-    // The port directory of the programs with the machine's devices replaced by the test's.
-    void shouldListVirtualBadgesAfterTheGivenDevices_data()
-    {
-        QTest::addColumn<QStringList>("devices"); // "pty" stands for the badge's pseudo-terminal
-        QTest::addColumn<QStringList>("consoles");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("after the arranged devices")
-            << QStringList {"/dev/ttyS3", "/dev/ttyUSB0", "/dev/ttyS0"} << QStringList {"/dev/ttyS0"}
-            << QStringList {"/dev/ttyUSB0", "/dev/ttyS3", "pty"};
-        QTest::newRow("no devices") << QStringList {} << QStringList {} << QStringList {"pty"};
-        QTest::newRow("listed once") << QStringList {"/dev/ttyUSB0", "pty"} << QStringList {}
-                                     << QStringList {"/dev/ttyUSB0", "pty"};
-        QTest::newRow("never a console")
-            << QStringList {"/dev/ttyUSB0"} << QStringList {"pty"} << QStringList {"/dev/ttyUSB0"};
-    }
-
-    void shouldListVirtualBadgesAfterTheGivenDevices()
-    {
-        QFETCH(QStringList, devices);
-        QFETCH(QStringList, consoles);
-        QFETCH(QStringList, expected);
-        PseudoTerminal pty;
-        QVERIFY(pty.isValid());
-        for (QStringList *list : {&devices, &consoles, &expected})
-            list->replaceInStrings(QRegularExpression(QStringLiteral("^pty$")), pty.slavePath());
-        QTemporaryDir runtime;
-        writeEntry(runtime.path(), QString::number(QCoreApplication::applicationPid()),
-                   pty.slavePath().toUtf8());
-        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-        const QStringList listed = PortDirectory::withVirtualPorts(devices, consoles).devices();
-        if (saved.isNull())
-            qunsetenv("XDG_RUNTIME_DIR");
-        else
-            qputenv("XDG_RUNTIME_DIR", saved);
-        QCOMPARE(listed, expected);
+        QCOMPARE(virtualPorts(dir.path()), (QStringList {first.slavePath(), second.slavePath()}));
     }
 };
 

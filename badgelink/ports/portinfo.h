@@ -1,5 +1,7 @@
 #pragma once
 
+#include "udevnames.h"
+
 #include <QDebug>
 #include <QList>
 #include <QString>
@@ -41,9 +43,9 @@ struct PortScanRoots
     QString sysfs = QStringLiteral("/sys");
     QString dev = QStringLiteral("/dev");
     QString runtime; // the virtual badges' registry; empty: the per-user runtime directory
-    // udev's device database: the vendor and model names of the USB id database, for adapters
-    // that report no strings of their own (read as files, nothing is opened).
-    QString udevData = QStringLiteral("/run/udev/data");
+    // The names of the USB id database for adapters that report no strings of their own; tests
+    // give them as data. Empty: no names.
+    UdevLookup udevNames = systemUdevLookup();
 };
 
 // The serial devices of the machine with their identity, consoles left out, followed by the

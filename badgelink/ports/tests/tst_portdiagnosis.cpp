@@ -1,5 +1,5 @@
 #include "badgelink/badgesender.h"
-#include "badgelink/portdiagnosis.h"
+#include "badgelink/ports/portdiagnosis.h"
 #include "fakesysfs.h"
 #include "pseudoterminal.h"
 
@@ -17,17 +17,23 @@ using lume::test::PseudoTerminal;
 
 namespace {
 
+// Group numbers as the data tables give them; the test maps them onto the real device node.
 constexpr uint Dialout = 20;
 constexpr uint Alice = 1000;
 
-UserAccounts alice(QList<uint> session, QList<uint> account)
+// Alice, who does not own the node: its group stands for dialout. The node stays the test's own,
+// so the check's open succeeds where the data let her in, as an ordinary user and as root.
+UserAccounts alice(const struct stat &node, const QList<uint> &session, const QList<uint> &account)
 {
+    const auto real = [&node](uint gid) { return gid == Dialout ? uint(node.st_gid) : gid + 100000; };
     UserAccounts user;
-    user.uid = Alice;
+    user.uid = uint(node.st_uid) + 1;
     user.userName = QStringLiteral("alice");
-    user.sessionGroups = std::move(session);
-    user.accountGroups = std::move(account);
-    user.groupNames = {{Dialout, QStringLiteral("dialout")}, {Alice, QStringLiteral("alice")}};
+    for (const uint gid : session)
+        user.sessionGroups << real(gid);
+    for (const uint gid : account)
+        user.accountGroups << real(gid);
+    user.groupNames = {{real(Dialout), QStringLiteral("dialout")}, {real(Alice), QStringLiteral("alice")}};
     return user;
 }
 
@@ -118,11 +124,13 @@ private Q_SLOTS:
         PseudoTerminal pty;
         QVERIFY(pty.isValid());
         World world;
-        world.system.user = alice(session, account);
         const QString device = world.device(QStringLiteral("ttyUSB0"), pty);
-        // The tests run as root: the node is the test's own pseudo-terminal, given away.
-        QCOMPARE(::chown(qPrintable(pty.slavePath()), 0, Dialout), 0);
         QCOMPARE(::chmod(qPrintable(pty.slavePath()), mode), 0);
+        struct stat node
+        {
+        };
+        QCOMPARE(::stat(qPrintable(pty.slavePath()), &node), 0);
+        world.system.user = alice(node, session, account);
 
         const PortDiagnosis diagnosis = PortDiagnostics(world.system).check(device);
         QCOMPARE(int(diagnosis.verdict), verdict);
@@ -247,7 +255,9 @@ private Q_SLOTS:
 
         const SerialFailure failure {SerialFailure::Kind::InUse, device,
                                      QStringLiteral("Device or resource busy")};
-        const QString detail = BadgeSender::portFailureDetail(failure, PortDiagnostics(world.system));
+        const PortDiagnostics diagnostics(world.system);
+        const QString detail = BadgeSender::portFailureDetail(
+            failure, [&diagnostics](const SerialFailure &f) { return diagnostics.explain(f).text(); });
         QVERIFY(detail.startsWith(device + QStringLiteral(": Device or resource busy\n\n")));
         for (const QString &word : words)
             QVERIFY2(detail.contains(word), qPrintable(detail));

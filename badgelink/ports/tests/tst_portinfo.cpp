@@ -1,12 +1,15 @@
-#include "badgelink/portdirectory.h"
-#include "badgelink/portinfo.h"
+#include "badgelink/ports/portdirectory.h"
+#include "badgelink/ports/portinfo.h"
 #include "fakesysfs.h"
+#include "pseudoterminal.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace lume;
 using lume::test::FakeSysfs;
+using lume::test::PseudoTerminal;
 
 namespace {
 
@@ -55,7 +58,8 @@ private Q_SLOTS:
         // No strings of its own: udev's database names it.
         sys.addUsbSerial(QStringLiteral("ttyUSB2"), QStringLiteral("1-5"), QStringLiteral("ch341"), 0x1a86,
                          0x7523, {}, {}, {});
-        sys.addUdevNames(QStringLiteral("ttyUSB2"), "188:2", "QinHeng Electronics", "CH340 serial converter");
+        sys.addUdevNames(QStringLiteral("ttyUSB2"), QStringLiteral("QinHeng Electronics"),
+                         QStringLiteral("CH340 serial converter"));
         sys.addBuiltIn(QStringLiteral("ttyS0"), 4);
         sys.addBuiltIn(QStringLiteral("ttyS1"), 0); // no UART behind it
         sys.addBuiltIn(QStringLiteral("ttyS2"), 4);
@@ -79,10 +83,41 @@ private Q_SLOTS:
         QCOMPARE(found[1].device, sys.roots().dev + QStringLiteral("/ttyUSB0"));
     }
 
+    // udev's names are data from outside like any device string: one clean line each.
+    void shouldCleanUdevsNames()
+    {
+        QTemporaryDir dir;
+        FakeSysfs sys(dir.path());
+        sys.addUsbSerial(QStringLiteral("ttyUSB0"), QStringLiteral("1-2"), QStringLiteral("ch341"), 0x1a86,
+                         0x7523, {}, {}, {});
+        sys.addUdevNames(QStringLiteral("ttyUSB0"), QStringLiteral("QinHeng\tElectronics\x01"),
+                         QStringLiteral("CH340\nserial converter ") + QString(200, u'x'));
+        const PortInfo info = sysfsPortInfo(sys.roots(), QStringLiteral("ttyUSB0"),
+                                            sys.roots().dev + QStringLiteral("/ttyUSB0"));
+        QCOMPARE(info.manufacturer, QStringLiteral("QinHeng Electronics"));
+        QVERIFY(info.product.startsWith(QStringLiteral("CH340 serial converter xxx")));
+        QCOMPARE(info.product.size(), 80);
+    }
+
+    // Reads the machine's udev database, opening no device: a tty it does not know has no names.
+    void shouldFindNoUdevNamesForAnUnknownTty_data()
+    {
+        QTest::addColumn<QString>("tty");
+        QTest::newRow("unknown") << "ttyLumeNoSuchPort";
+        QTest::newRow("a path") << "../ttyS0";
+        QTest::newRow("empty") << "";
+    }
+
+    void shouldFindNoUdevNamesForAnUnknownTty()
+    {
+        QFETCH(QString, tty);
+        QCOMPARE(systemUdevLookup()(tty), UdevNames {});
+    }
+
     void shouldFindNothingInAnEmptyOrMissingTree()
     {
         QTemporaryDir dir;
-        PortScanRoots roots {dir.path() + QStringLiteral("/none"), dir.path(), dir.path(), dir.path()};
+        PortScanRoots roots {dir.path() + QStringLiteral("/none"), dir.path(), dir.path(), {}};
         QVERIFY(scanSerialPorts(roots).isEmpty());
     }
 
@@ -192,6 +227,59 @@ private Q_SLOTS:
         QCOMPARE(directory.info(1).description(),
                  QStringLiteral("CP2102 USB to UART Bridge Controller (10c4:ea60, cp210x, serial 0001)"));
         QCOMPARE(directory.entries().size(), 2);
+    }
+
+    // The running virtual badges come after the machine's devices, each once, never a console.
+    void shouldListVirtualBadgesAfterTheMachinesDevices_data()
+    {
+        QTest::addColumn<QStringList>("ttys"); // built-in ports ttyS<n>, adapters ttyUSB<n>
+        QTest::addColumn<QByteArray>("consoles");
+        QTest::addColumn<QString>("registered"); // "pty", or a tty of the fake /dev that leads to it
+        QTest::addColumn<QStringList>("expected"); // "pty" for the badge's pseudo-terminal
+        QTest::newRow("after the arranged devices")
+            << QStringList {"ttyS3", "ttyUSB0", "ttyS0"} << QByteArray("ttyS0\n") << "pty"
+            << QStringList {"ttyUSB0", "ttyS3", "pty"};
+        QTest::newRow("no devices") << QStringList {} << QByteArray() << "pty" << QStringList {"pty"};
+        QTest::newRow("listed once") << QStringList {"ttyUSB0"} << QByteArray() << "ttyUSB0"
+                                     << QStringList {"ttyUSB0"};
+        QTest::newRow("never a console")
+            << QStringList {"ttyUSB0"} << QByteArray("ttyS0\n") << "ttyS0" << QStringList {"ttyUSB0"};
+    }
+
+    void shouldListVirtualBadgesAfterTheMachinesDevices()
+    {
+        QFETCH(QStringList, ttys);
+        QFETCH(QByteArray, consoles);
+        QFETCH(QString, registered);
+        QFETCH(QStringList, expected);
+        PseudoTerminal pty;
+        QVERIFY(pty.isValid());
+        QTemporaryDir dir;
+        FakeSysfs sys(dir.path());
+        for (const QString &tty : ttys) {
+            if (tty.startsWith(u"ttyUSB"))
+                sys.addUsbSerial(tty, QStringLiteral("1-2"), QStringLiteral("ch341"), 0x1a86, 0x7523, {}, {},
+                                 {});
+            else
+                sys.addBuiltIn(tty, 4);
+        }
+        sys.setConsoles(consoles);
+        QString device = pty.slavePath();
+        if (registered != u"pty") {
+            device = sys.roots().dev + u'/' + registered;
+            QVERIFY(QFile::link(pty.slavePath(), device));
+        }
+        QFile entry(sys.roots().runtime +
+                    QStringLiteral("/lume-badgesim-%1.port").arg(QCoreApplication::applicationPid()));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.write(device.toUtf8() + '\n');
+        entry.close();
+
+        QStringList listed;
+        for (const PortInfo &info : scanSerialPorts(sys.roots()))
+            listed << (info.device == pty.slavePath() ? QStringLiteral("pty")
+                                                      : QFileInfo(info.device).fileName());
+        QCOMPARE(listed, expected);
     }
 };
 

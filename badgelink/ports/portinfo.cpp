@@ -1,6 +1,7 @@
 #include "portinfo.h"
 
-#include "portdirectory.h"
+#include "devicenames.h"
+#include "virtualports.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,18 +54,24 @@ QString linkName(const QString &link)
     return info.isSymLink() ? QFileInfo(info.symLinkTarget()).fileName() : QString();
 }
 
-bool isAdapterName(const QString &name)
+// The active consoles as devices under the roots.
+QStringList scanConsoles(const PortScanRoots &roots)
 {
-    return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
+#ifdef Q_OS_LINUX
+    QStringList consoles;
+    for (const QString &console : consoleDevices(roots.sysfs + QStringLiteral("/class/tty/console/active")))
+        consoles << roots.dev + u'/' + QFileInfo(console).fileName();
+    return consoles;
+#else
+    Q_UNUSED(roots);
+    return consoleDevices();
+#endif
 }
 
 #ifdef Q_OS_LINUX
-QList<PortInfo> scanSysfs(const PortScanRoots &roots)
+QList<PortInfo> scanSysfs(const PortScanRoots &roots, const QStringList &consoles)
 {
     const QString classDir = roots.sysfs + QStringLiteral("/class/tty");
-    QStringList consoles;
-    for (const QString &console : PortDirectory::consoleDevices(classDir + QStringLiteral("/console/active")))
-        consoles << roots.dev + u'/' + QFileInfo(console).fileName();
     QStringList devices;
     QHash<QString, QString> names;
     const QStringList entries = QDir(classDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
@@ -82,7 +89,7 @@ QList<PortInfo> scanSysfs(const PortScanRoots &roots)
         names.insert(device, name);
     }
     QList<PortInfo> found;
-    for (const QString &device : PortDirectory::arrange(devices, consoles))
+    for (const QString &device : arrangeDevices(devices, consoles))
         found << sysfsPortInfo(roots, names.value(device), device);
     return found;
 }
@@ -158,7 +165,7 @@ PortInfo sysfsPortInfo(const PortScanRoots &roots, const QString &ttyName, const
     const QString &sysfsRoot = roots.sysfs;
     PortInfo info;
     info.device = device;
-    info.kind = isAdapterName(ttyName) ? PortInfo::Kind::Adapter : PortInfo::Kind::BuiltIn;
+    info.kind = isAdapterDevice(ttyName) ? PortInfo::Kind::Adapter : PortInfo::Kind::BuiltIn;
     const QString top = QFileInfo(sysfsRoot).canonicalFilePath();
     QString dir = QFileInfo(sysfsRoot + QStringLiteral("/class/tty/") + ttyName + QStringLiteral("/device"))
                       .canonicalFilePath();
@@ -183,20 +190,14 @@ PortInfo sysfsPortInfo(const PortScanRoots &roots, const QString &ttyName, const
         dir = QFileInfo(dir).path();
     }
     info.driver = interfaceDriver.isEmpty() ? ttyDriver : interfaceDriver;
-    if (info.kind == PortInfo::Kind::Adapter && (info.manufacturer.isEmpty() || info.product.isEmpty())) {
+    if (info.kind == PortInfo::Kind::Adapter && (info.manufacturer.isEmpty() || info.product.isEmpty()) &&
+        roots.udevNames) {
         // Many CH340 and PL2303 chips report no strings: udev has the names of the USB id database.
-        const QString number =
-            readAttribute(sysfsRoot + QStringLiteral("/class/tty/") + ttyName + QStringLiteral("/dev"));
-        QFile record(roots.udevData + QStringLiteral("/c") + number);
-        if (!number.isEmpty() && !number.contains(u'/') && record.open(QIODevice::ReadOnly)) {
-            const QList<QByteArray> lines = record.read(64 * 1024).split('\n');
-            for (const QByteArray &line : lines) {
-                if (info.manufacturer.isEmpty() && line.startsWith("E:ID_VENDOR_FROM_DATABASE="))
-                    info.manufacturer = cleanText(QString::fromUtf8(line.mid(26)));
-                else if (info.product.isEmpty() && line.startsWith("E:ID_MODEL_FROM_DATABASE="))
-                    info.product = cleanText(QString::fromUtf8(line.mid(25)));
-            }
-        }
+        const UdevNames names = roots.udevNames(ttyName);
+        if (info.manufacturer.isEmpty())
+            info.manufacturer = cleanText(names.vendor);
+        if (info.product.isEmpty())
+            info.product = cleanText(names.model);
     }
     return info;
 }
@@ -204,8 +205,9 @@ PortInfo sysfsPortInfo(const PortScanRoots &roots, const QString &ttyName, const
 QList<PortInfo> scanSerialPorts(const PortScanRoots &roots)
 {
     QList<PortInfo> found;
+    const QStringList consoles = scanConsoles(roots);
 #ifdef Q_OS_LINUX
-    found = scanSysfs(roots);
+    found = scanSysfs(roots, consoles);
 #else
     {
         QStringList devices;
@@ -215,7 +217,7 @@ QList<PortInfo> scanSerialPorts(const PortScanRoots &roots)
             devices << port.systemLocation();
             infos.insert(port.systemLocation(), qtPortInfo(port));
         }
-        for (const QString &device : PortDirectory::arrange(devices, PortDirectory::consoleDevices()))
+        for (const QString &device : arrangeDevices(devices, consoles))
             found << infos.value(device);
     }
 #endif
@@ -224,13 +226,15 @@ QList<PortInfo> scanSerialPorts(const PortScanRoots &roots)
         : roots.runtime;
     if (runtime.isEmpty())
         return found;
-    for (const auto &entry : PortDirectory::virtualPortEntries(runtime)) {
+    for (const auto &entry : virtualPortEntries(runtime)) {
         // Named, not bound: clang 14 (the fuzz build) cannot capture a structured binding.
         const auto &[pid, device] = entry;
         const QString &path = device;
         const bool listed = std::any_of(found.begin(), found.end(),
                                         [&path](const PortInfo &info) { return info.device == path; });
-        if (listed)
+        // A registry entry may name any device: the consoles stay out all the same.
+        if (listed || isConsole(device, consoles) ||
+            isConsole(QFileInfo(device).canonicalFilePath(), consoles))
             continue;
         PortInfo info;
         info.device = device;

@@ -1,6 +1,7 @@
 #include "portdiagnosis.h"
 
-#include "portdirectory.h"
+#include "devicenames.h"
+#include "virtualports.h"
 
 #include <QDir>
 #include <QFile>
@@ -157,11 +158,6 @@ QString PortDiagnostics::lockFileName(const QString &device)
     return QStringLiteral("LCK..") + name;
 }
 
-bool PortDiagnostics::processAlive(qint64 pid) const
-{
-    return pid > 0 && QFileInfo(m_system.procRoot + u'/' + QString::number(pid)).isDir();
-}
-
 QString PortDiagnostics::processName(qint64 pid) const
 {
     QFile file(m_system.procRoot + u'/' + QString::number(pid) + QStringLiteral("/comm"));
@@ -186,7 +182,7 @@ QList<PortHolder> PortDiagnostics::holders(const QString &device) const
         ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
         : m_system.scanRoots.runtime;
     if (!runtime.isEmpty()) {
-        for (const auto &[pid, port] : PortDirectory::virtualPortEntries(runtime)) {
+        for (const auto &[pid, port] : virtualPortEntries(runtime)) {
             if (targets.contains(port))
                 farEnds.insert(pid);
         }
@@ -422,10 +418,10 @@ PortDiagnosis PortDiagnostics::check(const QString &device, const QString &portN
     if (device.isEmpty())
         return notThere(device, portName);
     const QStringList consoles =
-        PortDirectory::consoleDevices(m_system.scanRoots.sysfs + QStringLiteral("/class/tty/console/active"));
+        consoleDevices(m_system.scanRoots.sysfs + QStringLiteral("/class/tty/console/active"));
     const QString canonical = QFileInfo(device).canonicalFilePath();
-    if (PortDirectory::arrange({device}, consoles).isEmpty() ||
-        (!canonical.isEmpty() && PortDirectory::arrange({canonical}, consoles).isEmpty())) {
+    if (arrangeDevices({device}, consoles).isEmpty() ||
+        (!canonical.isEmpty() && arrangeDevices({canonical}, consoles).isEmpty())) {
         PortDiagnosis diagnosis;
         diagnosis.verdict = PortDiagnosis::Verdict::Console;
         diagnosis.device = device;
@@ -513,6 +509,11 @@ PortDiagnosis PortDiagnostics::check(const QString &device, const QString &portN
 #else
     return {PortDiagnosis::Verdict::Usable, device, QString(), {}, {}};
 #endif
+}
+
+PortDiagnostics::Explainer PortDiagnostics::systemExplainer()
+{
+    return [](const SerialFailure &failure) { return PortDiagnostics().explain(failure).text(); };
 }
 
 PortDiagnosis PortDiagnostics::explain(const SerialFailure &failure) const
