@@ -28,10 +28,11 @@ using Clock = std::chrono::steady_clock;
 
 int usage()
 {
-    std::fprintf(stderr, "usage: guestprobe pace FIFO OUT BYTES_PER_S\n"
-                         "       guestprobe qmp SOCKET COMMAND_JSON...\n"
-                         "       guestprobe unplug-when-full SOCKET FIFO DEVICE_ID\n"
-                         "       guestprobe paced DEVICE UART_LINE HOST_READ_FILE TOTAL -- PROGRAM ARGS...\n");
+    std::fprintf(stderr,
+                 "usage: guestprobe pace FIFO OUT BYTES_PER_S\n"
+                 "       guestprobe qmp SOCKET COMMAND_JSON...\n"
+                 "       guestprobe unplug-when-full SOCKET FIFO DEVICE_ID\n"
+                 "       guestprobe paced DEVICE UART_LINE HOST_READ_FILE TOTAL -- PROGRAM ARGS...\n");
     return 2;
 }
 
@@ -78,7 +79,8 @@ std::optional<std::string> readReply(int fd, std::string &pending, int timeoutMs
                 return line;
             continue;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         pollfd p {fd, POLLIN, 0};
         if (left <= 0 || ::poll(&p, 1, int(left)) <= 0)
             return std::nullopt;
@@ -213,7 +215,9 @@ long uartTx(int line)
 
 long fileSize(const char *path)
 {
-    struct stat s {};
+    struct stat s
+    {
+    };
     return ::stat(path, &s) == 0 ? long(s.st_size) : -1;
 }
 
@@ -374,8 +378,8 @@ int paced(const char *device, int line, const char *hostRead, long total, char *
             restored = s;
     }
     if (longestWait < 2 || readDuringWait < 100)
-        fault("the line never backed up: the longest wait was " + std::to_string(longestWait) + " s, while the host read " +
-              std::to_string(readDuringWait) + " bytes");
+        fault("the line never backed up: the longest wait was " + std::to_string(longestWait) +
+              " s, while the host read " + std::to_string(readDuringWait) + " bytes");
     if (!restored)
         fault("the settings were never seen restored after 1200 baud");
     else if (restored->tx != total || restored->queued != 0 || !restored->transmitterEmpty)

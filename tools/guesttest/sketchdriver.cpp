@@ -36,7 +36,8 @@ struct Sketchlume
     explicit Sketchlume(const QString &settings)
     {
         window = std::make_unique<lume::FontPictureWindow>(lume::FontPictureDependencies {
-            port, prompt, dialogs, settings, [this](int comNumber) { return port.directory().toolTip(comNumber); },
+            port, prompt, dialogs, settings,
+            [this](int comNumber) { return port.directory().toolTip(comNumber); },
             [this] {
                 port.refreshPorts();
                 return port.directory().toolTips();
@@ -54,8 +55,7 @@ struct Sketchlume
     std::_Exit(1);
 }
 
-template<typename T>
-T *control(QWidget *window, const char *name)
+template<typename T> T *control(QWidget *window, const char *name)
 {
     auto *found = window->findChild<T *>(QLatin1String(name));
     if (!found)
