@@ -3,11 +3,13 @@
 //   sketchdriver SETTINGS_FILE TEXT PLUG_REQUEST
 // Controls are found by their object names only. Exit status 0 when the transfer ran to its end;
 // the caller compares what arrived with what lumesend makes of the settings the window left.
+#include "badgelink/windowkit/messageboxprompt.h"
 #include "fontpicture/filedialogs.h"
 #include "fontpicture/fontpicturewindow.h"
-#include "platform/widgets/messageboxprompt.h"
 
-#include "badgelink/portdirectory.h"
+#include "badgelink/badgesender.h"
+#include "badgelink/ports/portdiagnosis.h"
+#include "badgelink/ports/portdirectory.h"
 #include "badgelink/qtserialcontrol.h"
 
 #include <QApplication>
@@ -28,19 +30,20 @@ namespace {
 // Sketchlume as fontpicture/main.cpp builds it, with the settings file given.
 struct Sketchlume
 {
-    lume::QtSerialControl port {lume::PortDirectory::system()};
+    lume::PortDirectory ports = lume::PortDirectory::system();
+    lume::QtSerialControl port {lume::systemPorts(ports)};
     lume::MessageBoxPrompt prompt;
     lume::QtFileDialogs dialogs;
     std::unique_ptr<lume::FontPictureWindow> window;
 
     explicit Sketchlume(const QString &settings)
     {
+        lume::BadgeSender::setFailureExplainer(lume::PortDiagnostics::systemExplainer());
         window = std::make_unique<lume::FontPictureWindow>(lume::FontPictureDependencies {
-            port, prompt, dialogs, settings,
-            [this](int comNumber) { return port.directory().toolTip(comNumber); },
+            port, prompt, dialogs, settings, [this](int comNumber) { return ports.toolTip(comNumber); },
             [this] {
-                port.refreshPorts();
-                return port.directory().toolTips();
+                ports.refresh();
+                return ports.toolTips();
             }});
         prompt.setParentWidget(window.get());
         dialogs.setParentWidget(window.get());
