@@ -11,6 +11,7 @@
 #include "platform/widgets/captionfit.h"
 #include "platform/widgets/messageboxprompt.h"
 #include "platform/widgets/portlistrefresher.h"
+#include "scriptsendprofile.h"
 #include "textboxfont.h"
 #include "usagemeter.h"
 
@@ -159,7 +160,7 @@ Form1::Form1(Form1Dependencies dependencies, QWidget *parent)
     m_prompt = m_dependencies.prompt ? m_dependencies.prompt : m_ownPrompt.get();
     createControls();
     m_progress = std::make_unique<ProgressBarDisplay>(m_progressBar);
-    m_sender = new BadgeSender(m_dependencies.serial, *m_prompt, *m_progress, SendProfile::dotFont(), this);
+    m_sender = new BadgeSender(m_dependencies.serial, *m_prompt, *m_progress, scriptSendProfile(), this);
     connectControls();
     startUp();
     // After start-up, so that the restored texts are marked in the restored language.
@@ -201,7 +202,7 @@ void Form1::createControls()
     label(frame9, "Label6", QStringLiteral("Flash"), 712, 16, 41, 17);
 
     const QStringList speeds = speedEntries();
-    const QStringList directions = directionEntries(DirectionTable::DotFont);
+    const QStringList directions = scriptDirections();
     for (int k = 0; k < MessageBank::MessageCount; ++k) {
         const int y = 40 + 32 * k;
         const QString n = QString::number(k);
@@ -341,7 +342,7 @@ void Form1::findPorts()
                 m_port->setItemData(i, device, Qt::ToolTipRole);
         }
     }
-    const QString preselected = preselectByCount(probe);
+    const QString preselected = scriptPreselectedPort(probe);
     m_port->setCurrentIndex(preselected.isEmpty() ? -1 : probe.ports.indexOf(preselected));
     if (preselected.isEmpty())
         m_port->clearEditText();

@@ -4,6 +4,7 @@
 #include "composer.h"
 #include "filedialogs.h"
 #include "pictureio.h"
+#include "sketchsendprofile.h"
 #include "usagemeter.h"
 
 #include "badgelink/serialcontrol.h"
@@ -161,7 +162,7 @@ FontPictureWindow::FontPictureWindow(FontPictureDependencies dependencies, QWidg
     : QWidget(parent)
     , m_deps(std::move(dependencies))
     , m_meter(usagemeter::Width, usagemeter::Height, QImage::Format_RGB32)
-    , m_sender(m_deps.port, m_deps.prompt, *this, SendProfile::fontPicture())
+    , m_sender(m_deps.port, m_deps.prompt, *this, sketchSendProfile())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Sketchlume Ver 2.00"));
@@ -299,8 +300,8 @@ void FontPictureWindow::buildEditor(int m)
     frame4->setObjectName(name("Frame4"));
     frame4->setGeometry(16, 144, 593, 57);
     makeLabel(name("Label3"), QStringLiteral("Move Direction:"), {24, 22, 113, 17}, frame4);
-    e.comMod = makeCombo(name("ComMod"), directionEntries(DirectionTable::FontPicture),
-                         QStringLiteral("From right to left"), {136, 20, 145, 24}, frame4);
+    e.comMod = makeCombo(name("ComMod"), sketchDirections(), QStringLiteral("From right to left"),
+                         {136, 20, 145, 24}, frame4);
     e.chkFls = makeCheckBox(name("ChkFls"), QStringLiteral("Flash"), {320, 22, 81, 17}, frame4);
     makeLabel(name("Label2"), QStringLiteral("Move Speed:"), {416, 22, 105, 17}, frame4);
     e.movSpeed = makeCombo(name("MovSpeed"), speedEntries(), QStringLiteral("4"), {512, 20, 49, 24}, frame4);
@@ -393,7 +394,7 @@ void FontPictureWindow::runPortProbe()
         if (!device.isEmpty())
             m_comSele->setItemData(m_comSele->count() - 1, device, Qt::ToolTipRole);
     }
-    const QString chosen = preselectByHighest(probe);
+    const QString chosen = sketchPreselectedPort(probe);
     if (chosen.isEmpty()) {
         m_comSele->setCurrentIndex(-1);
         m_comSele->clearEditText();

@@ -4,10 +4,16 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 namespace lume::test {
+
+// Two direction lists as programs hand them in: five texts each, in code order.
+inline const QStringList LongDirections {"From right to left", "From left to right", "From down to up",
+                                         "From up to down", "Freeze show"};
+inline const QStringList ShortDirections {"to Left", "to Right", "to Up", "to Down", "Freeze"};
 
 // Records every message box instead of showing it.
 class RecordingPrompt : public UserPrompt

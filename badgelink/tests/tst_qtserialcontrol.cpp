@@ -64,9 +64,16 @@ MessageSettingsList someSettings()
 {
     MessageSettingsList settings;
     for (int m = 0; m < MessageBank::MessageCount; ++m)
-        settings[m] = {QString::number(1 + m), m % 2 == 1,
-                       directionEntries(DirectionTable::FontPicture)[m % 5]};
+        settings[m] = {QString::number(1 + m), m % 2 == 1, test::LongDirections[m % 5]};
     return settings;
+}
+
+SendProfile longListProfile()
+{
+    SendProfile profile;
+    profile.maxPort = 32;
+    profile.directions = test::LongDirections;
+    return profile;
 }
 
 termios lineOf(const PseudoTerminal &pty)
@@ -91,12 +98,11 @@ private Q_SLOTS:
         QtSerialControl port(PortDirectory({pty.slavePath()}));
         test::RecordingPrompt prompt;
         test::RecordingProgress progress;
-        BadgeSender sender(port, prompt, progress, SendProfile::fontPicture());
+        BadgeSender sender(port, prompt, progress, longListProfile());
         QSignalSpy finished(&sender, &BadgeSender::transferFinished);
 
         MessageBank bank = fullBank();
-        const QByteArray expected =
-            buildBadgeStream(bank, someSettings(), DirectionTable::FontPicture).bytes();
+        const QByteArray expected = buildBadgeStream(bank, someSettings(), test::LongDirections).bytes();
         QCOMPARE(expected.size(), 6833);
         QVERIFY(sender.readComSet(QStringLiteral("COM1")));
         QVERIFY(sender.startTransfer(bank, someSettings()));
@@ -116,7 +122,7 @@ private Q_SLOTS:
         QtSerialControl port(PortDirectory({pty.slavePath()}));
         test::RecordingPrompt prompt;
         test::RecordingProgress progress;
-        BadgeSender sender(port, prompt, progress, SendProfile::dotFont());
+        BadgeSender sender(port, prompt, progress, longListProfile());
         QSignalSpy finished(&sender, &BadgeSender::transferFinished);
         // Fill the line first, so that the stream sticks in the port's queue.
         ::fcntl(pty.slave(), F_SETFL, ::fcntl(pty.slave(), F_GETFL) | O_NONBLOCK);

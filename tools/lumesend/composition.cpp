@@ -98,7 +98,7 @@ Composition composeMessages(const SendRequest &request)
 
 QByteArray streamBytes(const Composition &composition)
 {
-    return buildBadgeStream(composition.bank, composition.settings, ComposedDirections).bytes();
+    return buildBadgeStream(composition.bank, composition.settings, composedDirections()).bytes();
 }
 
 } // namespace lume

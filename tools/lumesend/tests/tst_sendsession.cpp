@@ -5,6 +5,7 @@
 #include "tools/lumesend/sendsession.h"
 
 #include "badgelink/fakeserialcontrol.h"
+#include "fontpicture/sketchsendprofile.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -42,7 +43,7 @@ private Q_SLOTS:
         MessageBank bank = bankOfWidth(3);
         MessageSettingsList settings;
         settings[0] = {QStringLiteral("8"), true, QStringLiteral("From up to down")};
-        const BadgeStream expected = buildBadgeStream(bank, settings, DirectionTable::FontPicture);
+        const BadgeStream expected = buildBadgeStream(bank, settings, sketchDirections());
         QSignalSpy finished(&session, &SendSession::finished);
         QVERIFY(session.start(bank, settings));
         QVERIFY(serial.isOpen());
