@@ -27,8 +27,6 @@ public:
     [[nodiscard]] SerialFailure lastFailure() const override { return m_failure; }
 
     [[nodiscard]] const PortDirectory &directory() const { return m_directory; }
-    // The line settings the next open applies (or the open port has), as "1200,n,8,1".
-    [[nodiscard]] QString settings() const;
 
     // Lists the machine's ports again; a port keeps its number while its device stays.
     void refreshPorts() { m_directory.refresh(); }

@@ -3,8 +3,8 @@
 //   bench_badgelink            both
 //   bench_badgelink --build    only the stream building
 #include "badgelink/badgesender.h"
-#include "badgelink/fakeserialcontrol.h"
-#include "badgelink/tests/testsupport.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/testsupport.h"
 #include "badgelink/transferjob.h"
 #include "badgelink/userprompt.h"
 

@@ -1,6 +1,6 @@
 #include "badgelink/badgesender.h"
-#include "badgelink/fakeserialcontrol.h"
-#include "testsupport.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/testsupport.h"
 
 #include <QSignalSpy>
 #include <QTest>

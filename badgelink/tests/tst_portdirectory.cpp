@@ -1,5 +1,5 @@
 #include "badgelink/portdirectory.h"
-#include "pseudoterminal.h"
+#include "badgelink/testsupport/pseudoterminal.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "badgelink/portdirectory.h"
 #include "badgelink/portinfo.h"
-#include "fakesysfs.h"
+#include "badgelink/testsupport/fakesysfs.h"
 
 #include <QTemporaryDir>
 #include <QTest>

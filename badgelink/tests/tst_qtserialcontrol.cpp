@@ -1,7 +1,7 @@
 #include "badgelink/badgesender.h"
 #include "badgelink/qtserialcontrol.h"
-#include "pseudoterminal.h"
-#include "testsupport.h"
+#include "badgelink/testsupport/pseudoterminal.h"
+#include "badgelink/testsupport/testsupport.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -144,30 +144,21 @@ private Q_SLOTS:
     void shouldApplyTheLineSettingsOnOpen_data()
     {
         QTest::addColumn<QString>("settings");
-        QTest::addColumn<QString>("applied");
         QTest::addColumn<uint>("speed");
         QTest::addColumn<uint>("parityKind"); // PARODD | CMSPAR: a pseudo-terminal keeps these
         QTest::addColumn<bool>("twoStopBits");
-        QTest::newRow("the badge's line") << "1200,n,8,1"
-                                          << "1200,n,8,1" << uint(B1200) << 0u << false;
-        QTest::newRow("upper case parity") << "1200,N,8,1"
-                                           << "1200,n,8,1" << uint(B1200) << 0u << false;
-        QTest::newRow("even, 7, 2") << "9600,e,7,2"
-                                    << "9600,e,7,2" << uint(B9600) << 0u << true;
-        QTest::newRow("odd, 5 bits") << "2400,o,5,1"
-                                     << "2400,o,5,1" << uint(B2400) << uint(PARODD) << false;
-        QTest::newRow("mark, 6 bits") << "4800,m,6,1"
-                                      << "4800,m,6,1" << uint(B4800) << uint(PARODD | CMSPAR) << false;
-        QTest::newRow("space") << "19200,s,8,2"
-                               << "19200,s,8,2" << uint(B19200) << uint(CMSPAR) << true;
-        QTest::newRow("spaces around fields") << " 1200 , n , 8 , 1 "
-                                              << "1200,n,8,1" << uint(B1200) << 0u << false;
+        QTest::newRow("the badge's line") << "1200,n,8,1" << uint(B1200) << 0u << false;
+        QTest::newRow("upper case parity") << "1200,N,8,1" << uint(B1200) << 0u << false;
+        QTest::newRow("even, 7, 2") << "9600,e,7,2" << uint(B9600) << 0u << true;
+        QTest::newRow("odd, 5 bits") << "2400,o,5,1" << uint(B2400) << uint(PARODD) << false;
+        QTest::newRow("mark, 6 bits") << "4800,m,6,1" << uint(B4800) << uint(PARODD | CMSPAR) << false;
+        QTest::newRow("space") << "19200,s,8,2" << uint(B19200) << uint(CMSPAR) << true;
+        QTest::newRow("spaces around fields") << " 1200 , n , 8 , 1 " << uint(B1200) << 0u << false;
     }
 
     void shouldApplyTheLineSettingsOnOpen()
     {
         QFETCH(QString, settings);
-        QFETCH(QString, applied);
         QFETCH(uint, speed);
         QFETCH(uint, parityKind);
         QFETCH(bool, twoStopBits);
@@ -175,10 +166,9 @@ private Q_SLOTS:
         QtSerialControl port(PortDirectory({pty.slavePath()}));
         QVERIFY(port.setCommPort(1));
         QVERIFY(port.setSettings(settings));
-        QCOMPARE(port.settings(), applied);
         QVERIFY2(port.open(), qPrintable(port.lastFailure().reason));
-        QCOMPARE(port.settings(), applied);
-        // A pseudo-terminal forces 8 bits without parity whatever is asked, but keeps the rest.
+        // What the line got, read as any program would. A pseudo-terminal forces 8 bits without
+        // parity whatever is asked, but keeps the rest.
         const termios line = lineOf(pty);
         QCOMPARE(uint(::cfgetospeed(&line)), speed);
         QCOMPARE(uint(line.c_cflag & (PARODD | CMSPAR)), parityKind);
@@ -208,8 +198,7 @@ private Q_SLOTS:
         QVERIFY(port.setSettings(QStringLiteral("9600,o,7,2")));
         QVERIFY(!port.setSettings(settings));
         QVERIFY(!port.lastFailure().reason.isEmpty());
-        // What was set before stays, also on the line.
-        QCOMPARE(port.settings(), QStringLiteral("9600,o,7,2"));
+        // What was set before stays, as the line shows.
         QVERIFY(port.open());
         const termios line = lineOf(pty);
         QCOMPARE(uint(::cfgetospeed(&line)), uint(B9600));

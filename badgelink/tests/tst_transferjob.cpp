@@ -1,6 +1,6 @@
-#include "badgelink/fakeserialcontrol.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/testsupport.h"
 #include "badgelink/transferjob.h"
-#include "testsupport.h"
 
 #include <QSignalSpy>
 #include <QTest>

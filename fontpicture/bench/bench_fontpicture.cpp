@@ -7,10 +7,10 @@
 #include "fontpicture/fontpicturewindow.h"
 #include "fontpicture/pictureio.h"
 
-#include "badgelink/fakeserialcontrol.h"
 #include "badgelink/messagebank.h"
 #include "badgelink/portdirectory.h"
 #include "badgelink/qtserialcontrol.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
 
 #include <QApplication>
 #include <QComboBox>

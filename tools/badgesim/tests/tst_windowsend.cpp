@@ -2,7 +2,7 @@
 // Send writes to it, and what the simulator decoded is what the window holds.
 #include "badgelink/portdirectory.h"
 #include "badgelink/qtserialcontrol.h"
-#include "badgelink/tests/pseudoterminal.h"
+#include "badgelink/testsupport/pseudoterminal.h"
 #include "dotfont/form1.h"
 #include "fontpicture/tests/windowrig.h"
 #include "badgelink/ledmatrix/ledmatrix.h"

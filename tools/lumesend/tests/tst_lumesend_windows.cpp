@@ -2,8 +2,8 @@
 // windows send equal the bytes lumesend writes.
 #include "lumesendtestsupport.h"
 
-#include "badgelink/fakeserialcontrol.h"
-#include "badgelink/tests/testsupport.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/testsupport.h"
 #include "dotfont/form1.h"
 #include "fontpicture/tests/windowrig.h"
 

@@ -4,8 +4,8 @@
 // closed; a window can send again afterwards and lumesend says the badge may have missed something.
 #include "badgelink/badgesender.h"
 #include "badgelink/qtserialcontrol.h"
-#include "badgelink/tests/pseudoterminal.h"
-#include "badgelink/tests/testsupport.h"
+#include "badgelink/testsupport/pseudoterminal.h"
+#include "badgelink/testsupport/testsupport.h"
 #include "dotfont/form1.h"
 #include "fontpicture/fontpicturewindow.h"
 #include "fontpicture/tests/windowrig.h"

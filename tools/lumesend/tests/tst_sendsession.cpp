@@ -4,7 +4,7 @@
 #include "tools/lumesend/sendprogram.h"
 #include "tools/lumesend/sendsession.h"
 
-#include "badgelink/fakeserialcontrol.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
 #include "fontpicture/sketchsendprofile.h"
 
 #include <QFile>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "badgelink/transferjob.h"
 #include "badgelink/userprompt.h"
 
 #include <QList>
@@ -54,5 +55,9 @@ public:
     std::function<qint64()> probe;
     QList<qint64> probed;
 };
+
+// What the progress bar shows through one whole transfer with these steps, on a line that drains
+// at once.
+[[nodiscard]] RecordingProgress recordTransferProgress(const ProgressSteps &steps);
 
 } // namespace lume::test
