@@ -63,12 +63,13 @@ case "$command" in
 run)
     program=${2:-Sketchlume}
     installPackages
-    configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # Off explicitly, as a test run before leaves them on in the build folder's cache.
+    configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DLUME_BENCHMARKS=OFF
     exec "build/bin/$program"
     ;;
 test)
     installPackages
-    configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+    configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DLUME_BENCHMARKS=ON
     runTests build
     runTestsUnprivileged build
     # No benchmarks and line tables only: the sanitizer run is about the tests, and it builds faster.
@@ -87,7 +88,7 @@ test)
     ;;
 package)
     installPackages
-    configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DLUME_BENCHMARKS=OFF
     (cd build && cpack -G DEB)
     deb=$(ls build/lume_*.deb)
     # Errors fail the command; the warnings that stay are explained in the README.

@@ -7,18 +7,6 @@
 
 namespace lume {
 
-SendProfile SendProfile::fontPicture()
-{
-    return {32, QStringLiteral("Sending!"), QStringLiteral("Waits"), DirectionTable::FontPicture,
-            ProgressScheme::FontPicture};
-}
-
-SendProfile SendProfile::dotFont()
-{
-    return {16, QStringLiteral("Sending..."), QStringLiteral("Waiting"), DirectionTable::DotFont,
-            ProgressScheme::DotFont};
-}
-
 BadgeSender::BadgeSender(SerialControl &port, UserPrompt &prompt, ProgressDisplay &progress,
                          SendProfile profile, QObject *parent)
     : QObject(parent)
@@ -171,20 +159,6 @@ ProbeResult probePorts(SerialControl &port, int maxPort)
         port.close();
     }
     return result;
-}
-
-QString preselectByHighest(const ProbeResult &probe)
-{
-    if (probe.ports.isEmpty())
-        return {};
-    return probe.highest <= 2 ? probe.ports.first() : probe.ports.last();
-}
-
-QString preselectByCount(const ProbeResult &probe)
-{
-    if (probe.ports.isEmpty())
-        return {};
-    return probe.ports.size() <= 2 ? probe.ports.first() : probe.ports.last();
 }
 
 } // namespace lume

@@ -6,6 +6,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
+
+#include <functional>
 
 #include <functional>
 
@@ -15,17 +18,24 @@ class SerialControl;
 class UserPrompt;
 class ProgressDisplay;
 
-// What differs between the two programs' Send commands.
+// The start-up probe: every port from COM1 to COMmax that opens and reads open, in order.
+struct ProbeResult
+{
+    QStringList ports;
+    int highest = 0;
+};
+[[nodiscard]] ProbeResult probePorts(SerialControl &port, int maxPort);
+
+// What each program hands in to its Send command and port probe.
 struct SendProfile
 {
-    int maxPort = 32;
+    int maxPort = 0; // COM1..COMmaxPort are probed and accepted
     QString busyText;
     QString busyTitle;
-    DirectionTable directions = DirectionTable::FontPicture;
-    ProgressScheme progress = ProgressScheme::FontPicture;
-
-    [[nodiscard]] static SendProfile fontPicture();
-    [[nodiscard]] static SendProfile dotFont();
+    QStringList directions; // the direction list's texts, in code order
+    ProgressSteps progress;
+    // The entry of the probe to preselect; empty when there is none.
+    std::function<QString(const ProbeResult &)> preselect;
 };
 
 // The port side of the Send command shared by both windows: the busy test, ReadComSet, opening the
@@ -76,17 +86,5 @@ private:
     SendProfile m_profile;
     QPointer<TransferJob> m_job;
 };
-
-// The start-up probe: every port from COM1 to COMmax that opens and reads open, in order.
-struct ProbeResult
-{
-    QStringList ports;
-    int highest = 0;
-};
-[[nodiscard]] ProbeResult probePorts(SerialControl &port, int maxPort);
-// Sketchlume: the first entry when the highest port that opened is 2 or less, else the last.
-[[nodiscard]] QString preselectByHighest(const ProbeResult &probe);
-// Scriptlume: the first entry when there are 2 entries or fewer, else the last.
-[[nodiscard]] QString preselectByCount(const ProbeResult &probe);
 
 } // namespace lume

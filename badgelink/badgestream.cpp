@@ -6,17 +6,6 @@
 
 namespace lume {
 
-QStringList directionEntries(DirectionTable table)
-{
-    if (table == DirectionTable::FontPicture) {
-        return {QStringLiteral("From right to left"), QStringLiteral("From left to right"),
-                QStringLiteral("From down to up"), QStringLiteral("From up to down"),
-                QStringLiteral("Freeze show")};
-    }
-    return {QStringLiteral("to Left"), QStringLiteral("to Right"), QStringLiteral("to Up"),
-            QStringLiteral("to Down"), QStringLiteral("Freeze")};
-}
-
 QStringList speedEntries()
 {
     QStringList entries;
@@ -25,14 +14,14 @@ QStringList speedEntries()
     return entries;
 }
 
-int directionCode(const QString &text, DirectionTable table)
+int directionCode(const QString &text, const QStringList &directions)
 {
-    return std::max(0, int(directionEntries(table).indexOf(text)));
+    return std::max(0, int(directions.indexOf(text)));
 }
 
-quint8 modeByte(const MessageSettings &settings, DirectionTable table)
+quint8 modeByte(const MessageSettings &settings, const QStringList &directions)
 {
-    const int direction = directionCode(settings.direction, table);
+    const int direction = directionCode(settings.direction, directions);
     const double speed = leadingNumberWithFraction(settings.speed);
     const auto speedAndFlash = roundHalfEven((speed - 1) * 16 + (settings.flash ? 8 : 0));
     if (!speedAndFlash || *speedAndFlash < 0 || *speedAndFlash > 255)
@@ -64,7 +53,7 @@ QByteArray BadgeStream::bytes() const
 }
 
 BadgeStream buildBadgeStream(const MessageBank &bank, const MessageSettingsList &settings,
-                             DirectionTable table)
+                             const QStringList &directions)
 {
     BadgeStream stream;
     stream.preamble = QByteArrayLiteral("Hello");
@@ -75,7 +64,7 @@ BadgeStream buildBadgeStream(const MessageBank &bank, const MessageSettingsList 
     };
     int address = BadgeStream::BaseAddress;
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
-        stream.header[1 + m] = char(modeByte(settings[m], table));
+        stream.header[1 + m] = char(modeByte(settings[m], directions));
         // A negative stored width is no content at all.
         const int width = std::max(0, int(bank.width(m)));
         const int clipped = std::min(width, BadgeStream::EndAddress - address);

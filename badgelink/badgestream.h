@@ -11,12 +11,6 @@
 
 namespace lume {
 
-// Which program's direction list the direction texts come from.
-enum class DirectionTable {
-    FontPicture, // Sketchlume: "From right to left", ...
-    DotFont, // Scriptlume: "to Left", ...
-};
-
 // The movement settings of one message as its controls hold them: texts, interpreted here.
 struct MessageSettings
 {
@@ -28,13 +22,13 @@ struct MessageSettings
 };
 using MessageSettingsList = std::array<MessageSettings, MessageBank::MessageCount>;
 
-[[nodiscard]] QStringList directionEntries(DirectionTable table);
 [[nodiscard]] QStringList speedEntries();
-// Position of the exact (case-sensitive) text in the table's list; 0 for any other text.
-[[nodiscard]] int directionCode(const QString &text, DirectionTable table);
+// Position of the exact (case-sensitive) text in the program's direction list, whose entries are
+// in code order; 0 for any other text.
+[[nodiscard]] int directionCode(const QString &text, const QStringList &directions);
 // (speed - 1) x 16 + flash x 8 rounded half to even, plus the direction code; the first part is
 // left out when it falls outside 0..255.
-[[nodiscard]] quint8 modeByte(const MessageSettings &settings, DirectionTable table);
+[[nodiscard]] quint8 modeByte(const MessageSettings &settings, const QStringList &directions);
 
 // The exact writes that program the badge, in order, and the widths the header announced.
 struct BadgeStream
@@ -60,8 +54,9 @@ struct BadgeStream
     [[nodiscard]] qsizetype size() const { return FixedBytes + qsizetype(MessageBank::RowCount) * dataWidth; }
 };
 
-// Pure: the same bank and settings always give the same bytes, whichever program asks.
+// Pure: the same bank, settings and direction codes always give the same bytes, whichever
+// program's list named the directions.
 [[nodiscard]] BadgeStream buildBadgeStream(const MessageBank &bank, const MessageSettingsList &settings,
-                                           DirectionTable table);
+                                           const QStringList &directions);
 
 } // namespace lume

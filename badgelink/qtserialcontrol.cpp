@@ -233,37 +233,6 @@ bool QtSerialControl::setSettings(const QString &settings)
     return true;
 }
 
-QString QtSerialControl::settings() const
-{
-    QChar parity = u'n';
-    switch (m_port.parity()) {
-    case QSerialPort::EvenParity:
-        parity = u'e';
-        break;
-    case QSerialPort::OddParity:
-        parity = u'o';
-        break;
-    case QSerialPort::MarkParity:
-        parity = u'm';
-        break;
-    case QSerialPort::SpaceParity:
-        parity = u's';
-        break;
-    default:
-        break;
-    }
-    QString stop = QStringLiteral("1");
-    if (m_port.stopBits() == QSerialPort::TwoStop)
-        stop = QStringLiteral("2");
-    else if (m_port.stopBits() == QSerialPort::OneAndHalfStop)
-        stop = QStringLiteral("1.5");
-    return QStringLiteral("%1,%2,%3,%4")
-        .arg(m_port.baudRate())
-        .arg(parity)
-        .arg(int(m_port.dataBits()))
-        .arg(stop);
-}
-
 bool QtSerialControl::open()
 {
     if (m_port.isOpen()) {

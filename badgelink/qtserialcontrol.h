@@ -27,8 +27,6 @@ public:
     [[nodiscard]] std::optional<qint64> pendingOutput() override;
     [[nodiscard]] SerialFailure lastFailure() const override { return m_failure; }
 
-    // The line settings the next open applies (or the open port has), as "1200,n,8,1".
-    [[nodiscard]] QString settings() const;
 
 private:
     struct HardwareDrain;

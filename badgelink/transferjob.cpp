@@ -15,12 +15,12 @@ constexpr int FirstTrailerWrite = FirstRowWrite + MessageBank::RowCount;
 constexpr double LineBytesPerMs = 0.12;
 } // namespace
 
-TransferJob::TransferJob(SerialControl &port, ProgressDisplay *progress, ProgressScheme scheme,
+TransferJob::TransferJob(SerialControl &port, ProgressDisplay *progress, ProgressSteps steps,
                          const BadgeStream &stream, QObject *parent)
     : QObject(parent)
     , m_port(port)
     , m_progress(progress)
-    , m_scheme(scheme)
+    , m_steps(steps)
     , m_writes(stream.writes())
 {
     m_timer.setSingleShot(true);
@@ -55,13 +55,12 @@ void TransferJob::progressBefore(int write)
 {
     if (!m_progress)
         return;
-    const bool fontPicture = m_scheme == ProgressScheme::FontPicture;
     if (write >= FirstRowWrite && write < FirstTrailerWrite) {
         const int row = write - FirstRowWrite;
-        m_progress->setProgressValue(fontPicture ? 2 + row : row);
+        m_progress->setProgressValue(m_steps.rowBase + row);
     } else if (write >= FirstTrailerWrite) {
         const int k = write - FirstTrailerWrite + 1;
-        m_progress->setProgressValue(fontPicture ? 13 + k : 11 + k);
+        m_progress->setProgressValue(m_steps.trailerBase + k);
     }
 }
 
@@ -71,10 +70,10 @@ void TransferJob::writeNext()
         const int index = m_next++;
         if (index == FirstRowWrite && m_progress) {
             // The header has drained.
-            if (m_scheme == ProgressScheme::FontPicture)
-                m_progress->setProgressValue(1);
-            else
-                m_progress->setProgressRange(0, 17);
+            if (const auto &range = m_steps.rangeAfterHeader)
+                m_progress->setProgressRange(range->minimum, range->maximum);
+            if (m_steps.valueAfterHeader)
+                m_progress->setProgressValue(*m_steps.valueAfterHeader);
         }
         progressBefore(index);
         m_port.write(m_writes[index]); // a failed write is skipped

@@ -7,15 +7,30 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <optional>
+
 namespace lume {
 
 class ProgressDisplay;
 class SerialControl;
 
-// The progress values each program shows during a transfer.
-enum class ProgressScheme {
-    FontPicture, // range 0..19: 1 after the header, 2 + r before row r, 13 + k before trailer write k
-    DotFont, // range set to 0..17: r before row r, 11 + k before trailer write k
+// The progress bar of one program during a transfer. Once the header has drained the range is set
+// (when the program's transfer sets it), then the value shown (when there is one); before row block
+// r (0..11) the value is rowBase + r, before trailer write k (1..6) trailerBase + k; 0 at the end.
+struct ProgressSteps
+{
+    struct Range
+    {
+        int minimum = 0;
+        int maximum = 0;
+        friend bool operator==(const Range &, const Range &) = default;
+    };
+    std::optional<Range> rangeAfterHeader;
+    std::optional<int> valueAfterHeader;
+    int rowBase = 0;
+    int trailerBase = 0;
+
+    friend bool operator==(const ProgressSteps &, const ProgressSteps &) = default;
 };
 
 // Writes one prepared stream to an open port, waiting after every write but the preamble until
@@ -26,7 +41,7 @@ class TransferJob : public QObject
 {
     Q_OBJECT
 public:
-    TransferJob(SerialControl &port, ProgressDisplay *progress, ProgressScheme scheme,
+    TransferJob(SerialControl &port, ProgressDisplay *progress, ProgressSteps steps,
                 const BadgeStream &stream, QObject *parent = nullptr);
     ~TransferJob() override;
 
@@ -50,7 +65,7 @@ private:
 
     SerialControl &m_port;
     ProgressDisplay *m_progress;
-    ProgressScheme m_scheme;
+    ProgressSteps m_steps;
     QList<QByteArray> m_writes;
     QTimer m_timer;
     int m_next = 0;

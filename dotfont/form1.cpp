@@ -3,6 +3,7 @@
 #include "dotfontrasteriser.h"
 #include "language.h"
 #include "messageboxpreview.h"
+#include "scriptsendprofile.h"
 #include "textboxfont.h"
 #include "ui_form1.h"
 #include "usagemeter.h"
@@ -33,7 +34,7 @@ Form1::Form1(Form1Dependencies dependencies, QWidget *parent)
     , m_ownPrompt(m_dependencies.prompt ? nullptr : std::make_unique<MessageBoxPrompt>(this))
     , m_prompt(m_dependencies.prompt ? m_dependencies.prompt : m_ownPrompt.get())
     , m_ui(std::make_unique<Ui::Form1>())
-    , m_send(m_dependencies.serial, *m_prompt, SendProfile::dotFont(),
+    , m_send(m_dependencies.serial, *m_prompt, scriptSendProfile(),
              {tr("No Sending Text! Do Not Send!"), tr("Note"), tr("Sending datas to Display! Are you exit?"),
               tr("Warning")})
 {
@@ -66,7 +67,7 @@ void Form1::setUpControls()
     m_flash = LUME_EIGHT(ChkFls);
     // The lists the transfer and the language choice read back as text come from their own tables.
     const QStringList speeds = speedEntries();
-    const QStringList directions = directionEntries(DirectionTable::DotFont);
+    const QStringList directions = scriptDirections();
     for (int k = 0; k < MessageBank::MessageCount; ++k) {
         QPalette palette = m_text[k]->palette();
         palette.setColor(QPalette::Text, messageColour(k)); // also the colour of its part of the meter
@@ -115,7 +116,7 @@ void Form1::connectControls()
 void Form1::startUp()
 {
     restoreSettings();
-    m_portBox->probe(m_dependencies.serial, preselectByCount);
+    m_portBox->probe(m_dependencies.serial, scriptPreselectedPort);
     showTextStarts(this);
     fitDropDownWidths(this); // the port box fits its own again whenever it lists the ports
     // Its tick comes once the window is on screen, after everything start-up drew while hidden.

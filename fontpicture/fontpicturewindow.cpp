@@ -5,6 +5,7 @@
 #include "filedialogs.h"
 #include "meterview.h"
 #include "pictureio.h"
+#include "sketchsendprofile.h"
 #include "ui_fontpicturewindow.h"
 #include "usagemeter.h"
 
@@ -32,7 +33,7 @@ FontPictureWindow::FontPictureWindow(FontPictureDependencies dependencies, QWidg
     , m_deps(std::move(dependencies))
     , m_ui(std::make_unique<Ui::FontPictureWindow>())
     , m_meter(usagemeter::Width, usagemeter::Height, QImage::Format_RGB32)
-    , m_send(m_deps.port, m_deps.prompt, SendProfile::fontPicture(),
+    , m_send(m_deps.port, m_deps.prompt, sketchSendProfile(),
              {tr("Not Images or Text! Don't Sending!"), tr("Notice"), tr("Sending! Are you exit?"),
               tr("Warning")})
 {
@@ -82,7 +83,7 @@ void FontPictureWindow::setUpControls()
         e.picBox->setGeometry(0, 0, DrawingSurface::Width, DrawingSurface::Height);
         e.picBox->setFont(picBoxFont);
         // The lists the transfer reads back as text come from its own tables.
-        e.comMod->addItems(directionEntries(DirectionTable::FontPicture));
+        e.comMod->addItems(sketchDirections());
         e.movSpeed->addItems(speedEntries());
         e.movSpeed->setCurrentText(QStringLiteral("4"));
     }
@@ -135,7 +136,7 @@ void FontPictureWindow::startUp()
         m_editors[m].frame2->setVisible(m == 0);
     }
 
-    m_portBox->probe(m_deps.port, preselectByHighest);
+    m_portBox->probe(m_deps.port, sketchPreselectedPort);
     showTextStarts(this);
     fitDropDownWidths(this); // the font lists are filled now; the port box fits its own
 }

@@ -3,7 +3,8 @@
 //   bench_badgelink            both
 //   bench_badgelink --build    only the stream building
 #include "badgelink/badgesender.h"
-#include "badgelink/fakeserialcontrol.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/testsupport.h"
 #include "badgelink/transferjob.h"
 #include "badgelink/userprompt.h"
 
@@ -57,7 +58,7 @@ int main(int argc, char **argv)
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < rounds; ++i)
-        bytes += buildBadgeStream(bank, settings, DirectionTable::FontPicture).bytes().size();
+        bytes += buildBadgeStream(bank, settings, lume::test::LongDirections).bytes().size();
     const double buildUs = double(timer.nsecsElapsed()) / 1000.0 / rounds;
     out << "build full-bank stream (N=512, " << bytes / rounds << " bytes): " << buildUs << " us\n";
     out.flush();
@@ -68,8 +69,8 @@ int main(int argc, char **argv)
     port.setDrainRate(120);
     port.open();
     NoProgress progress;
-    const BadgeStream stream = buildBadgeStream(bank, settings, DirectionTable::FontPicture);
-    TransferJob job(port, &progress, ProgressScheme::FontPicture, stream);
+    const BadgeStream stream = buildBadgeStream(bank, settings, lume::test::LongDirections);
+    TransferJob job(port, &progress, ProgressSteps {}, stream);
     QObject::connect(&job, &TransferJob::finished, &app, &QCoreApplication::quit);
     const double cpuBefore = processCpuSeconds();
     timer.restart();

@@ -13,16 +13,20 @@ struct FuzzBank
 {
     MessageBank bank;
     MessageSettingsList settings;
-    DirectionTable table = DirectionTable::FontPicture;
+    QStringList directions;
 };
 
-// A bank, its movement settings and the direction table from fuzz bytes: any widths (negative
-// and past the badge's memory too), any row bytes, any speed text.
+// A bank, its movement settings and one of two direction lists from fuzz bytes: any widths
+// (negative and past the badge's memory too), any row bytes, any speed text. The lists are five
+// texts each, in code order, as a program hands its own in.
 inline FuzzBank fuzzBank(FuzzedDataProvider &data)
 {
     FuzzBank result;
-    result.table = data.ConsumeBool() ? DirectionTable::FontPicture : DirectionTable::DotFont;
-    const QStringList directions = directionEntries(result.table);
+    result.directions = data.ConsumeBool()
+        ? QStringList {"From right to left", "From left to right", "From down to up", "From up to down",
+                       "Freeze show"}
+        : QStringList {"to Left", "to Right", "to Up", "to Down", "Freeze"};
+    const QStringList &directions = result.directions;
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
         result.bank.setWidth(m, data.ConsumeIntegralInRange<qint16>(-3, 600));
         MessageSettings &s = result.settings[m];

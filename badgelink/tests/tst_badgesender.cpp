@@ -1,6 +1,6 @@
 #include "badgelink/badgesender.h"
-#include "badgelink/fakeserialcontrol.h"
-#include "testsupport.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/testsupport.h"
 
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -28,9 +28,16 @@ MessageBank smallBank()
     return bank;
 }
 
-SendProfile profileNamed(const QString &name)
+// What a program hands in: its highest port and its busy message. No direction list: the default
+// settings name no direction, which codes 0 in any list.
+SendProfile profileUpTo(int maxPort, const QString &busyText = QStringLiteral("Sending!"),
+                        const QString &busyTitle = QStringLiteral("Waits"))
 {
-    return name == u"Sketchlume" ? SendProfile::fontPicture() : SendProfile::dotFont();
+    SendProfile profile;
+    profile.maxPort = maxPort;
+    profile.busyText = busyText;
+    profile.busyTitle = busyTitle;
+    return profile;
 }
 
 struct Rig
@@ -53,39 +60,35 @@ class TstBadgeSender : public QObject
 private Q_SLOTS:
     void shouldReadThePortName_data()
     {
-        QTest::addColumn<QString>("program");
+        QTest::addColumn<int>("maxPort");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("port"); // 0: refused
-        for (const QString &program : {QStringLiteral("Sketchlume"), QStringLiteral("Scriptlume")}) {
-            const QByteArray p = program.toLatin1() + ' ';
-            QTest::newRow(p + "COM7") << program << "COM7" << 7;
-            QTest::newRow(p + "COM1") << program << "COM1" << 1;
-            QTest::newRow(p + "COM16") << program << "COM16" << 16;
-            QTest::newRow(p + "lower case") << program << "com7" << 0;
-            QTest::newRow(p + "leading zero") << program << "COM07" << 0;
-            QTest::newRow(p + "inner space") << program << "COM 7" << 0;
-            QTest::newRow(p + "trailing space") << program << "COM7 " << 0;
-            QTest::newRow(p + "empty") << program << "" << 0;
-            QTest::newRow(p + "COM0") << program << "COM0" << 0;
-            QTest::newRow(p + "COM33") << program << "COM33" << 0;
-            QTest::newRow(p + "device path") << program << "/dev/ttyUSB0" << 0;
+        for (const int maxPort : {32, 16}) {
+            const QByteArray p = "up to COM" + QByteArray::number(maxPort) + ' ';
+            QTest::newRow(p + "COM7") << maxPort << "COM7" << 7;
+            QTest::newRow(p + "COM1") << maxPort << "COM1" << 1;
+            QTest::newRow(p + "COM16") << maxPort << "COM16" << 16;
+            QTest::newRow(p + "lower case") << maxPort << "com7" << 0;
+            QTest::newRow(p + "leading zero") << maxPort << "COM07" << 0;
+            QTest::newRow(p + "inner space") << maxPort << "COM 7" << 0;
+            QTest::newRow(p + "trailing space") << maxPort << "COM7 " << 0;
+            QTest::newRow(p + "empty") << maxPort << "" << 0;
+            QTest::newRow(p + "COM0") << maxPort << "COM0" << 0;
+            QTest::newRow(p + "COM33") << maxPort << "COM33" << 0;
+            QTest::newRow(p + "device path") << maxPort << "/dev/ttyUSB0" << 0;
         }
-        QTest::newRow("Sketchlume COM20") << "Sketchlume"
-                                          << "COM20" << 20;
-        QTest::newRow("Sketchlume COM32") << "Sketchlume"
-                                          << "COM32" << 32;
-        QTest::newRow("Scriptlume COM17") << "Scriptlume"
-                                          << "COM17" << 0;
-        QTest::newRow("Scriptlume COM20") << "Scriptlume"
-                                          << "COM20" << 0;
+        QTest::newRow("up to COM32 COM20") << 32 << "COM20" << 20;
+        QTest::newRow("up to COM32 COM32") << 32 << "COM32" << 32;
+        QTest::newRow("up to COM16 COM17") << 16 << "COM17" << 0;
+        QTest::newRow("up to COM16 COM20") << 16 << "COM20" << 0;
     }
 
     void shouldReadThePortName()
     {
-        QFETCH(QString, program);
+        QFETCH(int, maxPort);
         QFETCH(QString, text);
         QFETCH(int, port);
-        Rig rig(profileNamed(program));
+        Rig rig(profileUpTo(maxPort));
         QCOMPARE(rig.sender.readComSet(text), port != 0);
         if (port) {
             QVERIFY(rig.prompt.boxes.isEmpty());
@@ -102,7 +105,7 @@ private Q_SLOTS:
 
     void shouldSendTheBankAndStoreTheClippedWidths()
     {
-        Rig rig(SendProfile::fontPicture());
+        Rig rig(profileUpTo(32));
         MessageBank bank = smallBank();
         const MessageBank before = bank;
         QSignalSpy finished(&rig.sender, &BadgeSender::transferFinished);
@@ -113,18 +116,16 @@ private Q_SLOTS:
         QCOMPARE(bank.width(1), qint16(212));
         QVERIFY(finished.wait(5000));
         QVERIFY(!rig.sender.isSending());
-        QCOMPARE(rig.port.written(),
-                 buildBadgeStream(before, MessageSettingsList {}, DirectionTable::FontPicture).bytes());
+        QCOMPARE(rig.port.written(), buildBadgeStream(before, MessageSettingsList {}, {}).bytes());
         QVERIFY(rig.prompt.boxes.isEmpty());
     }
 
     void shouldSendWhatTheHeaderAnnouncedDespiteEdits()
     {
-        Rig rig(SendProfile::dotFont());
+        Rig rig(profileUpTo(16));
         rig.port.setDrainRate(20000);
         MessageBank bank = smallBank();
-        const QByteArray expected =
-            buildBadgeStream(bank, MessageSettingsList {}, DirectionTable::DotFont).bytes();
+        const QByteArray expected = buildBadgeStream(bank, MessageSettingsList {}, {}).bytes();
         QSignalSpy finished(&rig.sender, &BadgeSender::transferFinished);
         QVERIFY(rig.sender.startTransfer(bank, MessageSettingsList {}));
         // The user edits while the line drains: new widths, new pixels.
@@ -137,23 +138,19 @@ private Q_SLOTS:
 
     void shouldRefuseASecondSendWhileOneRuns_data()
     {
-        QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Sketchlume") << "Sketchlume"
-                                    << "Sending!"
-                                    << "Waits";
-        QTest::newRow("Scriptlume") << "Scriptlume"
-                                    << "Sending..."
+        QTest::newRow("Sending!") << "Sending!"
+                                  << "Waits";
+        QTest::newRow("Sending...") << "Sending..."
                                     << "Waiting";
     }
 
     void shouldRefuseASecondSendWhileOneRuns()
     {
-        QFETCH(QString, program);
         QFETCH(QString, text);
         QFETCH(QString, title);
-        Rig rig(profileNamed(program));
+        Rig rig(profileUpTo(32, text, title));
         rig.port.setNeverDrains(true);
         MessageBank bank = smallBank();
         QVERIFY(!rig.sender.refuseWhileSending());
@@ -188,7 +185,7 @@ private Q_SLOTS:
                                                                                                   : QString();
         });
         const auto reset = qScopeGuard([] { BadgeSender::setFailureExplainer({}); });
-        Rig rig(SendProfile::fontPicture());
+        Rig rig(profileUpTo(32));
         rig.port.setOpenFailure(
             {SerialFailure::Kind(kind), QStringLiteral("/dev/ttyUSB0"), QStringLiteral("Permission denied")});
         MessageBank bank = smallBank();
@@ -243,7 +240,7 @@ private Q_SLOTS:
 
     void shouldReportAPortThatReadsClosedAfterOpening()
     {
-        Rig rig(SendProfile::dotFont());
+        Rig rig(profileUpTo(16));
         rig.port.setOpenReadsClosed(true);
         MessageBank bank = smallBank();
         QVERIFY(!rig.sender.startTransfer(bank, MessageSettingsList {}));
@@ -269,7 +266,7 @@ private Q_SLOTS:
     {
         QFETCH(int, error);
         QFETCH(bool, sends);
-        Rig rig(SendProfile::fontPicture());
+        Rig rig(profileUpTo(32));
         rig.port.setOption9Failure({SerialFailure::Kind::Other, QStringLiteral("/dev/ttyUSB0"),
                                     QString::fromLocal8Bit(std::strerror(error)), error});
         MessageBank bank = smallBank();
@@ -293,7 +290,7 @@ private Q_SLOTS:
         port.setDrainRate(1200);
         RecordingPrompt prompt;
         RecordingProgress progress;
-        auto sender = std::make_unique<BadgeSender>(port, prompt, progress, SendProfile::fontPicture());
+        auto sender = std::make_unique<BadgeSender>(port, prompt, progress, profileUpTo(32));
         MessageBank bank = smallBank();
         QVERIFY(sender->startTransfer(bank, MessageSettingsList {}));
         QTest::qWait(30);
@@ -304,39 +301,29 @@ private Q_SLOTS:
         QCOMPARE(progress.values.size(), shown);
     }
 
-    void shouldProbeAndPreselectPorts_data()
+    void shouldProbePorts_data()
     {
         QTest::addColumn<QList<int>>("openable");
         QTest::addColumn<QStringList>("ports");
-        QTest::addColumn<QString>("byHighest");
-        QTest::addColumn<QString>("byCount");
-        QTest::newRow("COM1 and COM2") << QList<int> {1, 2} << QStringList {"COM1", "COM2"} << "COM1"
-                                       << "COM1";
-        QTest::newRow("COM1 and COM5") << QList<int> {1, 5} << QStringList {"COM1", "COM5"} << "COM5"
-                                       << "COM1";
-        QTest::newRow("only COM2") << QList<int> {2} << QStringList {"COM2"} << "COM2"
-                                   << "COM2";
-        QTest::newRow("COM1 and COM3") << QList<int> {1, 3} << QStringList {"COM1", "COM3"} << "COM3"
-                                       << "COM1";
-        QTest::newRow("COM1 to COM3")
-            << QList<int> {1, 2, 3} << QStringList {"COM1", "COM2", "COM3"} << "COM3"
-            << "COM3";
-        QTest::newRow("none") << QList<int> {99} << QStringList {} << ""
-                              << "";
+        QTest::addColumn<int>("highest");
+        QTest::newRow("COM1 and COM2") << QList<int> {1, 2} << QStringList {"COM1", "COM2"} << 2;
+        QTest::newRow("COM1 and COM5") << QList<int> {1, 5} << QStringList {"COM1", "COM5"} << 5;
+        QTest::newRow("only COM2") << QList<int> {2} << QStringList {"COM2"} << 2;
+        QTest::newRow("COM1 to COM3") << QList<int> {1, 2, 3} << QStringList {"COM1", "COM2", "COM3"} << 3;
+        QTest::newRow("COM16 and COM17") << QList<int> {16, 17} << QStringList {"COM16"} << 16;
+        QTest::newRow("none") << QList<int> {99} << QStringList {} << 0;
     }
 
-    void shouldProbeAndPreselectPorts()
+    void shouldProbePorts()
     {
         QFETCH(QList<int>, openable);
         QFETCH(QStringList, ports);
-        QFETCH(QString, byHighest);
-        QFETCH(QString, byCount);
+        QFETCH(int, highest);
         FakeSerialControl port;
         port.setOpenablePorts(QSet<int>(openable.begin(), openable.end()));
         const ProbeResult probe = probePorts(port, 16);
         QCOMPARE(probe.ports, ports);
-        QCOMPARE(preselectByHighest(probe), byHighest);
-        QCOMPARE(preselectByCount(probe), byCount);
+        QCOMPARE(probe.highest, highest);
         QVERIFY(!port.isOpen());
         QCOMPARE(port.portNumber(), 16);
     }

@@ -1,17 +1,20 @@
 #include "badgelink/badgestream.h"
+#include "badgelink/testsupport/testsupport.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 using namespace lume;
+using lume::test::LongDirections;
+using lume::test::ShortDirections;
 
 namespace {
 
-MessageSettingsList defaultSettings(DirectionTable table)
+MessageSettingsList defaultSettings(const QStringList &directions)
 {
     MessageSettingsList settings;
     for (MessageSettings &s : settings)
-        s.direction = directionEntries(table).first();
+        s.direction = directions.first();
     return settings;
 }
 
@@ -42,8 +45,7 @@ private Q_SLOTS:
             for (int k = 0; k < 3; ++k)
                 bank.setByte(0, r, k, quint8(r * 16 + k));
         bank.setWidth(0, 3);
-        const BadgeStream stream =
-            buildBadgeStream(bank, defaultSettings(DirectionTable::FontPicture), DirectionTable::FontPicture);
+        const BadgeStream stream = buildBadgeStream(bank, defaultSettings(LongDirections), LongDirections);
         QCOMPARE(stream.preamble, QByteArray("Hello"));
         QByteArray header = hex("00 3030303030303030 00 08000003");
         for (int m = 1; m < 8; ++m)
@@ -72,8 +74,7 @@ private Q_SLOTS:
             bank.setByte(0, 5, k, 0x11);
             bank.setByte(1, 5, k, 0x22);
         }
-        const BadgeStream stream =
-            buildBadgeStream(bank, defaultSettings(DirectionTable::DotFont), DirectionTable::DotFont);
+        const BadgeStream stream = buildBadgeStream(bank, defaultSettings(ShortDirections), ShortDirections);
         QCOMPARE(stream.header.mid(10, 8), hex("0800012C 092C00D4"));
         for (int m = 2; m < 8; ++m)
             QCOMPARE(stream.header.mid(10 + 4 * m, 4), hex("0A000000"));
@@ -98,8 +99,7 @@ private Q_SLOTS:
             bank.setByte(2, r, 0, quint8(0x40 | r));
             bank.setByte(2, r, 1, 0xEE); // beyond message 2's width
         }
-        const BadgeStream stream =
-            buildBadgeStream(bank, defaultSettings(DirectionTable::FontPicture), DirectionTable::FontPicture);
+        const BadgeStream stream = buildBadgeStream(bank, defaultSettings(LongDirections), LongDirections);
         QCOMPARE(stream.dataWidth, 3);
         QCOMPARE(stream.header.mid(10, 12), hex("08000002 08020000 08020001"));
         for (int m = 3; m < 8; ++m)
@@ -115,8 +115,8 @@ private Q_SLOTS:
             MessageBank bank;
             for (int m = 0; m < 8; ++m)
                 bank.setWidth(m, qint16(random->bounded(-5, 513)));
-            const BadgeStream stream = buildBadgeStream(bank, defaultSettings(DirectionTable::FontPicture),
-                                                        DirectionTable::FontPicture);
+            const BadgeStream stream =
+                buildBadgeStream(bank, defaultSettings(LongDirections), LongDirections);
             QCOMPARE(stream.header[0], '\0');
             QCOMPARE(stream.header[9], '\0');
             int sum = 0;
@@ -138,10 +138,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("speed");
         QTest::addColumn<bool>("flash");
         QTest::addColumn<QString>("direction");
-        QTest::addColumn<int>("table");
+        QTest::addColumn<QStringList>("directions");
         QTest::addColumn<int>("mode");
-        const int fp = int(DirectionTable::FontPicture);
-        const int df = int(DirectionTable::DotFont);
+        const QStringList fp = LongDirections;
+        const QStringList df = ShortDirections;
         QTest::newRow("defaults") << "4" << false << "From right to left" << fp << 0x30;
         QTest::newRow("speed 1") << "1" << false << "From right to left" << fp << 0x00;
         QTest::newRow("speed 8 flash freeze") << "8" << true << "Freeze show" << fp << 0x7C;
@@ -154,6 +154,7 @@ private Q_SLOTS:
         QTest::newRow("wrong case") << "4" << false << "from down to up" << fp << 0x30;
         QTest::newRow("trailing blank") << "4" << false << "to Down " << df << 0x30;
         QTest::newRow("unknown direction") << "4" << false << "sideways" << df << 0x30;
+        QTest::newRow("no list at all") << "4" << false << "to Up" << QStringList {} << 0x30;
         QTest::newRow("empty speed") << "" << false << "to Down" << df << 0x03;
         QTest::newRow("empty speed flash") << "" << true << "to Down" << df << 0x03;
         QTest::newRow("speed text") << "fast" << true << "to Right" << df << 0x01;
@@ -176,13 +177,14 @@ private Q_SLOTS:
         QFETCH(QString, speed);
         QFETCH(bool, flash);
         QFETCH(QString, direction);
-        QFETCH(int, table);
+        QFETCH(QStringList, directions);
         QFETCH(int, mode);
         const MessageSettings settings {speed, flash, direction};
-        QCOMPARE(int(modeByte(settings, DirectionTable(table))), mode);
+        QCOMPARE(int(modeByte(settings, directions)), mode);
     }
 
-    void shouldGiveBothProgramsTheSameBytes()
+    // Each program names the directions from its own list; the bytes follow the codes alone.
+    void shouldGiveBothListsTheSameBytes()
     {
         auto *random = QRandomGenerator::global();
         MessageBank bank;
@@ -196,20 +198,15 @@ private Q_SLOTS:
         MessageSettingsList df;
         for (int m = 0; m < 8; ++m) {
             const int code = m % 5;
-            fp[m] = {QString::number(1 + m), m % 2 == 1, directionEntries(DirectionTable::FontPicture)[code]};
-            df[m] = {QString::number(1 + m), m % 2 == 1, directionEntries(DirectionTable::DotFont)[code]};
+            fp[m] = {QString::number(1 + m), m % 2 == 1, LongDirections[code]};
+            df[m] = {QString::number(1 + m), m % 2 == 1, ShortDirections[code]};
         }
-        QCOMPARE(buildBadgeStream(bank, fp, DirectionTable::FontPicture).bytes(),
-                 buildBadgeStream(bank, df, DirectionTable::DotFont).bytes());
+        QCOMPARE(buildBadgeStream(bank, fp, LongDirections).bytes(),
+                 buildBadgeStream(bank, df, ShortDirections).bytes());
     }
 
-    void shouldListTheProgramsEntries()
+    void shouldListTheSpeeds()
     {
-        QCOMPARE(directionEntries(DirectionTable::FontPicture),
-                 (QStringList {"From right to left", "From left to right", "From down to up",
-                               "From up to down", "Freeze show"}));
-        QCOMPARE(directionEntries(DirectionTable::DotFont),
-                 (QStringList {"to Left", "to Right", "to Up", "to Down", "Freeze"}));
         QCOMPARE(speedEntries(), (QStringList {"1", "2", "3", "4", "5", "6", "7", "8"}));
     }
 };

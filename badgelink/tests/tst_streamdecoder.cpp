@@ -1,18 +1,21 @@
 #include "badgelink/badgestream.h"
 #include "badgelink/streamdecoder.h"
+#include "badgelink/testsupport/testsupport.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 using namespace lume;
+using lume::test::LongDirections;
+using lume::test::ShortDirections;
 
 namespace {
 
-MessageSettingsList defaultSettings(DirectionTable table)
+MessageSettingsList defaultSettings(const QStringList &directions)
 {
     MessageSettingsList settings;
     for (MessageSettings &message : settings)
-        message.direction = directionEntries(table).first();
+        message.direction = directions.first();
     return settings;
 }
 
@@ -24,15 +27,14 @@ QByteArray widthThreeStream()
     for (int r = 0; r < MessageBank::RowCount; ++r)
         for (int k = 0; k < 3; ++k)
             bank.setByte(0, r, k, quint8(0x10 * r + k + 1));
-    return buildBadgeStream(bank, defaultSettings(DirectionTable::FontPicture), DirectionTable::FontPicture)
-        .bytes();
+    return buildBadgeStream(bank, defaultSettings(LongDirections), LongDirections).bytes();
 }
 
 QByteArray streamWithWidths(const std::array<qint16, MessageBank::MessageCount> &widths)
 {
     MessageBank bank;
     bank.setWidths(widths);
-    return buildBadgeStream(bank, defaultSettings(DirectionTable::DotFont), DirectionTable::DotFont).bytes();
+    return buildBadgeStream(bank, defaultSettings(ShortDirections), ShortDirections).bytes();
 }
 
 void putWord(QByteArray &stream, int headerOffset, int value)
@@ -56,9 +58,9 @@ MessageBank randomBank(QRandomGenerator &random)
     return bank;
 }
 
-MessageSettingsList randomSettings(QRandomGenerator &random, DirectionTable table)
+MessageSettingsList randomSettings(QRandomGenerator &random, const QStringList &list)
 {
-    const QStringList directions = directionEntries(table) << QStringLiteral("sideways");
+    const QStringList directions = QStringList(list) << QStringLiteral("sideways");
     MessageSettingsList settings;
     for (MessageSettings &message : settings) {
         message.speed = QString::number(random.bounded(1, 9));
@@ -136,10 +138,9 @@ private Q_SLOTS:
         QFETCH(int, decodedDirection);
         MessageBank bank;
         bank.setWidth(2, 1);
-        MessageSettingsList settings = defaultSettings(DirectionTable::FontPicture);
+        MessageSettingsList settings = defaultSettings(LongDirections);
         settings[2] = {speed, flash, direction};
-        const DecodeResult result =
-            decodeStream(buildBadgeStream(bank, settings, DirectionTable::FontPicture).bytes());
+        const DecodeResult result = decodeStream(buildBadgeStream(bank, settings, LongDirections).bytes());
         QVERIFY2(result.stream, qPrintable(result.error));
         const DecodedMessage &message = result.stream->messages[2];
         QCOMPARE(message.speed, decodedSpeed);
@@ -152,10 +153,10 @@ private Q_SLOTS:
     {
         QRandomGenerator random(20240611);
         for (int round = 0; round < 150; ++round) {
-            const DirectionTable table = round % 2 ? DirectionTable::DotFont : DirectionTable::FontPicture;
+            const QStringList &directions = round % 2 ? ShortDirections : LongDirections;
             const MessageBank bank = randomBank(random);
-            const MessageSettingsList settings = randomSettings(random, table);
-            const BadgeStream built = buildBadgeStream(bank, settings, table);
+            const MessageSettingsList settings = randomSettings(random, directions);
+            const BadgeStream built = buildBadgeStream(bank, settings, directions);
             const DecodeResult result = decodeStream(built.bytes());
             QVERIFY2(result.stream, qPrintable(QStringLiteral("round %1: %2").arg(round).arg(result.error)));
             const DecodedStream &stream = *result.stream;
@@ -163,11 +164,11 @@ private Q_SLOTS:
             QCOMPARE(stream.size(), built.bytes().size());
             for (int m = 0; m < MessageBank::MessageCount; ++m) {
                 const DecodedMessage &message = stream.messages[m];
-                const quint8 mode = modeByte(settings[m], table);
+                const quint8 mode = modeByte(settings[m], directions);
                 QCOMPARE(message.mode, mode);
                 QCOMPARE(message.speed, settings[m].speed.toInt());
                 QCOMPARE(message.flash, settings[m].flash);
-                QCOMPARE(message.direction, directionCode(settings[m].direction, table));
+                QCOMPARE(message.direction, directionCode(settings[m].direction, directions));
                 QCOMPARE(message.startAddress, built.startAddresses[m]);
                 QCOMPARE(int(message.width), int(built.clippedWidths[m]));
             }
@@ -184,8 +185,7 @@ private Q_SLOTS:
                 for (int k = 0; k < 100; ++k)
                     bank.setByte(m, r, k, quint8(m * 31 + r * 7 + k));
         }
-        const BadgeStream built =
-            buildBadgeStream(bank, defaultSettings(DirectionTable::FontPicture), DirectionTable::FontPicture);
+        const BadgeStream built = buildBadgeStream(bank, defaultSettings(LongDirections), LongDirections);
         const QByteArray bytes = built.bytes();
         QCOMPARE(bytes.size(), 6833);
         const DecodeResult result = decodeStream(bytes);
@@ -308,8 +308,8 @@ private Q_SLOTS:
         QRandomGenerator random(7);
         QList<QByteArray> originals;
         for (int i = 0; i < 6; ++i)
-            originals << buildBadgeStream(randomBank(random), randomSettings(random, DirectionTable::DotFont),
-                                          DirectionTable::DotFont)
+            originals << buildBadgeStream(randomBank(random), randomSettings(random, ShortDirections),
+                                          ShortDirections)
                              .bytes();
         originals << widthThreeStream() << streamWithWidths({});
         int accepted = 0;

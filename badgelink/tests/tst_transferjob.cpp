@@ -1,6 +1,6 @@
-#include "badgelink/fakeserialcontrol.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/testsupport.h"
 #include "badgelink/transferjob.h"
-#include "testsupport.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -19,7 +19,26 @@ BadgeStream fullBankStream()
             for (int k = 0; k < 64; ++k)
                 bank.setByte(m, r, k, quint8(m * 31 + r * 7 + k));
     }
-    return buildBadgeStream(bank, MessageSettingsList {}, DirectionTable::FontPicture);
+    return buildBadgeStream(bank, MessageSettingsList {}, {});
+}
+
+// The two ways a program's progress bar goes: a value once the header has drained in a range the
+// window set, or a range set then.
+ProgressSteps valueAfterHeader()
+{
+    ProgressSteps steps;
+    steps.valueAfterHeader = 1;
+    steps.rowBase = 2;
+    steps.trailerBase = 13;
+    return steps;
+}
+
+ProgressSteps rangeAfterHeader()
+{
+    ProgressSteps steps;
+    steps.rangeAfterHeader = ProgressSteps::Range {0, 17};
+    steps.trailerBase = 11;
+    return steps;
 }
 
 QList<int> range(int from, int to)
@@ -47,25 +66,25 @@ class TstTransferJob : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void shouldWriteTheStreamAndShowEachProgramsProgress_data()
+    void shouldWriteTheStreamAndShowTheProgramsProgress_data()
     {
-        QTest::addColumn<int>("scheme");
+        QTest::addColumn<ProgressSteps>("steps");
         QTest::addColumn<QList<int>>("values");
         QTest::addColumn<int>("ranges");
-        QTest::newRow("Sketchlume") << int(ProgressScheme::FontPicture) << (range(1, 19) << 0) << 0;
-        QTest::newRow("Scriptlume") << int(ProgressScheme::DotFont) << (range(0, 17) << 0) << 1;
+        QTest::newRow("value after the header") << valueAfterHeader() << (range(1, 19) << 0) << 0;
+        QTest::newRow("range after the header") << rangeAfterHeader() << (range(0, 17) << 0) << 1;
     }
 
-    void shouldWriteTheStreamAndShowEachProgramsProgress()
+    void shouldWriteTheStreamAndShowTheProgramsProgress()
     {
-        QFETCH(int, scheme);
+        QFETCH(ProgressSteps, steps);
         QFETCH(QList<int>, values);
         QFETCH(int, ranges);
         FakeSerialControl port;
         QVERIFY(port.open());
         RecordingProgress progress;
         const BadgeStream stream = fullBankStream();
-        TransferJob job(port, &progress, ProgressScheme(scheme), stream);
+        TransferJob job(port, &progress, steps, stream);
         QSignalSpy finished(&job, &TransferJob::finished);
         job.start();
         QVERIFY(job.isRunning());
@@ -86,7 +105,7 @@ private Q_SLOTS:
         FakeSerialControl port;
         QVERIFY(port.open());
         RecordingProgress progress;
-        TransferJob job(port, &progress, ProgressScheme::FontPicture, fullBankStream());
+        TransferJob job(port, &progress, valueAfterHeader(), fullBankStream());
         QSignalSpy finished(&job, &TransferJob::finished);
         job.start();
         QVERIFY(finished.wait(5000));
@@ -118,7 +137,7 @@ private Q_SLOTS:
         RecordingProgress progress;
         progress.probe = [&port] { return port.sentBytes(); };
         const BadgeStream stream = fullBankStream();
-        TransferJob job(port, &progress, ProgressScheme::FontPicture, stream);
+        TransferJob job(port, &progress, valueAfterHeader(), stream);
         QSignalSpy finished(&job, &TransferJob::finished);
         job.start();
         QVERIFY(finished.wait(10000));
@@ -141,7 +160,7 @@ private Q_SLOTS:
         QVERIFY(port.open());
         RecordingProgress progress;
         const BadgeStream stream = fullBankStream();
-        TransferJob job(port, &progress, ProgressScheme::DotFont, stream);
+        TransferJob job(port, &progress, rangeAfterHeader(), stream);
         QSignalSpy finished(&job, &TransferJob::finished);
         job.start();
         QVERIFY(finished.wait(5000));
@@ -160,7 +179,7 @@ private Q_SLOTS:
         QVERIFY(port.open());
         RecordingProgress progress;
         const BadgeStream stream = fullBankStream();
-        TransferJob job(port, &progress, ProgressScheme::FontPicture, stream);
+        TransferJob job(port, &progress, valueAfterHeader(), stream);
         QSignalSpy finished(&job, &TransferJob::finished);
         job.start();
         QVERIFY(finished.wait(5000));
@@ -174,8 +193,7 @@ private Q_SLOTS:
         port.setDrainRate(120);
         QVERIFY(port.open());
         RecordingProgress progress;
-        auto job =
-            std::make_unique<TransferJob>(port, &progress, ProgressScheme::FontPicture, fullBankStream());
+        auto job = std::make_unique<TransferJob>(port, &progress, valueAfterHeader(), fullBankStream());
         QSignalSpy finished(job.get(), &TransferJob::finished);
         job->start();
         QTest::qWait(150); // the event loop runs on meanwhile
@@ -199,7 +217,7 @@ private Q_SLOTS:
         port.setDrainRate(6000);
         QVERIFY(port.open());
         RecordingProgress progress;
-        TransferJob job(port, &progress, ProgressScheme::FontPicture, fullBankStream());
+        TransferJob job(port, &progress, valueAfterHeader(), fullBankStream());
         job.start();
         QTRY_VERIFY(port.writes().size() >= 5);
         job.cancel();

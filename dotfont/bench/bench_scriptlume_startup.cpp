@@ -4,9 +4,9 @@
 // serial control and once through the real one on three pseudo-terminals made here (COM4..COM16 map
 // to no device); no other device is ever opened.
 //   bench_scriptlume_startup [rounds]
-#include "badgelink/fakeserialcontrol.h"
 #include "badgelink/qtserialcontrol.h"
-#include "badgelink/tests/pseudoterminal.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/pseudoterminal.h"
 #include "dotfont/form1.h"
 #include "dotfont/scriptsettings.h"
 #include "platform/profilefile.h"

@@ -1,11 +1,12 @@
 #include "badgelink/badgesender.h"
 #include "badgelink/badgestream.h"
-#include "badgelink/fakeserialcontrol.h"
 #include "badgelink/ports/portdiagnosis.h"
-#include "badgelink/tests/testsupport.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/testsupport.h"
 #include "dotfont/dotfontrasteriser.h"
 #include "dotfont/form1.h"
 #include "dotfont/language.h"
+#include "dotfont/scriptsendprofile.h"
 #include "dotfont/scriptsettings.h"
 #include "dotfont/usagemeter.h"
 #include "platform/profilefile.h"
@@ -958,7 +959,7 @@ private Q_SLOTS:
         settings[2].direction = QStringLiteral("Freeze");
         for (int m : {0, 3, 4, 5, 6, 7})
             settings[m].direction = QStringLiteral("to Left");
-        const BadgeStream expected = buildBadgeStream(expectedBank, settings, DirectionTable::DotFont);
+        const BadgeStream expected = buildBadgeStream(expectedBank, settings, scriptDirections());
 
         QSignalSpy finished(&window, &Form1::transferFinished);
         rig.send()->click();

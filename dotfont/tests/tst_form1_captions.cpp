@@ -1,7 +1,7 @@
 // Scriptlume's captions with the fonts the program really gets: each fits its design box, and the
 // editable lists show the start of their texts.
-#include "badgelink/fakeserialcontrol.h"
-#include "badgelink/tests/testsupport.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/testsupport.h"
 #include "badgelink/windowkit/tests/captionmeasures.h"
 #include "dotfont/form1.h"
 #include "dotfont/scriptsettings.h"

@@ -1,5 +1,5 @@
-#include "badgelink/fakeserialcontrol.h"
-#include "badgelink/tests/testsupport.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/testsupport.h"
 #include "dotfont/form1.h"
 #include "dotfont/messageboxpreview.h"
 #include "dotfont/scriptsettings.h"

@@ -1,6 +1,6 @@
 // Starts Scriptlume's window as the program does (its own message boxes, a settings file beside it)
 // and quits through Exit.
-#include "badgelink/fakeserialcontrol.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
 #include "dotfont/form1.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+#include "dotfont/scriptsendprofile.h"
 #include "dotfont/scriptsettings.h"
 #include "platform/profilefile.h"
 
@@ -420,7 +421,7 @@ private Q_SLOTS:
         const MessageSettingsList list = messageSettingsFor(settings);
         QCOMPARE(list[0], (MessageSettings {QStringLiteral("8"), true, QStringLiteral("Freeze")}));
         QCOMPARE(list[1], (MessageSettings {QStringLiteral("2.5"), false, QStringLiteral("nowhere")}));
-        QCOMPARE(modeByte(list[0], DirectionTable::DotFont), quint8(0x7C));
+        QCOMPARE(modeByte(list[0], scriptDirections()), quint8(0x7C));
         QCOMPARE(messageTexts(settings)[1], QStringLiteral("b"));
     }
 };

@@ -7,9 +7,9 @@
 #include "fontpicture/fontpicturewindow.h"
 #include "fontpicture/pictureio.h"
 
-#include "badgelink/fakeserialcontrol.h"
 #include "badgelink/messagebank.h"
 #include "badgelink/qtserialcontrol.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,6 +2,7 @@
 
 #include "fontpicture/composer.h"
 #include "fontpicture/fontlist.h"
+#include "fontpicture/sketchsendprofile.h"
 #include "fontpicture/sketchsettings.h"
 #include "fontpicture/usagemeter.h"
 
@@ -837,8 +838,7 @@ private Q_SLOTS:
         settings[0] = {QStringLiteral("7"), false, QStringLiteral("Freeze show")};
         settings[3] = {QStringLiteral("4"), true, QStringLiteral("From up to down")};
         settings[5].speed = QStringLiteral("2.5");
-        const QByteArray expected =
-            buildBadgeStream(window.bank(), settings, DirectionTable::FontPicture).bytes();
+        const QByteArray expected = buildBadgeStream(window.bank(), settings, sketchDirections()).bytes();
 
         rig.child<QPushButton>("CmdSend")->click();
         QVERIFY(window.isSending());

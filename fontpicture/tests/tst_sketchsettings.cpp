@@ -1,3 +1,4 @@
+#include "fontpicture/sketchsendprofile.h"
 #include "fontpicture/sketchsettings.h"
 
 #include "platform/profilefile.h"
@@ -71,7 +72,7 @@ SketchSettings unusualSettings()
     SketchSettings s;
     s.topLocationAdjust = QStringLiteral("2.5");
     s.commPort = QStringLiteral("COM17");
-    const QStringList directions = directionEntries(DirectionTable::FontPicture);
+    const QStringList directions = sketchDirections();
     for (int m = 0; m < 8; ++m) {
         SketchMessageSettings &ms = s.messages[m];
         ms.text = QStringLiteral("Text %1").arg(m);

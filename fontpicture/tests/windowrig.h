@@ -3,8 +3,8 @@
 #include "fontpicture/filedialogs.h"
 #include "fontpicture/fontpicturewindow.h"
 
-#include "badgelink/fakeserialcontrol.h"
-#include "badgelink/tests/testsupport.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/testsupport.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -108,13 +108,13 @@ Composition composeMessages(const SendRequest &request)
         losses[m].fullWidth = std::max<int>(losses[m].fullWidth, widths[m]);
     }
     result.warnings = lossWarnings(
-        losses, buildBadgeStream(result.bank, result.settings, ComposedDirections).clippedWidths);
+        losses, buildBadgeStream(result.bank, result.settings, composedDirections()).clippedWidths);
     return result;
 }
 
 QByteArray streamBytes(const Composition &composition)
 {
-    return buildBadgeStream(composition.bank, composition.settings, ComposedDirections).bytes();
+    return buildBadgeStream(composition.bank, composition.settings, composedDirections()).bytes();
 }
 
 } // namespace lume

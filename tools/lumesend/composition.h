@@ -4,6 +4,7 @@
 
 #include "badgelink/badgestream.h"
 #include "badgelink/messagebank.h"
+#include "fontpicture/sketchsendprofile.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +12,10 @@
 namespace lume {
 
 // The list the composed directions are named from (either program's list codes the same).
-inline constexpr DirectionTable ComposedDirections = DirectionTable::FontPicture;
+[[nodiscard]] inline QStringList composedDirections()
+{
+    return sketchDirections();
+}
 
 // The eight messages as the programs would have made them, ready for the stream builder.
 struct Composition

@@ -1,6 +1,7 @@
 #include "filesources.h"
 
 #include "badgelink/streamfile.h"
+#include "dotfont/scriptsendprofile.h"
 #include "dotfont/scriptsettings.h"
 #include "fontpicture/composer.h"
 #include "fontpicture/fontlist.h"
@@ -55,13 +56,13 @@ QString firstUndecodable(const ProfileDocument &profile, const QByteArray &conte
 Messages scriptMessages(const ScriptSettings &settings)
 {
     Messages messages;
-    const QStringList directions = directionEntries(DirectionTable::FontPicture);
+    const QStringList directions = composedDirections();
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
         const ScriptMessage &stored = settings.messages[m];
         MessageRequest &message = messages[m];
         message.settings = messageSettingsFor(stored);
         // The composed directions are named from Sketchlume's list: the same code, by Scriptlume's list.
-        message.settings.direction = directions.at(directionCode(stored.direction, DirectionTable::DotFont));
+        message.settings.direction = directions.at(directionCode(stored.direction, scriptDirections()));
         // A message that is not selected is sent empty with its own movement, as Send does.
         if (selectedMessages(settings)[m] && !stored.text.isEmpty())
             message.dotText = stored.text;

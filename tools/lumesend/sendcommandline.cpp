@@ -1,6 +1,8 @@
 #include "sendcommandline.h"
 
 #include "dotfont/language.h"
+#include "dotfont/scriptsendprofile.h"
+#include "fontpicture/sketchsendprofile.h"
 #include "fontpicture/sketchsettings.h"
 
 #include <QDir>
@@ -99,8 +101,8 @@ bool SendCommandLine::needsScreenFonts() const
 
 std::optional<int> directionOfEitherList(const QString &text)
 {
-    for (const DirectionTable table : {DirectionTable::FontPicture, DirectionTable::DotFont}) {
-        const qsizetype code = directionEntries(table).indexOf(text);
+    for (const QStringList &directions : {sketchDirections(), scriptDirections()}) {
+        const qsizetype code = directions.indexOf(text);
         if (code >= 0)
             return int(code);
     }
@@ -252,11 +254,11 @@ SendCommandLine readSendCommandLine(const QStringList &arguments)
         } else if (option == u"--direction") {
             const std::optional<int> code = directionOfEitherList(value);
             if (!code) {
-                return failed(QStringLiteral("--direction takes one of %1 or %2, not \"%3\"")
-                                  .arg(quotedList(directionEntries(DirectionTable::FontPicture)),
-                                       quotedList(directionEntries(DirectionTable::DotFont)), value));
+                return failed(
+                    QStringLiteral("--direction takes one of %1 or %2, not \"%3\"")
+                        .arg(quotedList(sketchDirections()), quotedList(scriptDirections()), value));
             }
-            message.settings.direction = directionEntries(DirectionTable::FontPicture).at(*code);
+            message.settings.direction = sketchDirections().at(*code);
         } else if (option == u"--flash") {
             message.settings.flash = true;
         }

@@ -2,6 +2,8 @@
 
 #include "sendcommandline.h"
 
+#include "fontpicture/sketchsendprofile.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -27,7 +29,7 @@ QString progressLine(qint64 sent, qint64 total)
 SendProfile SendSession::profile()
 {
     // Sketchlume's: COM1 to COM32, and the list the composed directions are named from.
-    return SendProfile::fontPicture();
+    return sketchSendProfile();
 }
 
 SendSession::SendSession(SerialControl &port, QObject *parent)

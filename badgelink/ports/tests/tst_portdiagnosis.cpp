@@ -1,7 +1,7 @@
 #include "badgelink/badgesender.h"
 #include "badgelink/ports/portdiagnosis.h"
-#include "fakesysfs.h"
-#include "pseudoterminal.h"
+#include "badgelink/testsupport/fakesysfs.h"
+#include "badgelink/testsupport/pseudoterminal.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -1,7 +1,7 @@
 #include "badgelink/ports/devicenames.h"
 #include "badgelink/ports/portdirectory.h"
 #include "badgelink/ports/virtualports.h"
-#include "pseudoterminal.h"
+#include "badgelink/testsupport/pseudoterminal.h"
 
 #include <QCoreApplication>
 #include <QDir>

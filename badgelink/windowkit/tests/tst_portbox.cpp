@@ -1,6 +1,6 @@
 #include "badgelink/windowkit/portbox.h"
 
-#include "badgelink/fakeserialcontrol.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

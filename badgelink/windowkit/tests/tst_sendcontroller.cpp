@@ -1,7 +1,7 @@
 #include "badgelink/windowkit/sendcontroller.h"
 
-#include "badgelink/fakeserialcontrol.h"
-#include "badgelink/tests/testsupport.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/testsupport.h"
 
 #include <QProgressBar>
 #include <QTest>
@@ -13,11 +13,26 @@ namespace {
 const SendTexts Texts {QStringLiteral("Nothing!"), QStringLiteral("Note"), QStringLiteral("Exit?"),
                        QStringLiteral("Warning")};
 
+// What a program hands in: its highest port, its busy message, its directions and progress steps
+// (the last trailer write shows 18).
+SendProfile profile()
+{
+    SendProfile profile;
+    profile.progress.valueAfterHeader = 1;
+    profile.progress.rowBase = 2;
+    profile.progress.trailerBase = 13;
+    profile.maxPort = 32;
+    profile.busyText = QStringLiteral("Sending!");
+    profile.busyTitle = QStringLiteral("Waits");
+    profile.directions = test::LongDirections;
+    return profile;
+}
+
 struct Rig
 {
     FakeSerialControl port;
     test::RecordingPrompt prompt;
-    SendController controller {port, prompt, SendProfile::fontPicture(), Texts};
+    SendController controller {port, prompt, profile(), Texts};
     MessageBank bank;
     int prepared = 0;
 

@@ -66,14 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
             break;
         }
         case 1: {
-            const QByteArray stream =
-                buildBadgeStream(fuzz::fuzzBank(data).bank, {}, DirectionTable::DotFont).bytes();
+            const QByteArray stream = buildBadgeStream(fuzz::fuzzBank(data).bank, {}, {}).bytes();
             line += stream;
             break;
         }
         case 2: { // a stream with a byte changed, or cut short
-            QByteArray stream =
-                buildBadgeStream(fuzz::fuzzBank(data).bank, {}, DirectionTable::DotFont).bytes();
+            QByteArray stream = buildBadgeStream(fuzz::fuzzBank(data).bank, {}, {}).bytes();
             const qsizetype at = data.ConsumeIntegralInRange<qsizetype>(0, stream.size() - 1);
             if (data.ConsumeBool())
                 stream[at] = char(data.ConsumeIntegral<quint8>());

@@ -2,6 +2,7 @@
 
 #include "badgelink/badgestream.h"
 #include "badgelink/messagebank.h"
+#include "dotfont/scriptsendprofile.h"
 
 #include <QByteArray>
 
@@ -24,9 +25,10 @@ inline MessageBank patternBank(std::initializer_list<int> widths)
     return bank;
 }
 
+// Directions as Scriptlume names them.
 inline QByteArray streamBytes(std::initializer_list<int> widths, MessageSettingsList settings = {})
 {
-    return buildBadgeStream(patternBank(widths), settings, DirectionTable::DotFont).bytes();
+    return buildBadgeStream(patternBank(widths), settings, scriptDirections()).bytes();
 }
 
 } // namespace lume::test

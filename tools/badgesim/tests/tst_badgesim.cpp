@@ -5,6 +5,8 @@
 #include "badgelink/ports/virtualports.h"
 #include "badgelink/qtserialcontrol.h"
 #include "badgelink/userprompt.h"
+#include "dotfont/scriptsendprofile.h"
+#include "fontpicture/sketchsendprofile.h"
 #include "simtestsupport.h"
 #include "simulatorprocess.h"
 #include "tools/badgesim/streamreceiver.h"
@@ -135,12 +137,12 @@ private Q_SLOTS:
         MessageSettingsList settings;
         settings[0] = {QStringLiteral("4"), false, QStringLiteral("to Left")};
         settings[2] = {QStringLiteral("8"), true, QStringLiteral("to Up")};
-        const QByteArray sent = buildBadgeStream(bank, settings, DirectionTable::DotFont).bytes();
+        const QByteArray sent = buildBadgeStream(bank, settings, scriptDirections()).bytes();
 
         QtSerialControl serial(fixedPorts({sim.device}));
         NoPrompt prompt;
         NoProgress progress;
-        BadgeSender sender(serial, prompt, progress, SendProfile::dotFont());
+        BadgeSender sender(serial, prompt, progress, scriptSendProfile());
         QSignalSpy finished(&sender, &BadgeSender::transferFinished);
         QVERIFY(sender.readComSet(QStringLiteral("COM1")));
         QVERIFY2(sender.startTransfer(bank, settings), qPrintable(prompt.shown.join(u'\n')));
@@ -178,13 +180,13 @@ private Q_SLOTS:
         QCOMPARE(probe.ports, QStringList {"COM1"});
         NoPrompt prompt;
         NoProgress progress;
-        BadgeSender sender(serial, prompt, progress, SendProfile::fontPicture());
+        BadgeSender sender(serial, prompt, progress, sketchSendProfile());
         QSignalSpy finished(&sender, &BadgeSender::transferFinished);
         QStringList expected;
         for (int width : {4, 9}) {
             MessageBank bank = patternBank({0, width});
             const MessageSettingsList settings;
-            expected += expectedLines(buildBadgeStream(bank, settings, DirectionTable::FontPicture).bytes(),
+            expected += expectedLines(buildBadgeStream(bank, settings, sketchDirections()).bytes(),
                                       int(expected.size() / 9 + 1));
             QVERIFY(sender.readComSet(QStringLiteral("COM1")));
             QVERIFY2(sender.startTransfer(bank, settings), qPrintable(prompt.shown.join(u'\n')));

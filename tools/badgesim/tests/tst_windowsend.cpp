@@ -4,7 +4,7 @@
 #include "badgelink/ports/devicenames.h"
 #include "badgelink/ports/virtualports.h"
 #include "badgelink/qtserialcontrol.h"
-#include "badgelink/tests/pseudoterminal.h"
+#include "badgelink/testsupport/pseudoterminal.h"
 #include "dotfont/form1.h"
 #include "fontpicture/tests/windowrig.h"
 #include "simulatorprocess.h"

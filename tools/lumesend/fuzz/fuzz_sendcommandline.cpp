@@ -4,6 +4,7 @@
 #include "tools/lumesend/sendcommandline.h"
 
 #include "dotfont/language.h"
+#include "fontpicture/sketchsendprofile.h"
 
 #include <array>
 #include <cstdio>
@@ -74,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
             fail("accepted a top offset that is no plain number", args);
         if (!speedEntries().contains(message.settings.speed))
             fail("accepted a speed that is not in the list", args);
-        if (!directionEntries(DirectionTable::FontPicture).contains(message.settings.direction))
+        if (!sketchDirections().contains(message.settings.direction))
             fail("accepted a direction that is not in the list", args);
         if (message.dotText && (message.screenText || message.hasPicture()))
             fail("accepted dot-font text with screen text or a picture", args);

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 
 #include "badgelink/badgestream.h"
+#include "dotfont/scriptsendprofile.h"
+#include "fontpicture/sketchsendprofile.h"
 
 namespace lume::test {
 
@@ -176,14 +178,14 @@ inline QStringList argumentsFor(const Msgs &msgs, const QString &dir)
 }
 
 // The entry of the window's list that codes like the text of either list.
-inline QString windowDirection(const QString &text, DirectionTable table)
+inline QString windowDirection(const QString &text, const QStringList &windowList)
 {
-    for (const DirectionTable list : {DirectionTable::FontPicture, DirectionTable::DotFont}) {
-        const qsizetype code = directionEntries(list).indexOf(text);
+    for (const QStringList &list : {sketchDirections(), scriptDirections()}) {
+        const qsizetype code = list.indexOf(text);
         if (code >= 0)
-            return directionEntries(table).at(code);
+            return windowList.at(code);
     }
-    return directionEntries(table).first();
+    return windowList.first();
 }
 
 } // namespace lume::test

@@ -31,8 +31,7 @@ QStringList expectedSummary(const Msgs &msgs, const QByteArray &stream, int numb
                 msg = named;
         }
         const QString speed = msg.speed.isEmpty() ? QStringLiteral("4") : msg.speed;
-        const int code = int(directionEntries(DirectionTable::FontPicture)
-                                 .indexOf(windowDirection(msg.direction, DirectionTable::FontPicture)));
+        const int code = int(sketchDirections().indexOf(windowDirection(msg.direction, sketchDirections())));
         const auto word = [&stream](int offset) {
             return (quint8(stream[offset]) << 8) | quint8(stream[offset + 1]);
         };

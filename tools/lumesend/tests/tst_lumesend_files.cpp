@@ -2,10 +2,10 @@
 // --stream with good and damaged files.
 #include "lumesendtestsupport.h"
 
-#include "badgelink/fakeserialcontrol.h"
 #include "badgelink/streamdecoder.h"
-#include "badgelink/tests/pseudoterminal.h"
-#include "badgelink/tests/testsupport.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/pseudoterminal.h"
+#include "badgelink/testsupport/testsupport.h"
 #include "dotfont/form1.h"
 #include "fontpicture/tests/windowrig.h"
 

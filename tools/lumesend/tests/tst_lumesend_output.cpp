@@ -18,7 +18,7 @@ namespace {
 // The same messages made by calling the programs' functions directly: the dot-font texts first,
 // the way Scriptlume prepares its whole bank, then each picture and screen text on its own surface.
 BadgeStream expectedStream(const Msgs &msgs, const QString &language, const QString &dir,
-                           DirectionTable table)
+                           const QStringList &directions)
 {
     MessageBank bank;
     MessageSettingsList settings;
@@ -43,7 +43,7 @@ BadgeStream expectedStream(const Msgs &msgs, const QString &language, const QStr
             composeText(bank, m, surface, msg.text, msg.font, msg.size, msg.bold,
                         msg.top.isEmpty() ? QStringLiteral("-2") : msg.top);
     }
-    return buildBadgeStream(bank, settings, table);
+    return buildBadgeStream(bank, settings, directions);
 }
 
 } // namespace
@@ -71,9 +71,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<Msgs>("msgs");
         QTest::addColumn<QString>("language");
-        QTest::addColumn<int>("table");
-        const int fontPicture = int(DirectionTable::FontPicture);
-        const int dotFont = int(DirectionTable::DotFont);
+        QTest::addColumn<QStringList>("directions");
+        const QStringList fontPicture = sketchDirections();
+        const QStringList dotFont = scriptDirections();
         const QString simplified = QStringLiteral("Chinese (Simplified)");
 
         QTest::newRow("BMP picture in message 1")
@@ -125,7 +125,7 @@ private Q_SLOTS:
     {
         QFETCH(Msgs, msgs);
         QFETCH(QString, language);
-        QFETCH(int, table);
+        QFETCH(QStringList, directions);
         const QString output = m_dir.filePath("stream.bin");
         QStringList args {"--output", output, "--language", language, "--font-dir", DotFontDir};
         args << argumentsFor(msgs, m_dir.path());
@@ -135,7 +135,7 @@ private Q_SLOTS:
         for (const QString &line : run.errorLines())
             QVERIFY2(line.startsWith(QLatin1String("lumesend: message ")), qPrintable(line));
         QCOMPARE(run.out, QByteArray());
-        const BadgeStream expected = expectedStream(msgs, language, m_dir.path(), DirectionTable(table));
+        const BadgeStream expected = expectedStream(msgs, language, m_dir.path(), directions);
         QVERIFY(expected.dataWidth > 0);
         QCOMPARE(readFile(output), expected.bytes());
     }
@@ -144,8 +144,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("direction");
         QTest::addColumn<int>("code");
-        for (const DirectionTable table : {DirectionTable::FontPicture, DirectionTable::DotFont}) {
-            const QStringList entries = directionEntries(table);
+        for (const QStringList &entries : {sketchDirections(), scriptDirections()}) {
             for (int code = 0; code < entries.size(); ++code)
                 QTest::newRow(qPrintable(entries[code])) << entries[code] << code;
         }

@@ -2,8 +2,8 @@
 // windows send equal the bytes lumesend writes.
 #include "lumesendtestsupport.h"
 
-#include "badgelink/fakeserialcontrol.h"
-#include "badgelink/tests/testsupport.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "badgelink/testsupport/testsupport.h"
 #include "dotfont/form1.h"
 #include "fontpicture/tests/windowrig.h"
 
@@ -38,12 +38,12 @@ template<typename T> T *control(QWidget *window, const QString &name)
     return found;
 }
 
-void setMovement(QWidget *window, const Msg &msg, const QString &speedList, DirectionTable table)
+void setMovement(QWidget *window, const Msg &msg, const QString &speedList, const QStringList &directions)
 {
     const QString k = QString::number(msg.number - 1);
     control<QComboBox>(window, speedList + k)
         ->setCurrentText(msg.speed.isEmpty() ? QStringLiteral("4") : msg.speed);
-    control<QComboBox>(window, "ComMod" + k)->setCurrentText(windowDirection(msg.direction, table));
+    control<QComboBox>(window, "ComMod" + k)->setCurrentText(windowDirection(msg.direction, directions));
     control<QCheckBox>(window, "ChkFls" + k)->setCheckState(msg.flash ? Qt::Checked : Qt::Unchecked);
 }
 
@@ -129,7 +129,7 @@ private Q_SLOTS:
                 rig.child<QComboBox>("TopAdj")->setCurrentText(msg.top.isEmpty() ? firstTop : msg.top);
                 rig.child<QPushButton>("CmdUpText")->click();
             }
-            setMovement(&window, msg, "MovSpeed", DirectionTable::FontPicture);
+            setMovement(&window, msg, "MovSpeed", sketchDirections());
         }
         QVERIFY(rig.prompt.boxes.isEmpty());
         rig.child<QPushButton>("CmdSend")->click();
@@ -175,13 +175,13 @@ private Q_SLOTS:
         // The messages lumesend leaves unnamed: not selected, at the default movement.
         for (int m = 0; m < MessageBank::MessageCount; ++m) {
             control<QCheckBox>(&window, QStringLiteral("ChkSel%1").arg(m))->setCheckState(Qt::Unchecked);
-            setMovement(&window, dot(m + 1, {}), "ComSpd", DirectionTable::DotFont);
+            setMovement(&window, dot(m + 1, {}), "ComSpd", scriptDirections());
         }
         for (const Msg &msg : msgs) {
             const QString k = QString::number(msg.number - 1);
             control<QLineEdit>(&window, "TxtMsg" + k)->setText(msg.text);
             control<QCheckBox>(&window, "ChkSel" + k)->setCheckState(Qt::Checked);
-            setMovement(&window, msg, "ComSpd", DirectionTable::DotFont);
+            setMovement(&window, msg, "ComSpd", scriptDirections());
         }
         QSignalSpy finished(&window, &Form1::transferFinished);
         control<QPushButton>(&window, "CmdSend")->click();

@@ -4,8 +4,8 @@
 // closed; a window can send again afterwards and lumesend says the badge may have missed something.
 #include "badgelink/badgesender.h"
 #include "badgelink/qtserialcontrol.h"
-#include "badgelink/tests/pseudoterminal.h"
-#include "badgelink/tests/testsupport.h"
+#include "badgelink/testsupport/pseudoterminal.h"
+#include "badgelink/testsupport/testsupport.h"
 #include "dotfont/form1.h"
 #include "fontpicture/fontpicturewindow.h"
 #include "fontpicture/tests/windowrig.h"
@@ -129,7 +129,7 @@ private Q_SLOTS:
         QtSerialControl port(fixedPorts({failing.slavePath(), good.slavePath()}));
         test::RecordingPrompt prompt;
         test::RecordingProgress progress;
-        BadgeSender sender(port, prompt, progress, SendProfile::fontPicture());
+        BadgeSender sender(port, prompt, progress, sketchSendProfile());
         QSignalSpy finished(&sender, &BadgeSender::transferFinished);
         const MessageBank bank = someBank();
         MessageSettingsList settings;
@@ -168,7 +168,7 @@ private Q_SLOTS:
         MessageBank second = bank;
         QVERIFY(sender.startTransfer(second, settings));
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, 20000);
-        QCOMPARE(reader.received(), buildBadgeStream(bank, settings, DirectionTable::FontPicture).bytes());
+        QCOMPARE(reader.received(), buildBadgeStream(bank, settings, sketchDirections()).bytes());
         QCOMPARE(port.lastFailure().kind, SerialFailure::Kind::None);
     }
 

@@ -5,8 +5,9 @@
 #include "tools/lumesend/sendsession.h"
 
 #include "badgelink/badgesender.h"
-#include "badgelink/fakeserialcontrol.h"
 #include "badgelink/ports/portdiagnosis.h"
+#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "fontpicture/sketchsendprofile.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -50,7 +51,7 @@ private Q_SLOTS:
         MessageBank bank = bankOfWidth(3);
         MessageSettingsList settings;
         settings[0] = {QStringLiteral("8"), true, QStringLiteral("From up to down")};
-        const BadgeStream expected = buildBadgeStream(bank, settings, DirectionTable::FontPicture);
+        const BadgeStream expected = buildBadgeStream(bank, settings, sketchDirections());
         QSignalSpy finished(&session, &SendSession::finished);
         QVERIFY(session.start(bank, settings));
         QVERIFY(serial.isOpen());

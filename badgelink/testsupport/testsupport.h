@@ -1,13 +1,20 @@
 #pragma once
 
+#include "badgelink/transferjob.h"
 #include "badgelink/userprompt.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 namespace lume::test {
+
+// Two direction lists as programs hand them in: five texts each, in code order.
+inline const QStringList LongDirections {"From right to left", "From left to right", "From down to up",
+                                         "From up to down", "Freeze show"};
+inline const QStringList ShortDirections {"to Left", "to Right", "to Up", "to Down", "Freeze"};
 
 // Records every message box instead of showing it.
 class RecordingPrompt : public UserPrompt
@@ -48,5 +55,9 @@ public:
     std::function<qint64()> probe;
     QList<qint64> probed;
 };
+
+// What the progress bar shows through one whole transfer with these steps, on a line that drains
+// at once.
+[[nodiscard]] RecordingProgress recordTransferProgress(const ProgressSteps &steps);
 
 } // namespace lume::test

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialcontrol.h"
+#include "badgelink/serialcontrol.h"
 
 #include <QElapsedTimer>
 #include <QList>
