@@ -1,6 +1,6 @@
 #include "badgestream.h"
 
-#include "platform/leadingnumber.h"
+#include "leadingnumber.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "dotfont/dotfontrasteriser.h"
+#include "dotfontrasteriser.h"
 
-#include "dotfont/dotfontcell.h"
-#include "dotfont/language.h"
+#include "dotfontcell.h"
+#include "language.h"
 
 #include <QCoreApplication>
 #include <QDir>

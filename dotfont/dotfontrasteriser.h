@@ -1,7 +1,7 @@
 #pragma once
 
-#include "badgelink/messagebank.h"
-#include "platform/codepage.h"
+#include "codepage.h"
+#include "messagebank.h"
 
 #include <QIODevice>
 #include <QString>

@@ -8,12 +8,12 @@
 #include "ui_form1.h"
 #include "usagemeter.h"
 
-#include "badgelink/windowkit/captionfit.h"
-#include "badgelink/windowkit/dropdownwidth.h"
-#include "badgelink/windowkit/messageboxprompt.h"
-#include "badgelink/windowkit/portbox.h"
-#include "badgelink/windowkit/valuecheckbox.h"
-#include "platform/profilefile.h"
+#include "captionfit.h"
+#include "dropdownwidth.h"
+#include "messageboxprompt.h"
+#include "portbox.h"
+#include "profilefile.h"
+#include "valuecheckbox.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "badgelink/messagebank.h"
-#include "badgelink/windowkit/sendcontroller.h"
-#include "platform/codepage.h"
+#include "codepage.h"
+#include "messagebank.h"
 #include "scriptsettings.h"
+#include "sendcontroller.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "dotfont/language.h"
+#include "language.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "badgelink/badgesender.h"
-#include "badgelink/ports/portdiagnosis.h"
-#include "badgelink/ports/portdirectory.h"
-#include "badgelink/qtserialcontrol.h"
+#include "badgesender.h"
 #include "form1.h"
-#include "platform/profilefile.h"
+#include "portdiagnosis.h"
+#include "portdirectory.h"
+#include "profilefile.h"
+#include "qtserialcontrol.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,7 +1,7 @@
-#include "dotfont/messageboxpreview.h"
+#include "messageboxpreview.h"
 
-#include "dotfont/language.h"
-#include "dotfont/messagepreview.h"
+#include "language.h"
+#include "messagepreview.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

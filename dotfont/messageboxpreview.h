@@ -1,7 +1,7 @@
 #pragma once
 
-#include "badgelink/messagebank.h"
-#include "dotfont/unencodable.h"
+#include "messagebank.h"
+#include "unencodable.h"
 
 #include <QColor>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "dotfont/messagepreview.h"
+#include "messagepreview.h"
 
-#include "dotfont/dotfontrasteriser.h"
-#include "dotfont/language.h"
+#include "dotfontrasteriser.h"
+#include "language.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dotfont/unencodable.h"
-#include "badgelink/ledmatrix/ledpreview.h"
+#include "ledpreview.h"
+#include "unencodable.h"
 
 #include <QString>
 #include <QStringList>

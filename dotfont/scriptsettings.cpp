@@ -1,7 +1,7 @@
 #include "scriptsettings.h"
 
-#include "dotfont/language.h"
-#include "platform/profilefile.h"
+#include "language.h"
+#include "profilefile.h"
 
 namespace lume {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "badgelink/badgestream.h"
-#include "badgelink/messagebank.h"
+#include "badgestream.h"
+#include "messagebank.h"
 
 #include <QDebug>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "dotfont/unencodable.h"
+#include "unencodable.h"
 
 namespace lume {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/codepage.h"
+#include "codepage.h"
 
 #include <QDebug>
 #include <QList>

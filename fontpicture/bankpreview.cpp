@@ -1,6 +1,6 @@
-#include "fontpicture/bankpreview.h"
+#include "bankpreview.h"
 
-#include "badgelink/ledmatrix/ledpreview.h"
+#include "ledpreview.h"
 
 #include <QHelpEvent>
 #include <QScreen>

@@ -2,7 +2,7 @@
 
 #include "drawingsurface.h"
 
-#include "platform/leadingnumber.h"
+#include "leadingnumber.h"
 
 #include <algorithm>
 

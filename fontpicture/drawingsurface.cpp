@@ -1,7 +1,7 @@
 #include "drawingsurface.h"
 
-#include "badgelink/messagebank.h"
-#include "platform/leadingnumber.h"
+#include "leadingnumber.h"
+#include "messagebank.h"
 
 #include <QPainter>
 

@@ -9,11 +9,11 @@
 #include "ui_fontpicturewindow.h"
 #include "usagemeter.h"
 
-#include "badgelink/windowkit/captionfit.h"
-#include "badgelink/windowkit/dropdownwidth.h"
-#include "badgelink/windowkit/portbox.h"
-#include "badgelink/windowkit/valuecheckbox.h"
-#include "platform/profilefile.h"
+#include "captionfit.h"
+#include "dropdownwidth.h"
+#include "portbox.h"
+#include "profilefile.h"
+#include "valuecheckbox.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>

@@ -5,9 +5,9 @@
 #include "sketchsettings.h"
 #include "surfaceview.h"
 
-#include "badgelink/messagebank.h"
-#include "badgelink/userprompt.h"
-#include "badgelink/windowkit/sendcontroller.h"
+#include "messagebank.h"
+#include "sendcontroller.h"
+#include "userprompt.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,12 +1,12 @@
-#include "fontpicture/filedialogs.h"
-#include "fontpicture/fontpicturewindow.h"
-#include "badgelink/windowkit/messageboxprompt.h"
+#include "filedialogs.h"
+#include "fontpicturewindow.h"
+#include "messageboxprompt.h"
 
-#include "badgelink/badgesender.h"
-#include "badgelink/ports/portdiagnosis.h"
-#include "badgelink/ports/portdirectory.h"
-#include "badgelink/qtserialcontrol.h"
-#include "platform/profilefile.h"
+#include "badgesender.h"
+#include "portdiagnosis.h"
+#include "portdirectory.h"
+#include "profilefile.h"
+#include "qtserialcontrol.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #include "sketchsettings.h"
 
-#include "platform/profilefile.h"
+#include "profilefile.h"
 
 namespace lume {
 

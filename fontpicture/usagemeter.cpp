@@ -1,6 +1,6 @@
 #include "usagemeter.h"
 
-#include "badgelink/messagebank.h"
+#include "messagebank.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/leadingnumber.h"
+#include "leadingnumber.h"
 
 #include <algorithm>
 #include <cmath>

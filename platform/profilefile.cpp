@@ -1,6 +1,6 @@
 #include "profilefile.h"
 
-#include "platform/leadingnumber.h"
+#include "leadingnumber.h"
 
 #include <QByteArrayView>
 #include <QDir>

@@ -2,11 +2,11 @@
 // serial control draining at the badge line's 120 bytes per second of wall-clock time.
 //   bench_badgelink            both
 //   bench_badgelink --build    only the stream building
-#include "badgelink/badgesender.h"
-#include "badgelink/testsupport/fakeserialcontrol.h"
-#include "badgelink/testsupport/testsupport.h"
-#include "badgelink/transferjob.h"
-#include "badgelink/userprompt.h"
+#include "badgesender.h"
+#include "fakeserialcontrol.h"
+#include "testsupport.h"
+#include "transferjob.h"
+#include "userprompt.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

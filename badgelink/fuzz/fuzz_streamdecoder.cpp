@@ -2,7 +2,7 @@
 // one the builder makes again, byte for byte, from what was decoded.
 #include "fuzzbank.h"
 
-#include "badgelink/streamdecoder.h"
+#include "streamdecoder.h"
 
 #include <cstdio>
 #include <cstdlib>

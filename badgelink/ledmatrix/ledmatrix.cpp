@@ -1,6 +1,6 @@
-#include "badgelink/ledmatrix/ledmatrix.h"
+#include "ledmatrix.h"
 
-#include "badgelink/streamdecoder.h"
+#include "streamdecoder.h"
 
 #include <algorithm>
 

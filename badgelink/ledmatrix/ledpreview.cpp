@@ -1,4 +1,4 @@
-#include "badgelink/ledmatrix/ledpreview.h"
+#include "ledpreview.h"
 
 #include <QBuffer>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "badgelink/messagebank.h"
-#include "badgelink/ledmatrix/ledmatrix.h"
+#include "ledmatrix.h"
+#include "messagebank.h"
 
 #include <QImage>
 #include <QString>

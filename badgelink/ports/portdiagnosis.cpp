@@ -50,6 +50,7 @@ QString ttyName(const QString &device)
     return QFileInfo(device).fileName();
 }
 
+#ifdef Q_OS_UNIX
 // "crw-rw----"
 QString modeText(uint mode)
 {
@@ -59,6 +60,7 @@ QString modeText(uint mode)
         text += (mode & (0400u >> bit)) ? QLatin1Char(letters[bit]) : QLatin1Char('-');
     return text;
 }
+#endif
 
 bool isTerminalProgram(const QString &name)
 {

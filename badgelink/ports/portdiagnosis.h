@@ -1,7 +1,7 @@
 #pragma once
 
-#include "badgelink/serialcontrol.h"
 #include "portinfo.h"
+#include "serialcontrol.h"
 
 #include <QHash>
 #include <QList>

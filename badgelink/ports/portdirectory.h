@@ -2,7 +2,7 @@
 
 #include "portinfo.h"
 
-#include "badgelink/portresolver.h"
+#include "portresolver.h"
 
 #include <QHash>
 #include <QString>

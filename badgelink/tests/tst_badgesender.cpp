@@ -1,6 +1,6 @@
-#include "badgelink/badgesender.h"
-#include "badgelink/testsupport/fakeserialcontrol.h"
-#include "badgelink/testsupport/testsupport.h"
+#include "badgesender.h"
+#include "fakeserialcontrol.h"
+#include "testsupport.h"
 
 #include <QScopeGuard>
 #include <QSignalSpy>

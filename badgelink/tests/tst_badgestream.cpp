@@ -1,5 +1,5 @@
-#include "badgelink/badgestream.h"
-#include "badgelink/testsupport/testsupport.h"
+#include "badgestream.h"
+#include "testsupport.h"
 
 #include <QRandomGenerator>
 #include <QTest>

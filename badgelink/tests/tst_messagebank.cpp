@@ -1,4 +1,4 @@
-#include "badgelink/messagebank.h"
+#include "messagebank.h"
 
 #include <QTest>
 

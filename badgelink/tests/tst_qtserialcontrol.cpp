@@ -1,7 +1,7 @@
-#include "badgelink/badgesender.h"
-#include "badgelink/qtserialcontrol.h"
-#include "badgelink/testsupport/pseudoterminal.h"
-#include "badgelink/testsupport/testsupport.h"
+#include "badgesender.h"
+#include "qtserialcontrol.h"
+#include "testpseudoterminal.h"
+#include "testsupport.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "badgelink/badgestream.h"
-#include "badgelink/streamdecoder.h"
-#include "badgelink/testsupport/testsupport.h"
+#include "badgestream.h"
+#include "streamdecoder.h"
+#include "testsupport.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "badgelink/testsupport/fakeserialcontrol.h"
-#include "badgelink/testsupport/testsupport.h"
-#include "badgelink/transferjob.h"
+#include "fakeserialcontrol.h"
+#include "testsupport.h"
+#include "transferjob.h"
 
 #include <QSignalSpy>
 #include <QTest>

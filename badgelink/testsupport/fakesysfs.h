@@ -1,6 +1,6 @@
 #pragma once
 
-#include "badgelink/ports/portinfo.h"
+#include "portinfo.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "badgelink/transferjob.h"
-#include "badgelink/userprompt.h"
+#include "transferjob.h"
+#include "userprompt.h"
 
 #include <QList>
 #include <QString>

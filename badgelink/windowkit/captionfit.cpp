@@ -1,4 +1,4 @@
-#include "badgelink/windowkit/captionfit.h"
+#include "captionfit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

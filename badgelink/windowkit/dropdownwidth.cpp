@@ -1,4 +1,4 @@
-#include "badgelink/windowkit/dropdownwidth.h"
+#include "dropdownwidth.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

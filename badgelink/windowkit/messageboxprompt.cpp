@@ -1,4 +1,4 @@
-#include "badgelink/windowkit/messageboxprompt.h"
+#include "messageboxprompt.h"
 
 #include <QMessageBox>
 

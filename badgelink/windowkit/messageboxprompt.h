@@ -1,6 +1,6 @@
 #pragma once
 
-#include "badgelink/userprompt.h"
+#include "userprompt.h"
 
 #include <QPointer>
 #include <QWidget>

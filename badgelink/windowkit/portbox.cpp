@@ -1,6 +1,6 @@
-#include "badgelink/windowkit/portbox.h"
+#include "portbox.h"
 
-#include "badgelink/windowkit/dropdownwidth.h"
+#include "dropdownwidth.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "badgelink/badgesender.h"
+#include "badgesender.h"
 
 #include <QList>
 #include <QObject>

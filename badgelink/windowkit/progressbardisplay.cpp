@@ -1,4 +1,4 @@
-#include "badgelink/windowkit/progressbardisplay.h"
+#include "progressbardisplay.h"
 
 namespace lume {
 

@@ -1,6 +1,6 @@
-#include "badgelink/windowkit/sendcontroller.h"
+#include "sendcontroller.h"
 
-#include "badgelink/userprompt.h"
+#include "userprompt.h"
 
 namespace lume {
 

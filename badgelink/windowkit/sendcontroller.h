@@ -1,7 +1,7 @@
 #pragma once
 
-#include "badgelink/badgesender.h"
-#include "badgelink/windowkit/progressbardisplay.h"
+#include "badgesender.h"
+#include "progressbardisplay.h"
 
 #include <functional>
 

@@ -4,9 +4,9 @@
 // characters, for each language. The files are found as Scriptlume finds them (working directory,
 // then share/scriptlume beside bin/).
 //   bench_dotfontrasteriser [rounds]
-#include "badgelink/messagebank.h"
-#include "dotfont/dotfontrasteriser.h"
-#include "dotfont/language.h"
+#include "dotfontrasteriser.h"
+#include "language.h"
+#include "messagebank.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,11 +6,11 @@
 // - marking a 512-character text with a unencodable character in every third place: finding
 //   them (goal < 1 ms), and the same with the marks put into a line edit.
 //   bench_messagepreview [rounds]
-#include "dotfont/dotfontrasteriser.h"
-#include "dotfont/language.h"
-#include "dotfont/messageboxpreview.h"
-#include "dotfont/messagepreview.h"
-#include "dotfont/unencodable.h"
+#include "dotfontrasteriser.h"
+#include "language.h"
+#include "messageboxpreview.h"
+#include "messagepreview.h"
+#include "unencodable.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -4,12 +4,12 @@
 // serial control and once through the real one on three pseudo-terminals made here (COM4..COM16 map
 // to no device); no other device is ever opened.
 //   bench_scriptlume_startup [rounds]
-#include "badgelink/qtserialcontrol.h"
-#include "badgelink/testsupport/fakeserialcontrol.h"
-#include "badgelink/testsupport/pseudoterminal.h"
-#include "dotfont/form1.h"
-#include "dotfont/scriptsettings.h"
-#include "platform/profilefile.h"
+#include "fakeserialcontrol.h"
+#include "form1.h"
+#include "profilefile.h"
+#include "qtserialcontrol.h"
+#include "scriptsettings.h"
+#include "testpseudoterminal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Restoring and storing a full Scriptlume.ini (41 values): the file is read once and written in one
 // atomic replace, which the counters show as one file sync, one folder sync and one rename per store.
-#include "dotfont/scriptsettings.h"
-#include "platform/bench/filecallcounter.h"
-#include "platform/profilefile.h"
+#include "filecallcounter.h"
+#include "profilefile.h"
+#include "scriptsettings.h"
 
 #include <QTemporaryDir>
 

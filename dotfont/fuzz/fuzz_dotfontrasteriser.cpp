@@ -2,7 +2,7 @@
 // message changes.
 #include "fuzztext.h"
 
-#include "dotfont/dotfontrasteriser.h"
+#include "dotfontrasteriser.h"
 
 #include <QBuffer>
 

@@ -1,5 +1,5 @@
-#include "dotfont/dotfontrasteriser.h"
-#include "dotfont/language.h"
+#include "dotfontrasteriser.h"
+#include "language.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -13,7 +13,7 @@ using namespace lume;
 
 // The preparation of a Send reading real files from disk: the files that the build generates, and
 // short or empty ones, must give what ReadHZK gives from the same bytes in memory.
-class TestDotFontFiles : public QObject
+class TstDotFontFiles : public QObject
 {
     Q_OBJECT
 
@@ -67,7 +67,7 @@ MessageBank fromMemory(const QString &text, CodePage codePage, const QByteArray 
 
 } // namespace
 
-void TestDotFontFiles::shouldFindGeneratedFilesBesideTheProgramsFolder()
+void TstDotFontFiles::shouldFindGeneratedFilesBesideTheProgramsFolder()
 {
     // Programs and tests run from bin/; the build puts the files into share/scriptlume beside it,
     // as an install does.
@@ -83,7 +83,7 @@ void TestDotFontFiles::shouldFindGeneratedFilesBesideTheProgramsFolder()
     }
 }
 
-void TestDotFontFiles::shouldRasteriseGeneratedFilesAsFromMemory_data()
+void TstDotFontFiles::shouldRasteriseGeneratedFilesAsFromMemory_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("text");
@@ -93,7 +93,7 @@ void TestDotFontFiles::shouldRasteriseGeneratedFilesAsFromMemory_data()
     QTest::newRow("Korean") << u"Korean"_qs << u"가갂흐 KS"_qs;
 }
 
-void TestDotFontFiles::shouldRasteriseGeneratedFilesAsFromMemory()
+void TstDotFontFiles::shouldRasteriseGeneratedFilesAsFromMemory()
 {
     QFETCH(QString, language);
     QFETCH(QString, text);
@@ -113,7 +113,7 @@ void TestDotFontFiles::shouldRasteriseGeneratedFilesAsFromMemory()
     QVERIFY(rows(bank).count('\0') < 12 * 512 - 20); // real glyphs, not blank cells
 }
 
-void TestDotFontFiles::shouldGiveBlankRowsForShortAndEmptyFiles_data()
+void TstDotFontFiles::shouldGiveBlankRowsForShortAndEmptyFiles_data()
 {
     QTest::addColumn<int>("asciiSize");
     QTest::addColumn<int>("gridSize");
@@ -122,7 +122,7 @@ void TestDotFontFiles::shouldGiveBlankRowsForShortAndEmptyFiles_data()
     QTest::newRow("ASC12 ends inside A") << 780 + 3 << 577584;
 }
 
-void TestDotFontFiles::shouldGiveBlankRowsForShortAndEmptyFiles()
+void TstDotFontFiles::shouldGiveBlankRowsForShortAndEmptyFiles()
 {
     QFETCH(int, asciiSize);
     QFETCH(int, gridSize);
@@ -145,5 +145,5 @@ void TestDotFontFiles::shouldGiveBlankRowsForShortAndEmptyFiles()
     QCOMPARE(rows(bank), rows(expected));
 }
 
-QTEST_GUILESS_MAIN(TestDotFontFiles)
+QTEST_GUILESS_MAIN(TstDotFontFiles)
 #include "tst_dotfontfiles.moc"

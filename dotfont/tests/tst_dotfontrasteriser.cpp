@@ -1,4 +1,4 @@
-#include "dotfont/dotfontrasteriser.h"
+#include "dotfontrasteriser.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -141,7 +141,7 @@ protected:
 
 } // namespace
 
-class TestDotFontRasteriser : public QObject
+class TstDotFontRasteriser : public QObject
 {
     Q_OBJECT
 
@@ -173,7 +173,7 @@ private Q_SLOTS:
     void shouldSearchWorkingDirectoryThenDataDirectory();
 };
 
-void TestDotFontRasteriser::shouldReadFirstCellAtOffsetZero()
+void TstDotFontRasteriser::shouldReadFirstCellAtOffsetZero()
 {
     Fonts fonts {QByteArray(3072, '\0'), patternedFont(GridBytes, 0)};
     fonts.grid.replace(0, 24, rows16({0x8001, 0xC003, 0xFFFF, 0x1234}));
@@ -191,7 +191,7 @@ void TestDotFontRasteriser::shouldReadFirstCellAtOffsetZero()
     QCOMPARE(bank.width(0), qint16(2));
 }
 
-void TestDotFontRasteriser::shouldReadCellB0A1AtItsOffset()
+void TstDotFontRasteriser::shouldReadCellB0A1AtItsOffset()
 {
     Fonts fonts {QByteArray(3072, '\0'), QByteArray(GridBytes, char(0xFF))};
     fonts.grid.replace(217'776, 24, rows16({0xA55A, 0x0F0F, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x8000}));
@@ -205,7 +205,7 @@ void TestDotFontRasteriser::shouldReadCellB0A1AtItsOffset()
     QCOMPARE(bank.byte(0, 11, 1), quint8(0));
 }
 
-void TestDotFontRasteriser::shouldReadLetterAGlyphFromBytes780To791()
+void TstDotFontRasteriser::shouldReadLetterAGlyphFromBytes780To791()
 {
     Fonts fonts {QByteArray(3072, char(0xFF)), QByteArray()};
     const QByteArray glyph("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C", 12);
@@ -219,7 +219,7 @@ void TestDotFontRasteriser::shouldReadLetterAGlyphFromBytes780To791()
     QCOMPARE(bank.width(0), qint16(1));
 }
 
-void TestDotFontRasteriser::shouldShiftSecondDoubleByteGlyphAcrossThreeColumnBytes()
+void TstDotFontRasteriser::shouldShiftSecondDoubleByteGlyphAcrossThreeColumnBytes()
 {
     // Two cells of GBK: 0x8140 (丂) is all dark, 0x8141 (丄) has its leftmost and rightmost pixels lit.
     Fonts fonts {QByteArray(3072, '\0'), QByteArray(GridBytes, '\0')};
@@ -238,7 +238,7 @@ void TestDotFontRasteriser::shouldShiftSecondDoubleByteGlyphAcrossThreeColumnByt
     QCOMPARE(bank.width(0), qint16(4));
 }
 
-void TestDotFontRasteriser::shouldStartDoubleByteGlyphAfterLetter()
+void TstDotFontRasteriser::shouldStartDoubleByteGlyphAfterLetter()
 {
     Fonts fonts {QByteArray(3072, '\0'), QByteArray(GridBytes, '\0')};
     fonts.ascii.replace(12 * 'x', 12, QByteArray(12, char(0x81)));
@@ -251,7 +251,7 @@ void TestDotFontRasteriser::shouldStartDoubleByteGlyphAfterLetter()
     QCOMPARE(bank.width(0), qint16(3)); // X = 21
 }
 
-void TestDotFontRasteriser::shouldSetWidthFromAdvances_data()
+void TstDotFontRasteriser::shouldSetWidthFromAdvances_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint16>("width");
@@ -265,7 +265,7 @@ void TestDotFontRasteriser::shouldSetWidthFromAdvances_data()
     QTest::newRow("unrepresentable is a single '?'") << u"한"_qs << qint16(1);
 }
 
-void TestDotFontRasteriser::shouldSetWidthFromAdvances()
+void TstDotFontRasteriser::shouldSetWidthFromAdvances()
 {
     QFETCH(QString, text);
     QFETCH(qint16, width);
@@ -275,7 +275,7 @@ void TestDotFontRasteriser::shouldSetWidthFromAdvances()
     QCOMPARE(estimateWidth(text, CodePage::Gbk), width);
 }
 
-void TestDotFontRasteriser::shouldPlaceEveryPixelAtItsColumn_data()
+void TstDotFontRasteriser::shouldPlaceEveryPixelAtItsColumn_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<CodePage>("codePage");
@@ -291,7 +291,7 @@ void TestDotFontRasteriser::shouldPlaceEveryPixelAtItsColumn_data()
     QTest::newRow("every shift") << u"中a中a中a中a中a中a中a中a"_qs << CodePage::Gbk << 7;
 }
 
-void TestDotFontRasteriser::shouldPlaceEveryPixelAtItsColumn()
+void TstDotFontRasteriser::shouldPlaceEveryPixelAtItsColumn()
 {
     QFETCH(QString, text);
     QFETCH(CodePage, codePage);
@@ -304,7 +304,7 @@ void TestDotFontRasteriser::shouldPlaceEveryPixelAtItsColumn()
     QCOMPARE(bank, plotted(text, codePage, fonts.ascii, fonts.grid, message));
 }
 
-void TestDotFontRasteriser::shouldClipAtRowEndWithoutTouchingNeighbours_data()
+void TstDotFontRasteriser::shouldClipAtRowEndWithoutTouchingNeighbours_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("message");
@@ -316,7 +316,7 @@ void TestDotFontRasteriser::shouldClipAtRowEndWithoutTouchingNeighbours_data()
     QTest::newRow("shifted letters to the end") << u"中"_qs + QString(511, QChar(u'W')) << 7;
 }
 
-void TestDotFontRasteriser::shouldClipAtRowEndWithoutTouchingNeighbours()
+void TstDotFontRasteriser::shouldClipAtRowEndWithoutTouchingNeighbours()
 {
     QFETCH(QString, text);
     QFETCH(int, message);
@@ -345,7 +345,7 @@ void TestDotFontRasteriser::shouldClipAtRowEndWithoutTouchingNeighbours()
     QVERIFY(bank.width(message) > MessageBank::RowBytes);
 }
 
-void TestDotFontRasteriser::shouldGiveBlankRowsPastEndOfShortFile()
+void TstDotFontRasteriser::shouldGiveBlankRowsPastEndOfShortFile()
 {
     // The file ends inside the glyph of 0xB0A1: the rows it has are drawn, the rest stay blank.
     Fonts fonts {QByteArray(100, char(0xFF)), QByteArray(217'776 + 5, '\0')};
@@ -366,7 +366,7 @@ void TestDotFontRasteriser::shouldGiveBlankRowsPastEndOfShortFile()
     QCOMPARE(bank.width(0), qint16(4)); // X = 13 + 8 + 8
 }
 
-void TestDotFontRasteriser::shouldClearMessageForEmptyText()
+void TstDotFontRasteriser::shouldClearMessageForEmptyText()
 {
     MessageBank before;
     fillMessage(before, 2, 0xFF);
@@ -375,7 +375,7 @@ void TestDotFontRasteriser::shouldClearMessageForEmptyText()
     QCOMPARE(bank, MessageBank());
 }
 
-void TestDotFontRasteriser::shouldAgreeWithEstimate_data()
+void TstDotFontRasteriser::shouldAgreeWithEstimate_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<CodePage>("codePage");
@@ -404,7 +404,7 @@ void TestDotFontRasteriser::shouldAgreeWithEstimate_data()
     }
 }
 
-void TestDotFontRasteriser::shouldAgreeWithEstimate()
+void TstDotFontRasteriser::shouldAgreeWithEstimate()
 {
     QFETCH(QString, text);
     QFETCH(CodePage, codePage);
@@ -413,7 +413,7 @@ void TestDotFontRasteriser::shouldAgreeWithEstimate()
     QCOMPARE(rasterised(text, codePage, fonts).width(0), estimateWidth(text, codePage));
 }
 
-void TestDotFontRasteriser::shouldCapWidthOfHugeTextAlikeInEstimateAndRasteriser()
+void TstDotFontRasteriser::shouldCapWidthOfHugeTextAlikeInEstimateAndRasteriser()
 {
     const Fonts fonts {patternedFont(3072, 3), patternedFont(GridBytes, 4)};
     // 2520 double-byte characters are 32,760 pixels, the most the 16-bit count holds; beyond, both stop.
@@ -426,7 +426,7 @@ void TestDotFontRasteriser::shouldCapWidthOfHugeTextAlikeInEstimateAndRasteriser
     QCOMPARE(estimateWidth(QString(40000, QChar(u'a')), CodePage::Gbk), qint16(4095));
 }
 
-void TestDotFontRasteriser::shouldReportMissingFontAndLeaveBankUnchanged_data()
+void TstDotFontRasteriser::shouldReportMissingFontAndLeaveBankUnchanged_data()
 {
     QTest::addColumn<QStringList>("present");
     QTest::addColumn<QString>("language");
@@ -439,7 +439,7 @@ void TestDotFontRasteriser::shouldReportMissingFontAndLeaveBankUnchanged_data()
         << QStringList {u"ASC12"_qs, u"KRK12"_qs} << u"korean"_qs << u"HZK12"_qs;
 }
 
-void TestDotFontRasteriser::shouldReportMissingFontAndLeaveBankUnchanged()
+void TstDotFontRasteriser::shouldReportMissingFontAndLeaveBankUnchanged()
 {
     QFETCH(QStringList, present);
     QFETCH(QString, language);
@@ -462,7 +462,7 @@ void TestDotFontRasteriser::shouldReportMissingFontAndLeaveBankUnchanged()
     QVERIFY(!QFile::exists(dir.filePath(missing))); // looked for, never created
 }
 
-void TestDotFontRasteriser::shouldClearUnselectedMessageWithWidthZero()
+void TstDotFontRasteriser::shouldClearUnselectedMessageWithWidthZero()
 {
     QTemporaryDir dir;
     QVERIFY(writeLetterAFonts(dir, 0x3C, u"JPK12"_qs));
@@ -486,7 +486,7 @@ void TestDotFontRasteriser::shouldClearUnselectedMessageWithWidthZero()
     QCOMPARE(bank, expected);
 }
 
-void TestDotFontRasteriser::shouldReadDoubleByteFontOfExactLanguage_data()
+void TstDotFontRasteriser::shouldReadDoubleByteFontOfExactLanguage_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("file");
@@ -499,7 +499,7 @@ void TestDotFontRasteriser::shouldReadDoubleByteFontOfExactLanguage_data()
     QTest::newRow("empty") << QString() << u"HZK12"_qs;
 }
 
-void TestDotFontRasteriser::shouldReadDoubleByteFontOfExactLanguage()
+void TstDotFontRasteriser::shouldReadDoubleByteFontOfExactLanguage()
 {
     QFETCH(QString, language);
     QFETCH(QString, file);
@@ -518,7 +518,7 @@ void TestDotFontRasteriser::shouldReadDoubleByteFontOfExactLanguage()
     QCOMPARE(bank.width(0), qint16(2));
 }
 
-void TestDotFontRasteriser::shouldReadEachGlyphWithOneSeekAndOneByteReads()
+void TstDotFontRasteriser::shouldReadEachGlyphWithOneSeekAndOneByteReads()
 {
     CountingFont ascii(patternedFont(3072, 1));
     CountingFont grid(patternedFont(GridBytes, 2));
@@ -536,7 +536,7 @@ void TestDotFontRasteriser::shouldReadEachGlyphWithOneSeekAndOneByteReads()
     QCOMPARE(grid.readSizes, QList<qint64>(4 * 24, 1));
 }
 
-void TestDotFontRasteriser::shouldReadTheFilesAgainAtEverySend()
+void TstDotFontRasteriser::shouldReadTheFilesAgainAtEverySend()
 {
     QTemporaryDir dir;
     QVERIFY(writeLetterAFonts(dir, 0x18, u"HZK12"_qs));
@@ -549,7 +549,7 @@ void TestDotFontRasteriser::shouldReadTheFilesAgainAtEverySend()
     QCOMPARE(bank.byte(0, 11, 0), quint8(0x81));
 }
 
-void TestDotFontRasteriser::shouldLocateFirstExistingFileOnly()
+void TstDotFontRasteriser::shouldLocateFirstExistingFileOnly()
 {
     QTemporaryDir first;
     QTemporaryDir second;
@@ -569,7 +569,7 @@ void TestDotFontRasteriser::shouldLocateFirstExistingFileOnly()
     QVERIFY(!QFile::exists(second.filePath(u"KRK12"_qs)));
 }
 
-void TestDotFontRasteriser::shouldSearchWorkingDirectoryThenDataDirectory()
+void TstDotFontRasteriser::shouldSearchWorkingDirectoryThenDataDirectory()
 {
     const QStringList dirs = defaultFontSearchDirs();
     QCOMPARE(dirs.size(), 2);
@@ -577,5 +577,5 @@ void TestDotFontRasteriser::shouldSearchWorkingDirectoryThenDataDirectory()
     QCOMPARE(dirs[1], QDir::cleanPath(QCoreApplication::applicationDirPath() + u"/../share/scriptlume"_qs));
 }
 
-QTEST_GUILESS_MAIN(TestDotFontRasteriser)
+QTEST_GUILESS_MAIN(TstDotFontRasteriser)
 #include "tst_dotfontrasteriser.moc"

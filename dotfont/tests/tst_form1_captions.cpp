@@ -1,11 +1,11 @@
 // Scriptlume's captions with the fonts the program really gets: each fits its design box, and the
 // editable lists show the start of their texts.
-#include "badgelink/testsupport/fakeserialcontrol.h"
-#include "badgelink/testsupport/testsupport.h"
-#include "badgelink/windowkit/tests/captionmeasures.h"
-#include "dotfont/form1.h"
-#include "dotfont/scriptsettings.h"
-#include "platform/profilefile.h"
+#include "captionmeasures.h"
+#include "fakeserialcontrol.h"
+#include "form1.h"
+#include "profilefile.h"
+#include "scriptsettings.h"
+#include "testsupport.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "dotfont/language.h"
+#include "language.h"
 
 #include <QTest>
 
@@ -7,7 +7,7 @@ using lume::Language;
 using lume::languageEntries;
 using lume::languageFor;
 
-class TestLanguage : public QObject
+class TstLanguage : public QObject
 {
     Q_OBJECT
 
@@ -17,14 +17,14 @@ private Q_SLOTS:
     void shouldSelectRowOfExactText();
 };
 
-void TestLanguage::shouldListTheFourEntriesInOrder()
+void TstLanguage::shouldListTheFourEntriesInOrder()
 {
     QCOMPARE(languageEntries(),
              (QStringList {u"Chinese (Simplified)"_qs, u"Chinese (Traditional)"_qs, u"Japanese"_qs,
                            u"Korean"_qs}));
 }
 
-void TestLanguage::shouldSelectRowOfExactText_data()
+void TstLanguage::shouldSelectRowOfExactText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("faceName");
@@ -52,7 +52,7 @@ void TestLanguage::shouldSelectRowOfExactText_data()
         << u"SimSun"_qs << u"System"_qs << -1 << u"HZK12"_qs << CodePage::Gbk;
 }
 
-void TestLanguage::shouldSelectRowOfExactText()
+void TstLanguage::shouldSelectRowOfExactText()
 {
     QFETCH(QString, text);
     QFETCH(QString, faceName);
@@ -68,5 +68,5 @@ void TestLanguage::shouldSelectRowOfExactText()
     QCOMPARE(language.text, charset < 0 ? QString() : text);
 }
 
-QTEST_GUILESS_MAIN(TestLanguage)
+QTEST_GUILESS_MAIN(TstLanguage)
 #include "tst_language.moc"

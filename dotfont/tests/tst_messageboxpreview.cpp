@@ -1,10 +1,10 @@
-#include "badgelink/testsupport/fakeserialcontrol.h"
-#include "badgelink/testsupport/testsupport.h"
-#include "dotfont/form1.h"
-#include "dotfont/messageboxpreview.h"
-#include "dotfont/scriptsettings.h"
-#include "dotfont/usagemeter.h"
-#include "platform/profilefile.h"
+#include "fakeserialcontrol.h"
+#include "form1.h"
+#include "messageboxpreview.h"
+#include "profilefile.h"
+#include "scriptsettings.h"
+#include "testsupport.h"
+#include "usagemeter.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -102,7 +102,7 @@ struct Rig
 
 } // namespace
 
-class MessageBoxPreviewTest : public QObject
+class TstMessageBoxPreview : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -189,5 +189,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(MessageBoxPreviewTest)
+QTEST_MAIN(TstMessageBoxPreview)
 #include "tst_messageboxpreview.moc"

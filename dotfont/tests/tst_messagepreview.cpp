@@ -1,7 +1,7 @@
-#include "dotfont/dotfontrasteriser.h"
-#include "dotfont/language.h"
-#include "dotfont/messagepreview.h"
-#include "dotfont/unencodable.h"
+#include "dotfontrasteriser.h"
+#include "language.h"
+#include "messagepreview.h"
+#include "unencodable.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -41,7 +41,7 @@ QColor dotColour(const QImage &image, int row, int column)
 
 } // namespace
 
-class MessagePreviewTest : public QObject
+class TstMessagePreview : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -174,5 +174,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(MessagePreviewTest)
+QTEST_GUILESS_MAIN(TstMessagePreview)
 #include "tst_messagepreview.moc"

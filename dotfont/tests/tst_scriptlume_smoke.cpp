@@ -1,7 +1,7 @@
 // Starts Scriptlume's window as the program does (its own message boxes, a settings file beside it)
 // and quits through Exit.
-#include "badgelink/testsupport/fakeserialcontrol.h"
-#include "dotfont/form1.h"
+#include "fakeserialcontrol.h"
+#include "form1.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "dotfont/scriptsendprofile.h"
+#include "scriptsendprofile.h"
 
-#include "badgelink/testsupport/fakeserialcontrol.h"
-#include "badgelink/testsupport/testsupport.h"
+#include "fakeserialcontrol.h"
+#include "testsupport.h"
 
 #include <QTest>
 

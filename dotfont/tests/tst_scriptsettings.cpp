@@ -1,6 +1,6 @@
-#include "dotfont/scriptsendprofile.h"
-#include "dotfont/scriptsettings.h"
-#include "platform/profilefile.h"
+#include "profilefile.h"
+#include "scriptsendprofile.h"
+#include "scriptsettings.h"
 
 #include <QDir>
 #include <QFile>

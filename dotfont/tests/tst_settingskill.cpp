@@ -1,5 +1,5 @@
-#include "dotfont/scriptsettings.h"
-#include "platform/profilefile.h"
+#include "profilefile.h"
+#include "scriptsettings.h"
 
 #include <QCoreApplication>
 #include <QDir>

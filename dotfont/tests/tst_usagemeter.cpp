@@ -1,4 +1,4 @@
-#include "dotfont/usagemeter.h"
+#include "usagemeter.h"
 
 #include <QTest>
 

@@ -1,15 +1,15 @@
 // Timings of Sketchlume's hot paths: one capture, Up Paste Text end to end, and start-up to the
 // window shown with the port probe. Usage: bench_fontpicture [picture-file]
 // With a picture file, also the time and peak memory of loading it.
-#include "fontpicture/composer.h"
-#include "fontpicture/drawingsurface.h"
-#include "fontpicture/filedialogs.h"
-#include "fontpicture/fontpicturewindow.h"
-#include "fontpicture/pictureio.h"
+#include "composer.h"
+#include "drawingsurface.h"
+#include "filedialogs.h"
+#include "fontpicturewindow.h"
+#include "pictureio.h"
 
-#include "badgelink/messagebank.h"
-#include "badgelink/qtserialcontrol.h"
-#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "fakeserialcontrol.h"
+#include "messagebank.h"
+#include "qtserialcontrol.h"
 
 #include <QApplication>
 #include <QComboBox>

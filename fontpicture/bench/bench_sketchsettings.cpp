@@ -1,8 +1,8 @@
 // Restoring and storing a full Lumeset.ini (58 values): the file is read once and written in one
 // atomic replace, which the counters show as one file sync, one folder sync and one rename per store.
-#include "fontpicture/sketchsettings.h"
-#include "platform/bench/filecallcounter.h"
-#include "platform/profilefile.h"
+#include "filecallcounter.h"
+#include "profilefile.h"
+#include "sketchsettings.h"
 
 #include <QTemporaryDir>
 

@@ -1,11 +1,11 @@
 // Any bytes under any name "Load Picture" offers give a picture of at most 4096 x 12 pixels or a
 // reason, and the surface stays 4096 x 12. Memory is bounded by the run's -malloc_limit_mb: a
 // picture that would need more must be refused from its headers.
-#include "fontpicture/composer.h"
-#include "fontpicture/drawingsurface.h"
-#include "fontpicture/pictureio.h"
+#include "composer.h"
+#include "drawingsurface.h"
+#include "pictureio.h"
 
-#include "badgelink/messagebank.h"
+#include "messagebank.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "windowrig.h"
 
-#include "badgelink/ledmatrix/ledmatrix.h"
+#include "ledmatrix.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -33,7 +33,7 @@ QImage tooltipImage(const QString &tip)
 
 } // namespace
 
-class BankPreviewTest : public QObject
+class TstBankPreview : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -90,5 +90,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(BankPreviewTest)
+QTEST_MAIN(TstBankPreview)
 #include "tst_bankpreview.moc"

@@ -1,8 +1,8 @@
-#include "fontpicture/composer.h"
-#include "fontpicture/drawingsurface.h"
-#include "fontpicture/usagemeter.h"
+#include "composer.h"
+#include "drawingsurface.h"
+#include "usagemeter.h"
 
-#include "badgelink/messagebank.h"
+#include "messagebank.h"
 
 #include <QTest>
 

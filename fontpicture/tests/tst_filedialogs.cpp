@@ -1,5 +1,5 @@
-#include "fontpicture/filedialogs.h"
-#include "fontpicture/fontpicturewindow.h"
+#include "filedialogs.h"
+#include "fontpicturewindow.h"
 
 #include <QFileDialog>
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 // face, at a first start.
 #include "windowrig.h"
 
-#include "badgelink/windowkit/tests/captionmeasures.h"
-#include "fontpicture/fontlist.h"
+#include "captionmeasures.h"
+#include "fontlist.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

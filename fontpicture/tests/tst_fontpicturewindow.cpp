@@ -1,15 +1,15 @@
 #include "windowrig.h"
 
-#include "fontpicture/composer.h"
-#include "fontpicture/fontlist.h"
-#include "fontpicture/sketchsendprofile.h"
-#include "fontpicture/sketchsettings.h"
-#include "fontpicture/usagemeter.h"
+#include "composer.h"
+#include "fontlist.h"
+#include "sketchsendprofile.h"
+#include "sketchsettings.h"
+#include "usagemeter.h"
 
-#include "badgelink/badgesender.h"
-#include "badgelink/badgestream.h"
-#include "badgelink/ports/portdiagnosis.h"
-#include "platform/profilefile.h"
+#include "badgesender.h"
+#include "badgestream.h"
+#include "portdiagnosis.h"
+#include "profilefile.h"
 
 #include <QCheckBox>
 #include <QComboBox>

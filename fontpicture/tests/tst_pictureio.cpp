@@ -1,8 +1,8 @@
-#include "fontpicture/composer.h"
-#include "fontpicture/drawingsurface.h"
-#include "fontpicture/pictureio.h"
+#include "composer.h"
+#include "drawingsurface.h"
+#include "pictureio.h"
 
-#include "badgelink/messagebank.h"
+#include "messagebank.h"
 
 #include <QBuffer>
 #include <QDir>

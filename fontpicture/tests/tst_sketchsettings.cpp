@@ -1,7 +1,7 @@
-#include "fontpicture/sketchsendprofile.h"
-#include "fontpicture/sketchsettings.h"
+#include "sketchsendprofile.h"
+#include "sketchsettings.h"
 
-#include "platform/profilefile.h"
+#include "profilefile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "fontpicture/filedialogs.h"
-#include "fontpicture/fontpicturewindow.h"
+#include "filedialogs.h"
+#include "fontpicturewindow.h"
 
-#include "badgelink/testsupport/fakeserialcontrol.h"
-#include "badgelink/testsupport/testsupport.h"
+#include "fakeserialcontrol.h"
+#include "testsupport.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -3,7 +3,7 @@
 // longest whole-character start that fits.
 #include "fuzztext.h"
 
-#include "platform/profilefile.h"
+#include "profilefile.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/codepage.h"
+#include "codepage.h"
 
 #include <QTest>
 
@@ -19,7 +19,7 @@ QList<quint16> characterCodes(const CodePageCodec &codec, QStringView text)
 
 } // namespace
 
-class TestCodePage : public QObject
+class TstCodePage : public QObject
 {
     Q_OBJECT
 
@@ -49,7 +49,7 @@ private Q_SLOTS:
     void shouldRefuseWhatTheCodePageCannotHold();
 };
 
-void TestCodePage::shouldGiveKnownCodes_data()
+void TstCodePage::shouldGiveKnownCodes_data()
 {
     QTest::addColumn<CodePage>("codePage");
     QTest::addColumn<QString>("text");
@@ -73,7 +73,7 @@ void TestCodePage::shouldGiveKnownCodes_data()
     QTest::newRow("UHC hanja zhong") << CodePage::Uhc << u"中"_qs << quint16(0xF1E9);
 }
 
-void TestCodePage::shouldGiveKnownCodes()
+void TstCodePage::shouldGiveKnownCodes()
 {
     QFETCH(CodePage, codePage);
     QFETCH(QString, text);
@@ -84,7 +84,7 @@ void TestCodePage::shouldGiveKnownCodes()
     QCOMPARE(table.characterCode(text.toUcs4().front()), code);
 }
 
-void TestCodePage::shouldGiveTheReplacementForUnrepresentableCharacters_data()
+void TstCodePage::shouldGiveTheReplacementForUnrepresentableCharacters_data()
 {
     QTest::addColumn<CodePage>("codePage");
     QTest::addColumn<QString>("text");
@@ -101,7 +101,7 @@ void TestCodePage::shouldGiveTheReplacementForUnrepresentableCharacters_data()
     QTest::newRow("lone low surrogate") << CodePage::Uhc << QString(QChar(0xDC00));
 }
 
-void TestCodePage::shouldGiveTheReplacementForUnrepresentableCharacters()
+void TstCodePage::shouldGiveTheReplacementForUnrepresentableCharacters()
 {
     QFETCH(CodePage, codePage);
     QFETCH(QString, text);
@@ -109,7 +109,7 @@ void TestCodePage::shouldGiveTheReplacementForUnrepresentableCharacters()
     QCOMPARE(characterCodes(CodePageCodec::instance(codePage), text), QList<quint16> {0x3F});
 }
 
-void TestCodePage::shouldTakeSurrogatePairAsOneCharacter()
+void TstCodePage::shouldTakeSurrogatePairAsOneCharacter()
 {
     const QString text = u"A\U0001F600中"_qs;
     QCOMPARE(text.size(), 4);
@@ -118,7 +118,7 @@ void TestCodePage::shouldTakeSurrogatePairAsOneCharacter()
     QCOMPARE(CodePageCodec::instance(CodePage::Gbk).characterCode(U'\U0001F600'), quint16(0x3F));
 }
 
-void TestCodePage::shouldKeepAsciiAsItIs_data()
+void TstCodePage::shouldKeepAsciiAsItIs_data()
 {
     QTest::addColumn<CodePage>("codePage");
     QTest::newRow("GBK") << CodePage::Gbk;
@@ -127,7 +127,7 @@ void TestCodePage::shouldKeepAsciiAsItIs_data()
     QTest::newRow("UHC") << CodePage::Uhc;
 }
 
-void TestCodePage::shouldKeepAsciiAsItIs()
+void TstCodePage::shouldKeepAsciiAsItIs()
 {
     QFETCH(CodePage, codePage);
 
@@ -139,7 +139,7 @@ void TestCodePage::shouldKeepAsciiAsItIs()
     }
 }
 
-void TestCodePage::shouldGiveCharacterOfKnownCells_data()
+void TstCodePage::shouldGiveCharacterOfKnownCells_data()
 {
     QTest::addColumn<CodePage>("codePage");
     QTest::addColumn<int>("lead");
@@ -157,7 +157,7 @@ void TestCodePage::shouldGiveCharacterOfKnownCells_data()
     QTest::newRow("UHC 8141") << CodePage::Uhc << 0x81 << 0x41 << uint(U'갂');
 }
 
-void TestCodePage::shouldGiveCharacterOfKnownCells()
+void TstCodePage::shouldGiveCharacterOfKnownCells()
 {
     QFETCH(CodePage, codePage);
     QFETCH(int, lead);
@@ -167,7 +167,7 @@ void TestCodePage::shouldGiveCharacterOfKnownCells()
     QCOMPARE(uint(CodePageCodec::instance(codePage).cellCharacter(quint8(lead), quint8(trail))), character);
 }
 
-void TestCodePage::shouldGiveNoCharacterForCellsOutsideTheCodePage()
+void TstCodePage::shouldGiveNoCharacterForCellsOutsideTheCodePage()
 {
     // Trail 0x7F is no trail byte in any of them; lead bytes alone are no character.
     QCOMPARE(uint(CodePageCodec::instance(CodePage::Gbk).cellCharacter(0xB0, 0x7F)), 0u);
@@ -181,7 +181,7 @@ void TestCodePage::shouldGiveNoCharacterForCellsOutsideTheCodePage()
     QCOMPARE(uint(CodePageCodec::instance(CodePage::ShiftJis).singleByteCharacter(0xA0)), 0u);
 }
 
-void TestCodePage::shouldTreatHalfWidthKatakanaAsSingleBytesInShiftJis()
+void TstCodePage::shouldTreatHalfWidthKatakanaAsSingleBytesInShiftJis()
 {
     const CodePageCodec &table = CodePageCodec::instance(CodePage::ShiftJis);
     for (int byte = 0xA1; byte <= 0xDF; ++byte) {
@@ -192,19 +192,19 @@ void TestCodePage::shouldTreatHalfWidthKatakanaAsSingleBytesInShiftJis()
     QCOMPARE(characterCodes(table, u"ｱｲ"_qs), (QList<quint16> {0xB1, 0xB2}));
 }
 
-void TestCodePage::shouldEncodeTextAsItsCodes()
+void TstCodePage::shouldEncodeTextAsItsCodes()
 {
     QCOMPARE(CodePageCodec::instance(CodePage::Gbk).encodeLossy(u"A中한€"_qs), QByteArray("A\xD6\xD0?\x80"));
     QCOMPARE(CodePageCodec::instance(CodePage::ShiftJis).encodeLossy(u"ｱ日"_qs), QByteArray("\xB1\x93\xFA"));
     QCOMPARE(CodePageCodec::instance(CodePage::Uhc).encodeLossy(QString()), QByteArray());
 }
 
-void TestCodePage::shouldRoundTripEveryCanonicalCell_data()
+void TstCodePage::shouldRoundTripEveryCanonicalCell_data()
 {
     shouldKeepAsciiAsItIs_data();
 }
 
-void TestCodePage::shouldRoundTripEveryCanonicalCell()
+void TstCodePage::shouldRoundTripEveryCanonicalCell()
 {
     QFETCH(CodePage, codePage);
 
@@ -228,7 +228,7 @@ void TestCodePage::shouldRoundTripEveryCanonicalCell()
     QVERIFY(cells > 9000);
 }
 
-void TestCodePage::shouldBuildEachTableOnceAcrossThreads()
+void TstCodePage::shouldBuildEachTableOnceAcrossThreads()
 {
     const CodePageCodec *seen[2] = {};
     std::thread first([&seen] { seen[0] = &CodePageCodec::instance(CodePage::Big5); });
@@ -240,7 +240,7 @@ void TestCodePage::shouldBuildEachTableOnceAcrossThreads()
     QCOMPARE(seen[0]->characterCode(U'中'), quint16(0xA4A4));
 }
 
-void TestCodePage::shouldChooseTheCodePageWindowsGivesTheLocale_data()
+void TstCodePage::shouldChooseTheCodePageWindowsGivesTheLocale_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("codePage");
@@ -267,14 +267,14 @@ void TestCodePage::shouldChooseTheCodePageWindowsGivesTheLocale_data()
         QTest::newRow(*locale ? locale : "(empty)") << QString::fromLatin1(locale) << codePage;
 }
 
-void TestCodePage::shouldChooseTheCodePageWindowsGivesTheLocale()
+void TstCodePage::shouldChooseTheCodePageWindowsGivesTheLocale()
 {
     QFETCH(QString, locale);
     QFETCH(int, codePage);
     QCOMPARE(int(lume::ansiCodePageForLocale(locale)), codePage);
 }
 
-void TestCodePage::shouldTakeTheLocaleOfCharacterHandling()
+void TstCodePage::shouldTakeTheLocaleOfCharacterHandling()
 {
     const QByteArray saved[3] = {qgetenv("LC_ALL"), qgetenv("LC_CTYPE"), qgetenv("LANG")};
     qputenv("LC_ALL", "");
@@ -291,7 +291,7 @@ void TestCodePage::shouldTakeTheLocaleOfCharacterHandling()
     qputenv("LANG", saved[2]);
 }
 
-void TestCodePage::shouldConvertExactly_data()
+void TstCodePage::shouldConvertExactly_data()
 {
     QTest::addColumn<CodePage>("codePage");
     QTest::addColumn<QByteArray>("bytes");
@@ -313,7 +313,7 @@ void TestCodePage::shouldConvertExactly_data()
     QTest::newRow("874") << CodePage::Thai << QByteArray("\xA1") << u"ก"_qs;
 }
 
-void TestCodePage::shouldConvertExactly()
+void TstCodePage::shouldConvertExactly()
 {
     QFETCH(CodePage, codePage);
     QFETCH(QByteArray, bytes);
@@ -323,7 +323,7 @@ void TestCodePage::shouldConvertExactly()
     QCOMPARE(codec.encode(text), std::optional<QByteArray>(bytes));
 }
 
-void TestCodePage::shouldRefuseWhatTheCodePageCannotHold_data()
+void TstCodePage::shouldRefuseWhatTheCodePageCannotHold_data()
 {
     QTest::addColumn<CodePage>("codePage");
     QTest::addColumn<QByteArray>("bytes"); // decoded to nothing
@@ -335,7 +335,7 @@ void TestCodePage::shouldRefuseWhatTheCodePageCannotHold_data()
     QTest::newRow("1252 and a lone surrogate") << CodePage::Western << QByteArray() << QString(QChar(0xD800));
 }
 
-void TestCodePage::shouldRefuseWhatTheCodePageCannotHold()
+void TstCodePage::shouldRefuseWhatTheCodePageCannotHold()
 {
     QFETCH(CodePage, codePage);
     QFETCH(QByteArray, bytes);
@@ -347,5 +347,5 @@ void TestCodePage::shouldRefuseWhatTheCodePageCannotHold()
     QCOMPARE(codec.encode(u"?"_qs), std::optional<QByteArray>("?")); // a real '?' is no failure
 }
 
-QTEST_GUILESS_MAIN(TestCodePage)
+QTEST_GUILESS_MAIN(TstCodePage)
 #include "tst_codepage.moc"

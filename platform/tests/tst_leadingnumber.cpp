@@ -1,4 +1,4 @@
-#include "platform/leadingnumber.h"
+#include "leadingnumber.h"
 
 #include <QTest>
 
@@ -18,7 +18,7 @@ int roundedLeadingNumber(QStringView text)
 
 } // namespace
 
-class TestLeadingNumber : public QObject
+class TstLeadingNumber : public QObject
 {
     Q_OBJECT
 
@@ -35,7 +35,7 @@ private Q_SLOTS:
     void shouldReadAnIntegerAsTheProfileFunctionsDo();
 };
 
-void TestLeadingNumber::shouldReadTheNumberATextStartsWith_data()
+void TstLeadingNumber::shouldReadTheNumberATextStartsWith_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("number");
@@ -61,14 +61,14 @@ void TestLeadingNumber::shouldReadTheNumberATextStartsWith_data()
     QTest::newRow("overflowing digits") << QString(400, u'9') << 0.0;
 }
 
-void TestLeadingNumber::shouldReadTheNumberATextStartsWith()
+void TstLeadingNumber::shouldReadTheNumberATextStartsWith()
 {
     QFETCH(QString, text);
     QFETCH(double, number);
     QCOMPARE(leadingNumberWithFraction(text), number);
 }
 
-void TestLeadingNumber::shouldRoundHalvesToEven_data()
+void TstLeadingNumber::shouldRoundHalvesToEven_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("rounded");
@@ -91,14 +91,14 @@ void TestLeadingNumber::shouldRoundHalvesToEven_data()
         << double(std::numeric_limits<int>::max()) - 0.5 << std::numeric_limits<int>::max() - 1;
 }
 
-void TestLeadingNumber::shouldRoundHalvesToEven()
+void TstLeadingNumber::shouldRoundHalvesToEven()
 {
     QFETCH(double, value);
     QFETCH(int, rounded);
     QCOMPARE(roundHalfEven(value), std::optional<int>(rounded));
 }
 
-void TestLeadingNumber::shouldRefuseValuesBeyondInt_data()
+void TstLeadingNumber::shouldRefuseValuesBeyondInt_data()
 {
     QTest::addColumn<double>("value");
 
@@ -111,13 +111,13 @@ void TestLeadingNumber::shouldRefuseValuesBeyondInt_data()
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN();
 }
 
-void TestLeadingNumber::shouldRefuseValuesBeyondInt()
+void TstLeadingNumber::shouldRefuseValuesBeyondInt()
 {
     QFETCH(double, value);
     QCOMPARE(roundHalfEven(value), std::nullopt);
 }
 
-void TestLeadingNumber::shouldGiveZeroForIntegersOutOfRange_data()
+void TstLeadingNumber::shouldGiveZeroForIntegersOutOfRange_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("integer");
@@ -134,14 +134,14 @@ void TestLeadingNumber::shouldGiveZeroForIntegersOutOfRange_data()
     QTest::newRow("no number") << "x" << 0;
 }
 
-void TestLeadingNumber::shouldGiveZeroForIntegersOutOfRange()
+void TstLeadingNumber::shouldGiveZeroForIntegersOutOfRange()
 {
     QFETCH(QString, text);
     QFETCH(int, integer);
     QCOMPARE(roundedLeadingNumber(text), integer);
 }
 
-void TestLeadingNumber::shouldReadAnIntegerAsTheProfileFunctionsDo_data()
+void TstLeadingNumber::shouldReadAnIntegerAsTheProfileFunctionsDo_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("integer");
@@ -158,12 +158,12 @@ void TestLeadingNumber::shouldReadAnIntegerAsTheProfileFunctionsDo_data()
     QTest::newRow("no number") << "x1" << 0;
 }
 
-void TestLeadingNumber::shouldReadAnIntegerAsTheProfileFunctionsDo()
+void TstLeadingNumber::shouldReadAnIntegerAsTheProfileFunctionsDo()
 {
     QFETCH(QString, text);
     QFETCH(int, integer);
     QCOMPARE(leadingIntegerClamped(text), integer);
 }
 
-QTEST_GUILESS_MAIN(TestLeadingNumber)
+QTEST_GUILESS_MAIN(TstLeadingNumber)
 #include "tst_leadingnumber.moc"

@@ -1,4 +1,4 @@
-#include "platform/profilefile.h"
+#include "profilefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,7 +114,7 @@ QList<StoredValue> sketchlumeStore()
 
 } // namespace
 
-class TestProfileFile : public QObject
+class TstProfileFile : public QObject
 {
     Q_OBJECT
 
@@ -177,22 +177,22 @@ private:
     QString userFile(const QString &name) const;
 };
 
-void TestProfileFile::initTestCase()
+void TstProfileFile::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
 }
 
-void TestProfileFile::cleanup()
+void TstProfileFile::cleanup()
 {
     QFile::remove(userFile("Lumeset.ini"));
 }
 
-QString TestProfileFile::userFile(const QString &name) const
+QString TstProfileFile::userFile(const QString &name) const
 {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(name);
 }
 
-void TestProfileFile::shouldReadFileWrittenOnWindows_data()
+void TstProfileFile::shouldReadFileWrittenOnWindows_data()
 {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -228,7 +228,7 @@ void TestProfileFile::shouldReadFileWrittenOnWindows_data()
     row("empty key name", "MessageText", "", "none", 10, "none");
 }
 
-void TestProfileFile::shouldReadFileWrittenOnWindows()
+void TstProfileFile::shouldReadFileWrittenOnWindows()
 {
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -244,7 +244,7 @@ void TestProfileFile::shouldReadFileWrittenOnWindows()
     }
 }
 
-void TestProfileFile::shouldReadIntegersFromFileWrittenOnWindows_data()
+void TstProfileFile::shouldReadIntegersFromFileWrittenOnWindows_data()
 {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -262,7 +262,7 @@ void TestProfileFile::shouldReadIntegersFromFileWrittenOnWindows_data()
     row("missing key", "Message1ShowFontSet", "Flash", 42);
 }
 
-void TestProfileFile::shouldReadIntegersFromFileWrittenOnWindows()
+void TstProfileFile::shouldReadIntegersFromFileWrittenOnWindows()
 {
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -276,7 +276,7 @@ void TestProfileFile::shouldReadIntegersFromFileWrittenOnWindows()
     }
 }
 
-void TestProfileFile::shouldGiveDefaultsWithoutFile()
+void TstProfileFile::shouldGiveDefaultsWithoutFile()
 {
     QTemporaryDir dir;
     const ProfileFile file(dir.filePath("Lumeset.ini"), lume::CodePage::Gbk);
@@ -293,7 +293,7 @@ void TestProfileFile::shouldGiveDefaultsWithoutFile()
     QVERIFY(!QFileInfo::exists(file.path()));
 }
 
-void TestProfileFile::shouldCutAtCharacterBoundary_data()
+void TstProfileFile::shouldCutAtCharacterBoundary_data()
 {
     QTest::addColumn<lume::CodePage>("codePage");
     QTest::addColumn<int>("bufferSize");
@@ -313,7 +313,7 @@ void TestProfileFile::shouldCutAtCharacterBoundary_data()
     QTest::newRow("1252 5") << CodePage::Western << 5 << cjk("a中😀b");
 }
 
-void TestProfileFile::shouldCutAtCharacterBoundary()
+void TstProfileFile::shouldCutAtCharacterBoundary()
 {
     QFETCH(lume::CodePage, codePage);
     QFETCH(int, bufferSize);
@@ -325,7 +325,7 @@ void TestProfileFile::shouldCutAtCharacterBoundary()
     QCOMPARE(ProfileFile(path, codePage).readString("Message1", "Message1Text", "", bufferSize), expected);
 }
 
-void TestProfileFile::shouldReadLeadingInteger_data()
+void TstProfileFile::shouldReadLeadingInteger_data()
 {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<int>("expected");
@@ -350,7 +350,7 @@ void TestProfileFile::shouldReadLeadingInteger_data()
     QTest::newRow("empty gives default") << QByteArray() << 77;
 }
 
-void TestProfileFile::shouldReadLeadingInteger()
+void TstProfileFile::shouldReadLeadingInteger()
 {
     QFETCH(QByteArray, stored);
     QFETCH(int, expected);
@@ -361,7 +361,7 @@ void TestProfileFile::shouldReadLeadingInteger()
     QCOMPARE(ProfileFile(path).readInt("message1", "select", 77), expected);
 }
 
-void TestProfileFile::shouldChangeOnlyTheWrittenLine_data()
+void TstProfileFile::shouldChangeOnlyTheWrittenLine_data()
 {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -393,7 +393,7 @@ void TestProfileFile::shouldChangeOnlyTheWrittenLine_data()
         "\r\n\r\n[Message9ShowMode]\r\nFlash=0\r\n");
 }
 
-void TestProfileFile::shouldChangeOnlyTheWrittenLine()
+void TstProfileFile::shouldChangeOnlyTheWrittenLine()
 {
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -421,7 +421,7 @@ void TestProfileFile::shouldChangeOnlyTheWrittenLine()
     }
 }
 
-void TestProfileFile::shouldPlaceNewSectionsAndKeys_data()
+void TstProfileFile::shouldPlaceNewSectionsAndKeys_data()
 {
     QTest::addColumn<QByteArray>("original");
     QTest::addColumn<QString>("section");
@@ -456,7 +456,7 @@ void TestProfileFile::shouldPlaceNewSectionsAndKeys_data()
     row("last key ends in a lone CR", "[S]\na=1\r", "S", "[S]\na=1\r\nK=v\n");
 }
 
-void TestProfileFile::shouldPlaceNewSectionsAndKeys()
+void TstProfileFile::shouldPlaceNewSectionsAndKeys()
 {
     QFETCH(QByteArray, original);
     QFETCH(QString, section);
@@ -469,7 +469,7 @@ void TestProfileFile::shouldPlaceNewSectionsAndKeys()
     QCOMPARE(readBytes(path), expected);
 }
 
-void TestProfileFile::shouldWriteSketchlumeSettingsInStoreOrder()
+void TstProfileFile::shouldWriteSketchlumeSettingsInStoreOrder()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("Lumeset.ini");
@@ -500,7 +500,7 @@ void TestProfileFile::shouldWriteSketchlumeSettingsInStoreOrder()
              QStringList {"Lumeset.ini"});
 }
 
-void TestProfileFile::shouldKeepUnknownLinesWhenStoringOverWindowsFile()
+void TstProfileFile::shouldKeepUnknownLinesWhenStoringOverWindowsFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("Lumeset.ini");
@@ -528,7 +528,7 @@ void TestProfileFile::shouldKeepUnknownLinesWhenStoringOverWindowsFile()
     QVERIFY(after.contains("[MESSAGE1SHOWFONTSET]\r\nFontName=System\r\nFontSize=10\r\nFontBold=0\r\n"));
 }
 
-void TestProfileFile::shouldRoundTripValues_data()
+void TstProfileFile::shouldRoundTripValues_data()
 {
     QTest::addColumn<QString>("value");
 
@@ -552,7 +552,7 @@ void TestProfileFile::shouldRoundTripValues_data()
     QTest::newRow("byte-order mark alone") << cjk("\uFEFF");
 }
 
-void TestProfileFile::shouldRoundTripValues()
+void TstProfileFile::shouldRoundTripValues()
 {
     QFETCH(QString, value);
 
@@ -570,7 +570,7 @@ void TestProfileFile::shouldRoundTripValues()
     QCOMPARE(file.readString("Message1", "Message1Text", "default", 1000), value + "!");
 }
 
-void TestProfileFile::shouldStoreTextWithoutLineBreaksUnchanged()
+void TstProfileFile::shouldStoreTextWithoutLineBreaksUnchanged()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("plain.ini");
@@ -585,7 +585,7 @@ void TestProfileFile::shouldStoreTextWithoutLineBreaksUnchanged()
     QCOMPARE(readBytes(path), "[Message1]" + newLine + "Message1Text=" + text.toUtf8() + newLine);
 }
 
-void TestProfileFile::shouldNeverBreakALineForRawLineBreaks()
+void TstProfileFile::shouldNeverBreakALineForRawLineBreaks()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("raw.ini");
@@ -601,7 +601,7 @@ void TestProfileFile::shouldNeverBreakALineForRawLineBreaks()
     QCOMPARE(file.readInt("Message1", "Select", 1), 0);
 }
 
-void TestProfileFile::shouldRefuseInvalidNames_data()
+void TstProfileFile::shouldRefuseInvalidNames_data()
 {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -620,7 +620,7 @@ void TestProfileFile::shouldRefuseInvalidNames_data()
     row("nul in key", "Section", QString("K") + QChar(0));
 }
 
-void TestProfileFile::shouldRefuseInvalidNames()
+void TstProfileFile::shouldRefuseInvalidNames()
 {
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -636,7 +636,7 @@ void TestProfileFile::shouldRefuseInvalidNames()
     QCOMPARE(readBytes(path), windowsFile("crlf"));
 }
 
-void TestProfileFile::shouldReplaceTheFileNotRewriteIt()
+void TstProfileFile::shouldReplaceTheFileNotRewriteIt()
 {
 #ifdef Q_OS_WIN
     QSKIP("An open file cannot be replaced on Windows");
@@ -654,7 +654,7 @@ void TestProfileFile::shouldReplaceTheFileNotRewriteIt()
              QStringList {"Lumeset.ini"});
 }
 
-void TestProfileFile::shouldFailAndKeepFileWhenDirectoryIsReadOnly()
+void TstProfileFile::shouldFailAndKeepFileWhenDirectoryIsReadOnly()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("Lumeset.ini");
@@ -677,7 +677,7 @@ void TestProfileFile::shouldFailAndKeepFileWhenDirectoryIsReadOnly()
         QSKIP("Permission bits do not stop this user (root)");
 }
 
-void TestProfileFile::shouldFailWithoutTouchingUnreadableFile()
+void TstProfileFile::shouldFailWithoutTouchingUnreadableFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("Lumeset.ini");
@@ -694,7 +694,7 @@ void TestProfileFile::shouldFailWithoutTouchingUnreadableFile()
     QCOMPARE(readBytes(path), windowsFile("crlf"));
 }
 
-void TestProfileFile::shouldFailWhenPathCannotHoldAFile()
+void TstProfileFile::shouldFailWhenPathCannotHoldAFile()
 {
     QTemporaryDir dir;
     QVERIFY(!ProfileFile(dir.filePath("no/such/dir/Lumeset.ini")).writeString("S", "K", "v"));
@@ -709,7 +709,7 @@ void TestProfileFile::shouldFailWhenPathCannotHoldAFile()
     QCOMPARE(readBytes(dir.filePath("Lumeset.ini/inside")), "kept");
 }
 
-void TestProfileFile::shouldEncodeLineBreaks_data()
+void TstProfileFile::shouldEncodeLineBreaks_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("stored");
@@ -722,7 +722,7 @@ void TestProfileFile::shouldEncodeLineBreaks_data()
     QTest::newRow("only breaks") << "\n\n\r" << cjk("\u2028\u2028\u2029");
 }
 
-void TestProfileFile::shouldEncodeLineBreaks()
+void TstProfileFile::shouldEncodeLineBreaks()
 {
     QFETCH(QString, text);
     QFETCH(QString, stored);
@@ -731,7 +731,7 @@ void TestProfileFile::shouldEncodeLineBreaks()
     QVERIFY(!stored.contains(u'\n') && !stored.contains(u'\r'));
 }
 
-void TestProfileFile::shouldUseWritableProgramDirectory()
+void TstProfileFile::shouldUseWritableProgramDirectory()
 {
     QTemporaryDir dir;
     const auto writable = [](const QString &) { return true; };
@@ -742,7 +742,7 @@ void TestProfileFile::shouldUseWritableProgramDirectory()
     QVERIFY(!QFileInfo::exists(userFile("Lumeset.ini")));
 }
 
-void TestProfileFile::shouldFallBackToUserDirectory()
+void TstProfileFile::shouldFallBackToUserDirectory()
 {
     QTemporaryDir dir;
     QString probed;
@@ -758,7 +758,7 @@ void TestProfileFile::shouldFallBackToUserDirectory()
     QVERIFY(ProfileFile(path).writeString("CommPortSet", "CommPort", "COM1"));
 }
 
-void TestProfileFile::shouldSeedUserDirectoryFromProgramDirectory()
+void TstProfileFile::shouldSeedUserDirectoryFromProgramDirectory()
 {
     QTemporaryDir dir;
     const QString local = dir.filePath("Lumeset.ini");
@@ -776,7 +776,7 @@ void TestProfileFile::shouldSeedUserDirectoryFromProgramDirectory()
     QCOMPARE(readBytes(local), windowsFile("crlf"));
 }
 
-void TestProfileFile::shouldNotOverwriteExistingUserFileWhenSeeding()
+void TstProfileFile::shouldNotOverwriteExistingUserFileWhenSeeding()
 {
     QTemporaryDir dir;
     QVERIFY(writeBytes(dir.filePath("Lumeset.ini"), windowsFile("crlf")));
@@ -790,7 +790,7 @@ void TestProfileFile::shouldNotOverwriteExistingUserFileWhenSeeding()
     QCOMPARE(ProfileFile(path).readString("TopLocationAdjustSet", "TopLocationAdjust", "-2", 10), "7");
 }
 
-void TestProfileFile::shouldProbeDirectoryByCreatingAFile()
+void TstProfileFile::shouldProbeDirectoryByCreatingAFile()
 {
     QTemporaryDir dir;
     QVERIFY(lume::canCreateFileIn(dir.path()));
@@ -807,7 +807,7 @@ void TestProfileFile::shouldProbeDirectoryByCreatingAFile()
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-void TestProfileFile::shouldKeepAnInstalledProgramsSettingsPerUser()
+void TstProfileFile::shouldKeepAnInstalledProgramsSettingsPerUser()
 {
     // Run as root, an installed program could write into /usr/bin: it must not.
     QCOMPARE(lume::settingsFilePath("/usr/bin", "Lumeset.ini"), userFile("Lumeset.ini"));
@@ -819,7 +819,7 @@ void TestProfileFile::shouldKeepAnInstalledProgramsSettingsPerUser()
     QCOMPARE(lume::settingsFilePath(dir.path(), "Lumeset.ini"), dir.filePath("Lumeset.ini"));
 }
 
-void TestProfileFile::shouldFallBackWhenSettingsFileIsReadOnly()
+void TstProfileFile::shouldFallBackWhenSettingsFileIsReadOnly()
 {
     QTemporaryDir dir;
     const QString local = dir.filePath("Lumeset.ini");
@@ -836,7 +836,7 @@ void TestProfileFile::shouldFallBackWhenSettingsFileIsReadOnly()
 
 using Values = QList<QStringList>; // section, key, value
 
-void TestProfileFile::shouldReadLegacyFilesAndStoreThemBack_data()
+void TstProfileFile::shouldReadLegacyFilesAndStoreThemBack_data()
 {
     QTest::addColumn<lume::CodePage>("codePage");
     QTest::addColumn<QByteArray>("original");
@@ -882,7 +882,7 @@ void TestProfileFile::shouldReadLegacyFilesAndStoreThemBack_data()
                       "; \xE6\xB3\xA8\n");
 }
 
-void TestProfileFile::shouldReadLegacyFilesAndStoreThemBack()
+void TstProfileFile::shouldReadLegacyFilesAndStoreThemBack()
 {
     QFETCH(lume::CodePage, codePage);
     QFETCH(QByteArray, original);
@@ -902,7 +902,7 @@ void TestProfileFile::shouldReadLegacyFilesAndStoreThemBack()
         QCOMPARE(file.readString(v[0], v[1], "default", 768), v[2]);
 }
 
-void TestProfileFile::shouldTurnTheWholeFileIntoUtf8_data()
+void TstProfileFile::shouldTurnTheWholeFileIntoUtf8_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QByteArray>("valueInUtf8");
@@ -912,7 +912,7 @@ void TestProfileFile::shouldTurnTheWholeFileIntoUtf8_data()
     QTest::newRow("GBK bytes that read as UTF-8") << cjk("模") << QByteArray("\xE6\xA8\xA1");
 }
 
-void TestProfileFile::shouldTurnTheWholeFileIntoUtf8()
+void TstProfileFile::shouldTurnTheWholeFileIntoUtf8()
 {
     QFETCH(QString, value);
     QFETCH(QByteArray, valueInUtf8);
@@ -944,7 +944,7 @@ void TestProfileFile::shouldTurnTheWholeFileIntoUtf8()
     QVERIFY(readBytes(path).endsWith("New=\xE4\xB8\xAD\r\n"));
 }
 
-void TestProfileFile::shouldKeepWhatCannotBeDecoded()
+void TstProfileFile::shouldKeepWhatCannotBeDecoded()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("Lumeset.ini");
@@ -967,7 +967,7 @@ void TestProfileFile::shouldKeepWhatCannotBeDecoded()
     QVERIFY(readBytes(path).contains("Flash=1\x81\x7F\r\n"));
 }
 
-void TestProfileFile::shouldFindNamesWithByteOrderMarks_data()
+void TstProfileFile::shouldFindNamesWithByteOrderMarks_data()
 {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -979,7 +979,7 @@ void TestProfileFile::shouldFindNamesWithByteOrderMarks_data()
         << cjk("\uFEFFS") << cjk("\uFEFFK") << QByteArray("\xEF\xBB\xBF[A]\nB=c\n");
 }
 
-void TestProfileFile::shouldFindNamesWithByteOrderMarks()
+void TstProfileFile::shouldFindNamesWithByteOrderMarks()
 {
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -1000,7 +1000,7 @@ void TestProfileFile::shouldFindNamesWithByteOrderMarks()
         QCOMPARE(file.readString("A", "B", "default", 80), "c");
 }
 
-void TestProfileFile::shouldRefuseNamesWithLoneSurrogates()
+void TstProfileFile::shouldRefuseNamesWithLoneSurrogates()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("surrogate.ini");
@@ -1014,7 +1014,7 @@ void TestProfileFile::shouldRefuseNamesWithLoneSurrogates()
     QCOMPARE(file.readString("S", "K", "", 80), cjk("a\uFFFDb😀"));
 }
 
-void TestProfileFile::shouldRemoveTemporariesOfKilledWrites()
+void TstProfileFile::shouldRemoveTemporariesOfKilledWrites()
 {
 #ifndef Q_OS_UNIX
     QSKIP("Locks on temporary files are taken on Unix only");
@@ -1043,7 +1043,7 @@ void TestProfileFile::shouldRemoveTemporariesOfKilledWrites()
 #endif
 }
 
-void TestProfileFile::shouldReadADocumentOnceAndWriteItOnlyAtCommit()
+void TstProfileFile::shouldReadADocumentOnceAndWriteItOnlyAtCommit()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("Lumeset.ini");
@@ -1070,7 +1070,7 @@ void TestProfileFile::shouldReadADocumentOnceAndWriteItOnlyAtCommit()
     QVERIFY(!document.isModified());
 }
 
-void TestProfileFile::shouldLeaveTheFileAloneWhenACommitFails()
+void TstProfileFile::shouldLeaveTheFileAloneWhenACommitFails()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("Lumeset.ini");
@@ -1085,5 +1085,5 @@ void TestProfileFile::shouldLeaveTheFileAloneWhenACommitFails()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
-QTEST_GUILESS_MAIN(TestProfileFile)
+QTEST_GUILESS_MAIN(TstProfileFile)
 #include "tst_profilefile.moc"

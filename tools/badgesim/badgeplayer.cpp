@@ -1,6 +1,6 @@
 #include "badgeplayer.h"
 
-#include "badgelink/streamdecoder.h"
+#include "streamdecoder.h"
 
 #include <algorithm>
 

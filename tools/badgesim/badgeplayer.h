@@ -1,6 +1,6 @@
 #pragma once
 
-#include "badgelink/ledmatrix/ledmatrix.h"
+#include "ledmatrix.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #include "badgesimulator.h"
 
-#include "badgelink/ledmatrix/ledmatrix.h"
+#include "ledmatrix.h"
 #include "streamreplay.h"
 #include "streamreport.h"
 

@@ -1,6 +1,6 @@
 #include "badgewindow.h"
 
-#include "badgelink/streamdecoder.h"
+#include "streamdecoder.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "tools/badgesim/badgesimulator.h"
-#include "tools/badgesim/badgewindow.h"
-#include "tools/badgesim/signalwatcher.h"
-#include "tools/badgesim/streamreplay.h"
+#include "badgesimulator.h"
+#include "badgewindow.h"
+#include "signalwatcher.h"
+#include "streamreplay.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "portregistration.h"
 
-#include "badgelink/ports/virtualports.h"
+#include "virtualports.h"
 
 #include <QDir>
 #include <QFile>

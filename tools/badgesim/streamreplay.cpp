@@ -1,11 +1,11 @@
 #include "streamreplay.h"
 
-#include "badgelink/ledmatrix/ledmatrix.h"
 #include "badgewindow.h"
+#include "ledmatrix.h"
 #include "streamreceiver.h"
 #include "streamreport.h"
 
-#include "badgelink/streamfile.h"
+#include "streamfile.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "badgelink/streamdecoder.h"
+#include "streamdecoder.h"
 
 #include <QList>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "tools/dotfontgen/bitmapfont.h"
+#include "bitmapfont.h"
 
 #include <ft2build.h>
 #include FT_BDF_H

@@ -1,6 +1,6 @@
-#include "tools/dotfontgen/dotfontgenerator.h"
+#include "dotfontgenerator.h"
 
-#include "platform/codepage.h"
+#include "codepage.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dotfont/dotfontcell.h"
-#include "tools/dotfontgen/bitmapfont.h"
+#include "bitmapfont.h"
+#include "dotfontcell.h"
 
 #include <QByteArray>
 #include <QString>

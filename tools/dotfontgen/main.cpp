@@ -1,4 +1,4 @@
-#include "tools/dotfontgen/dotfontgenerator.h"
+#include "dotfontgenerator.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

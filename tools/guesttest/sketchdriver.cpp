@@ -3,14 +3,14 @@
 //   sketchdriver SETTINGS_FILE TEXT PLUG_REQUEST
 // Controls are found by their object names only. Exit status 0 when the transfer ran to its end;
 // the caller compares what arrived with what lumesend makes of the settings the window left.
-#include "badgelink/windowkit/messageboxprompt.h"
-#include "fontpicture/filedialogs.h"
-#include "fontpicture/fontpicturewindow.h"
+#include "filedialogs.h"
+#include "fontpicturewindow.h"
+#include "messageboxprompt.h"
 
-#include "badgelink/badgesender.h"
-#include "badgelink/ports/portdiagnosis.h"
-#include "badgelink/ports/portdirectory.h"
-#include "badgelink/qtserialcontrol.h"
+#include "badgesender.h"
+#include "portdiagnosis.h"
+#include "portdirectory.h"
+#include "qtserialcontrol.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,13 +2,13 @@
 
 #include "messageloss.h"
 
-#include "dotfont/dotfontrasteriser.h"
-#include "dotfont/language.h"
-#include "fontpicture/composer.h"
-#include "fontpicture/drawingsurface.h"
-#include "fontpicture/fontlist.h"
-#include "fontpicture/pictureio.h"
-#include "fontpicture/sketchsettings.h"
+#include "composer.h"
+#include "dotfontrasteriser.h"
+#include "drawingsurface.h"
+#include "fontlist.h"
+#include "language.h"
+#include "pictureio.h"
+#include "sketchsettings.h"
 
 #include <QDir>
 #include <QFontDatabase>

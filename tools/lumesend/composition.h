@@ -2,9 +2,9 @@
 
 #include "sendcommandline.h"
 
-#include "badgelink/badgestream.h"
-#include "badgelink/messagebank.h"
-#include "fontpicture/sketchsendprofile.h"
+#include "badgestream.h"
+#include "messagebank.h"
+#include "sketchsendprofile.h"
 
 #include <QString>
 #include <QStringList>

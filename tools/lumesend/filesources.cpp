@@ -1,12 +1,12 @@
 #include "filesources.h"
 
-#include "badgelink/streamfile.h"
-#include "dotfont/scriptsendprofile.h"
-#include "dotfont/scriptsettings.h"
-#include "fontpicture/composer.h"
-#include "fontpicture/fontlist.h"
-#include "fontpicture/sketchsettings.h"
-#include "platform/profilefile.h"
+#include "composer.h"
+#include "fontlist.h"
+#include "profilefile.h"
+#include "scriptsendprofile.h"
+#include "scriptsettings.h"
+#include "sketchsettings.h"
+#include "streamfile.h"
 
 #include <QFile>
 #include <QFileInfo>

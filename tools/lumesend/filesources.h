@@ -3,7 +3,7 @@
 #include "composition.h"
 #include "sendcommandline.h"
 
-#include "badgelink/streamdecoder.h"
+#include "streamdecoder.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,5 @@
-#include "tools/lumesend/sendcommandline.h"
-#include "tools/lumesend/sendprogram.h"
+#include "sendcommandline.h"
+#include "sendprogram.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

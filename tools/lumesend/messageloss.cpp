@@ -1,11 +1,11 @@
 #include "messageloss.h"
 
-#include "dotfont/language.h"
-#include "dotfont/messagepreview.h"
-#include "dotfont/unencodable.h"
-#include "fontpicture/composer.h"
-#include "fontpicture/drawingsurface.h"
-#include "fontpicture/pictureio.h"
+#include "composer.h"
+#include "drawingsurface.h"
+#include "language.h"
+#include "messagepreview.h"
+#include "pictureio.h"
+#include "unencodable.h"
 
 #include <QFontMetrics>
 #include <QImageReader>

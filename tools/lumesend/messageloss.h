@@ -1,6 +1,6 @@
 #pragma once
 
-#include "badgelink/messagebank.h"
+#include "messagebank.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "sendcommandline.h"
 
-#include "dotfont/language.h"
-#include "dotfont/scriptsendprofile.h"
-#include "fontpicture/sketchsendprofile.h"
-#include "fontpicture/sketchsettings.h"
+#include "language.h"
+#include "scriptsendprofile.h"
+#include "sketchsendprofile.h"
+#include "sketchsettings.h"
 
 #include <QDir>
 #include <QRegularExpression>

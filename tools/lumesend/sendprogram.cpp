@@ -4,11 +4,11 @@
 #include "filesources.h"
 #include "sendsession.h"
 
-#include "badgelink/badgesender.h"
-#include "badgelink/ports/devicenames.h"
-#include "badgelink/ports/portdiagnosis.h"
-#include "badgelink/ports/portdirectory.h"
-#include "badgelink/qtserialcontrol.h"
+#include "badgesender.h"
+#include "devicenames.h"
+#include "portdiagnosis.h"
+#include "portdirectory.h"
+#include "qtserialcontrol.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "sendcommandline.h"
 
-#include "badgelink/ports/portdirectory.h"
+#include "portdirectory.h"
 
 #include <QString>
 #include <QStringList>

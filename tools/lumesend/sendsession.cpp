@@ -2,7 +2,7 @@
 
 #include "sendcommandline.h"
 
-#include "fontpicture/sketchsendprofile.h"
+#include "sketchsendprofile.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include "watchedserialcontrol.h"
 
-#include "badgelink/badgesender.h"
-#include "badgelink/userprompt.h"
+#include "badgesender.h"
+#include "userprompt.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "badgelink/serialcontrol.h"
+#include "serialcontrol.h"
 
 namespace lume {
 

@@ -1,4 +1,4 @@
-#include "badgelink/ledmatrix/ledpreview.h"
+#include "ledpreview.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -31,7 +31,7 @@ std::unique_ptr<MessageBank> patternBank(qint16 width)
 
 } // namespace
 
-class LedPreviewTest : public QObject
+class TstLedPreview : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -107,5 +107,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(LedPreviewTest)
+QTEST_GUILESS_MAIN(TstLedPreview)
 #include "tst_ledpreview.moc"

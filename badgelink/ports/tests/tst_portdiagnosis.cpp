@@ -1,7 +1,7 @@
-#include "badgelink/badgesender.h"
-#include "badgelink/ports/portdiagnosis.h"
-#include "badgelink/testsupport/fakesysfs.h"
-#include "badgelink/testsupport/pseudoterminal.h"
+#include "badgesender.h"
+#include "fakesysfs.h"
+#include "portdiagnosis.h"
+#include "testpseudoterminal.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -1,7 +1,7 @@
-#include "badgelink/ports/devicenames.h"
-#include "badgelink/ports/portdirectory.h"
-#include "badgelink/ports/virtualports.h"
-#include "badgelink/testsupport/pseudoterminal.h"
+#include "devicenames.h"
+#include "portdirectory.h"
+#include "testpseudoterminal.h"
+#include "virtualports.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "badgelink/ports/portdirectory.h"
-#include "badgelink/ports/portinfo.h"
-#include "badgelink/testsupport/fakesysfs.h"
-#include "badgelink/testsupport/pseudoterminal.h"
+#include "fakesysfs.h"
+#include "portdirectory.h"
+#include "portinfo.h"
+#include "testpseudoterminal.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "badgelink/windowkit/tests/captionmeasures.h"
+#include "captionmeasures.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "badgelink/windowkit/captionfit.h"
+#include "captionfit.h"
 
 namespace lume::test {
 

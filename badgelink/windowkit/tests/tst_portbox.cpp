@@ -1,6 +1,6 @@
-#include "badgelink/windowkit/portbox.h"
+#include "portbox.h"
 
-#include "badgelink/testsupport/fakeserialcontrol.h"
+#include "fakeserialcontrol.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "badgelink/windowkit/sendcontroller.h"
+#include "sendcontroller.h"
 
-#include "badgelink/testsupport/fakeserialcontrol.h"
-#include "badgelink/testsupport/testsupport.h"
+#include "fakeserialcontrol.h"
+#include "testsupport.h"
 
 #include <QProgressBar>
 #include <QTest>

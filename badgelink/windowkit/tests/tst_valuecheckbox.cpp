@@ -1,4 +1,4 @@
-#include "badgelink/windowkit/valuecheckbox.h"
+#include "valuecheckbox.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // every byte that arrived exactly once, in order; a decoded stream is what its own bytes decode to.
 #include "fuzzbank.h"
 
-#include "tools/badgesim/streamreceiver.h"
+#include "streamreceiver.h"
 
 #include <cstdio>
 #include <cstdlib>

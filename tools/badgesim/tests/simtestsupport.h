@@ -1,8 +1,8 @@
 #pragma once
 
-#include "badgelink/badgestream.h"
-#include "badgelink/messagebank.h"
-#include "dotfont/scriptsendprofile.h"
+#include "badgestream.h"
+#include "messagebank.h"
+#include "scriptsendprofile.h"
 
 #include <QByteArray>
 

@@ -1,5 +1,5 @@
-#include "badgelink/streamdecoder.h"
-#include "tools/badgesim/badgeplayer.h"
+#include "badgeplayer.h"
+#include "streamdecoder.h"
 
 #include <QTest>
 

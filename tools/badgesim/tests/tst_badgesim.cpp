@@ -1,16 +1,16 @@
 // Runs the real badgesim program on its own pseudo-terminal and sends to it as the programs do.
-#include "badgelink/badgesender.h"
-#include "badgelink/ledmatrix/ledmatrix.h"
-#include "badgelink/ports/portdirectory.h"
-#include "badgelink/ports/virtualports.h"
-#include "badgelink/qtserialcontrol.h"
-#include "badgelink/userprompt.h"
-#include "dotfont/scriptsendprofile.h"
-#include "fontpicture/sketchsendprofile.h"
+#include "badgesender.h"
+#include "ledmatrix.h"
+#include "portdirectory.h"
+#include "qtserialcontrol.h"
+#include "scriptsendprofile.h"
 #include "simtestsupport.h"
 #include "simulatorprocess.h"
-#include "tools/badgesim/streamreceiver.h"
-#include "tools/badgesim/streamreport.h"
+#include "sketchsendprofile.h"
+#include "streamreceiver.h"
+#include "streamreport.h"
+#include "userprompt.h"
+#include "virtualports.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "badgelink/streamdecoder.h"
-#include "tools/badgesim/badgewindow.h"
+#include "badgewindow.h"
+#include "streamdecoder.h"
 
 #include <QLabel>
 #include <QTest>

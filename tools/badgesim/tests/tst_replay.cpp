@@ -1,10 +1,10 @@
 // badgesim --replay: saved stream files decoded as the line would decode them, and played in turn.
+#include "badgewindow.h"
 #include "simtestsupport.h"
 #include "simulatorprocess.h"
-#include "tools/badgesim/badgewindow.h"
-#include "tools/badgesim/streamreceiver.h"
-#include "tools/badgesim/streamreplay.h"
-#include "tools/badgesim/streamreport.h"
+#include "streamreceiver.h"
+#include "streamreplay.h"
+#include "streamreport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "simtestsupport.h"
-#include "tools/badgesim/streamreceiver.h"
+#include "streamreceiver.h"
 
 #include <QRandomGenerator>
 #include <QTest>

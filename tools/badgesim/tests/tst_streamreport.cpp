@@ -1,6 +1,6 @@
 #include "simtestsupport.h"
-#include "tools/badgesim/streamreceiver.h"
-#include "tools/badgesim/streamreport.h"
+#include "streamreceiver.h"
+#include "streamreport.h"
 
 #include <QTest>
 

@@ -1,14 +1,14 @@
 // Both programs' windows on the real serial control: their start-up probe finds a running badgesim,
 // Send writes to it, and what the simulator decoded is what the window holds.
-#include "badgelink/ledmatrix/ledmatrix.h"
-#include "badgelink/ports/devicenames.h"
-#include "badgelink/ports/virtualports.h"
-#include "badgelink/qtserialcontrol.h"
-#include "badgelink/testsupport/pseudoterminal.h"
-#include "dotfont/form1.h"
-#include "fontpicture/tests/windowrig.h"
+#include "devicenames.h"
+#include "form1.h"
+#include "ledmatrix.h"
+#include "qtserialcontrol.h"
 #include "simulatorprocess.h"
-#include "tools/badgesim/streamreport.h"
+#include "streamreport.h"
+#include "testpseudoterminal.h"
+#include "virtualports.h"
+#include "windowrig.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,5 @@
-#include "platform/codepage.h"
-#include "tools/dotfontgen/dotfontgenerator.h"
+#include "codepage.h"
+#include "dotfontgenerator.h"
 
 #include <QDir>
 #include <QFile>
@@ -174,7 +174,7 @@ QStringList generatorArguments(const QString &outputDir, const SourceFonts &sour
 
 } // namespace
 
-class TestDotFontGenerator : public QObject
+class TstDotFontGenerator : public QObject
 {
     Q_OBJECT
 
@@ -219,7 +219,7 @@ private:
     std::map<QString, PlacementCounts> m_placements;
 };
 
-void TestDotFontGenerator::initTestCase()
+void TstDotFontGenerator::initTestCase()
 {
     QString error;
     m_generator = DotFontGenerator::open(realSources(), &error);
@@ -232,7 +232,7 @@ void TestDotFontGenerator::initTestCase()
     }
 }
 
-void TestDotFontGenerator::shouldPlaceKnownCharacterInItsCodePageCell_data()
+void TstDotFontGenerator::shouldPlaceKnownCharacterInItsCodePageCell_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("code");
@@ -259,7 +259,7 @@ void TestDotFontGenerator::shouldPlaceKnownCharacterInItsCodePageCell_data()
     QTest::newRow("ASC12 80 €") << u"ASC12"_qs << 0x80 << fonts.fixed << 0x20ACu;
 }
 
-void TestDotFontGenerator::shouldPlaceKnownCharacterInItsCodePageCell()
+void TstDotFontGenerator::shouldPlaceKnownCharacterInItsCodePageCell()
 {
     QFETCH(QString, file);
     QFETCH(int, code);
@@ -285,14 +285,14 @@ void TestDotFontGenerator::shouldPlaceKnownCharacterInItsCodePageCell()
     QCOMPARE(cell, expected);
 }
 
-void TestDotFontGenerator::shouldFitEveryIdeographOfTheTallLineIntoTheCell_data()
+void TstDotFontGenerator::shouldFitEveryIdeographOfTheTallLineIntoTheCell_data()
 {
     QTest::addColumn<QString>("file");
     QTest::newRow("HZK12") << u"HZK12"_qs;
     QTest::newRow("TWK12") << u"TWK12"_qs;
 }
 
-void TestDotFontGenerator::shouldFitEveryIdeographOfTheTallLineIntoTheCell()
+void TstDotFontGenerator::shouldFitEveryIdeographOfTheTallLineIntoTheCell()
 {
     QFETCH(QString, file);
 
@@ -321,7 +321,7 @@ void TestDotFontGenerator::shouldFitEveryIdeographOfTheTallLineIntoTheCell()
     QVERIFY(firstRows != 0);
 }
 
-void TestDotFontGenerator::shouldKeepOneBaselineForEveryCharacterOfAFont_data()
+void TstDotFontGenerator::shouldKeepOneBaselineForEveryCharacterOfAFont_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("source");
@@ -332,7 +332,7 @@ void TestDotFontGenerator::shouldKeepOneBaselineForEveryCharacterOfAFont_data()
     QTest::newRow("KRK12 from Baekmuk") << u"KRK12"_qs << QStringLiteral(LUME_FONT_BAEKMUK) << true;
 }
 
-void TestDotFontGenerator::shouldKeepOneBaselineForEveryCharacterOfAFont()
+void TstDotFontGenerator::shouldKeepOneBaselineForEveryCharacterOfAFont()
 {
     QFETCH(QString, file);
     QFETCH(QString, source);
@@ -374,7 +374,7 @@ void TestDotFontGenerator::shouldKeepOneBaselineForEveryCharacterOfAFont()
     QCOMPARE(baselines, QSet<int> {10});
 }
 
-void TestDotFontGenerator::shouldMoveAGlyphJustEnoughToKeepItsInk_data()
+void TstDotFontGenerator::shouldMoveAGlyphJustEnoughToKeepItsInk_data()
 {
     QTest::addColumn<QStringList>("glyph"); // its bitmap, blank margins included
     QTest::addColumn<int>("left");
@@ -408,7 +408,7 @@ void TestDotFontGenerator::shouldMoveAGlyphJustEnoughToKeepItsInk_data()
                            << QStringList {} << 0;
 }
 
-void TestDotFontGenerator::shouldMoveAGlyphJustEnoughToKeepItsInk()
+void TstDotFontGenerator::shouldMoveAGlyphJustEnoughToKeepItsInk()
 {
     QFETCH(QStringList, glyph);
     QFETCH(int, left);
@@ -426,14 +426,14 @@ void TestDotFontGenerator::shouldMoveAGlyphJustEnoughToKeepItsInk()
     QCOMPARE(artOf(placed.cell, cellWidth), expected);
 }
 
-void TestDotFontGenerator::shouldKeepEveryLitPixelOfEveryGlyph_data()
+void TstDotFontGenerator::shouldKeepEveryLitPixelOfEveryGlyph_data()
 {
     QTest::addColumn<QString>("file");
     for (const QString &name : fileNames())
         QTest::newRow(qPrintable(name)) << name;
 }
 
-void TestDotFontGenerator::shouldKeepEveryLitPixelOfEveryGlyph()
+void TstDotFontGenerator::shouldKeepEveryLitPixelOfEveryGlyph()
 {
     QFETCH(QString, file);
 
@@ -512,7 +512,7 @@ void TestDotFontGenerator::shouldKeepEveryLitPixelOfEveryGlyph()
     QCOMPARE(counted.cut, m_placements.at(file).cut);
 }
 
-void TestDotFontGenerator::shouldDrawMarksAtTheCellsTopWhole_data()
+void TstDotFontGenerator::shouldDrawMarksAtTheCellsTopWhole_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("character");
@@ -534,7 +534,7 @@ void TestDotFontGenerator::shouldDrawMarksAtTheCellsTopWhole_data()
                                              ".#..#..........."};
 }
 
-void TestDotFontGenerator::shouldDrawMarksAtTheCellsTopWhole()
+void TstDotFontGenerator::shouldDrawMarksAtTheCellsTopWhole()
 {
     QFETCH(QString, file);
     QFETCH(QString, character);
@@ -549,7 +549,7 @@ void TestDotFontGenerator::shouldDrawMarksAtTheCellsTopWhole()
     QCOMPARE(dumpGlyph(m_files.at(file), codes.front()).split(u'\n', Qt::SkipEmptyParts), expected);
 }
 
-void TestDotFontGenerator::shouldCountMovedAndCutGlyphsInStats()
+void TstDotFontGenerator::shouldCountMovedAndCutGlyphsInStats()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -571,7 +571,7 @@ void TestDotFontGenerator::shouldCountMovedAndCutGlyphsInStats()
     QVERIFY(m_placements.at(u"HZK12"_qs).moved > 0); // “ ” Ⅲ ￣ and others
 }
 
-void TestDotFontGenerator::shouldMapCellsToNationalCodes_data()
+void TstDotFontGenerator::shouldMapCellsToNationalCodes_data()
 {
     QTest::addColumn<QString>("national");
     QTest::addColumn<int>("lead");
@@ -607,7 +607,7 @@ void TestDotFontGenerator::shouldMapCellsToNationalCodes_data()
     QTest::newRow("UHC B0FF trail FF") << u"KSC"_qs << 0xB0 << 0xFF << -1;
 }
 
-void TestDotFontGenerator::shouldMapCellsToNationalCodes()
+void TstDotFontGenerator::shouldMapCellsToNationalCodes()
 {
     QFETCH(QString, national);
     QFETCH(int, lead);
@@ -621,7 +621,7 @@ void TestDotFontGenerator::shouldMapCellsToNationalCodes()
         QCOMPARE(int(*mapped), code);
 }
 
-void TestDotFontGenerator::shouldAgreeWithEucJpOnEveryShiftJisCell()
+void TstDotFontGenerator::shouldAgreeWithEucJpOnEveryShiftJisCell()
 {
     // EUC-JP holds JIS codes with bit 7 set on both bytes: decoding both ways must give one character.
     const char *shiftJis = "windows-31j";
@@ -651,7 +651,7 @@ void TestDotFontGenerator::shouldAgreeWithEucJpOnEveryShiftJisCell()
     QVERIFY(agreed >= 6879); // all of JIS X 0208 at least
 }
 
-void TestDotFontGenerator::shouldPutCellsAtGridOffsets_data()
+void TstDotFontGenerator::shouldPutCellsAtGridOffsets_data()
 {
     QTest::addColumn<int>("lead");
     QTest::addColumn<int>("trail");
@@ -663,7 +663,7 @@ void TestDotFontGenerator::shouldPutCellsAtGridOffsets_data()
     QTest::newRow("last cell") << 0xFE << 0xFE << qint64(577560);
 }
 
-void TestDotFontGenerator::shouldPutCellsAtGridOffsets()
+void TstDotFontGenerator::shouldPutCellsAtGridOffsets()
 {
     QFETCH(int, lead);
     QFETCH(int, trail);
@@ -672,7 +672,7 @@ void TestDotFontGenerator::shouldPutCellsAtGridOffsets()
     QCOMPARE(gridOffset(lead, trail), offset);
 }
 
-void TestDotFontGenerator::shouldLeaveCellsWithoutGlyphBlank_data()
+void TstDotFontGenerator::shouldLeaveCellsWithoutGlyphBlank_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("code");
@@ -690,7 +690,7 @@ void TestDotFontGenerator::shouldLeaveCellsWithoutGlyphBlank_data()
     QTest::newRow("Shift_JIS 874C ⑬") << u"JPK12"_qs << 0x874C << true;
 }
 
-void TestDotFontGenerator::shouldLeaveCellsWithoutGlyphBlank()
+void TstDotFontGenerator::shouldLeaveCellsWithoutGlyphBlank()
 {
     QFETCH(QString, file);
     QFETCH(int, code);
@@ -702,14 +702,14 @@ void TestDotFontGenerator::shouldLeaveCellsWithoutGlyphBlank()
     QCOMPARE(m_files.at(file).mid(gridOffset(code >> 8, code & 0xFF), 24), QByteArray(24, '\0'));
 }
 
-void TestDotFontGenerator::shouldLeaveEveryUnassignedCellBlank_data()
+void TstDotFontGenerator::shouldLeaveEveryUnassignedCellBlank_data()
 {
     QTest::addColumn<QString>("file");
     for (const QString &name : fileNames().mid(1))
         QTest::newRow(qPrintable(name)) << name;
 }
 
-void TestDotFontGenerator::shouldLeaveEveryUnassignedCellBlank()
+void TstDotFontGenerator::shouldLeaveEveryUnassignedCellBlank()
 {
     QFETCH(QString, file);
 
@@ -732,7 +732,7 @@ void TestDotFontGenerator::shouldLeaveEveryUnassignedCellBlank()
     QVERIFY(drawn > 7000);
 }
 
-void TestDotFontGenerator::shouldLeaveSingleByteCodesWithoutGlyphBlank()
+void TstDotFontGenerator::shouldLeaveSingleByteCodesWithoutGlyphBlank()
 {
     // Only ASCII, the euro sign of GBK (0x80) and the half-width katakana of Shift_JIS are drawn.
     const QByteArray &bytes = m_files.at(u"ASC12"_qs);
@@ -743,7 +743,7 @@ void TestDotFontGenerator::shouldLeaveSingleByteCodesWithoutGlyphBlank()
     }
 }
 
-void TestDotFontGenerator::shouldShipTheFilesItBuildsAtTheirSizes_data()
+void TstDotFontGenerator::shouldShipTheFilesItBuildsAtTheirSizes_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<qsizetype>("size");
@@ -752,7 +752,7 @@ void TestDotFontGenerator::shouldShipTheFilesItBuildsAtTheirSizes_data()
         QTest::newRow(qPrintable(name)) << name << qsizetype(577584);
 }
 
-void TestDotFontGenerator::shouldShipTheFilesItBuildsAtTheirSizes()
+void TstDotFontGenerator::shouldShipTheFilesItBuildsAtTheirSizes()
 {
     QFETCH(QString, file);
     QFETCH(qsizetype, size);
@@ -764,7 +764,7 @@ void TestDotFontGenerator::shouldShipTheFilesItBuildsAtTheirSizes()
     QVERIFY(shipped.readAll() == m_files.at(file));
 }
 
-void TestDotFontGenerator::shouldRefuseMissingSourceAndWriteNoFile_data()
+void TstDotFontGenerator::shouldRefuseMissingSourceAndWriteNoFile_data()
 {
     QTest::addColumn<int>("source");
     const QStringList options {u"wenquanyi"_qs, u"microhei"_qs, u"shinonome"_qs, u"baekmuk"_qs,
@@ -773,7 +773,7 @@ void TestDotFontGenerator::shouldRefuseMissingSourceAndWriteNoFile_data()
         QTest::newRow(qPrintable(u"--"_qs + options[i])) << int(i);
 }
 
-void TestDotFontGenerator::shouldRefuseMissingSourceAndWriteNoFile()
+void TstDotFontGenerator::shouldRefuseMissingSourceAndWriteNoFile()
 {
     QFETCH(int, source);
 
@@ -794,7 +794,7 @@ void TestDotFontGenerator::shouldRefuseMissingSourceAndWriteNoFile()
     QVERIFY(QDir(dir.filePath(u"out"_qs)).isEmpty());
 }
 
-void TestDotFontGenerator::shouldRefuseWrongSourceFont_data()
+void TstDotFontGenerator::shouldRefuseWrongSourceFont_data()
 {
     QTest::addColumn<int>("source");
     QTest::addColumn<QString>("path");
@@ -813,7 +813,7 @@ void TestDotFontGenerator::shouldRefuseWrongSourceFont_data()
     QTest::newRow("Latin font as WenQuanYi") << 0 << fonts.fixed << u"has no glyph for code 4E2D"_qs;
 }
 
-void TestDotFontGenerator::shouldRefuseWrongSourceFont()
+void TstDotFontGenerator::shouldRefuseWrongSourceFont()
 {
     QFETCH(int, source);
     QFETCH(QString, path);
@@ -826,7 +826,7 @@ void TestDotFontGenerator::shouldRefuseWrongSourceFont()
     QVERIFY2(error.contains(path + u": "_qs + reason), qPrintable(error));
 }
 
-void TestDotFontGenerator::shouldLeaveFolderAsItWasWhenAWriteFails()
+void TstDotFontGenerator::shouldLeaveFolderAsItWasWhenAWriteFails()
 {
     // An old "ASC12" and a folder named "KRK12" in the way of the last file.
     QTemporaryDir dir;
@@ -854,7 +854,7 @@ void TestDotFontGenerator::shouldLeaveFolderAsItWasWhenAWriteFails()
     }
 }
 
-void TestDotFontGenerator::shouldDumpOnlyCodesInsideTheFile_data()
+void TstDotFontGenerator::shouldDumpOnlyCodesInsideTheFile_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("code");
@@ -869,7 +869,7 @@ void TestDotFontGenerator::shouldDumpOnlyCodesInsideTheFile_data()
     QTest::newRow("short file") << u"ASC12"_qs << 0xB0A1 << false;
 }
 
-void TestDotFontGenerator::shouldDumpOnlyCodesInsideTheFile()
+void TstDotFontGenerator::shouldDumpOnlyCodesInsideTheFile()
 {
     QFETCH(QString, file);
     QFETCH(int, code);
@@ -881,5 +881,5 @@ void TestDotFontGenerator::shouldDumpOnlyCodesInsideTheFile()
         QCOMPARE(art.count(u'\n'), 12);
 }
 
-QTEST_GUILESS_MAIN(TestDotFontGenerator)
+QTEST_GUILESS_MAIN(TstDotFontGenerator)
 #include "tst_dotfontgenerator.moc"

@@ -1,10 +1,10 @@
 // Any arguments: a refusal says why in one "lumesend: " line; what is accepted holds only sound
 // values (plain decimal numbers, list entries, a destination), checked here without the parser's
 // own expressions. The dictionary beside this file gives the fuzzer the options' words.
-#include "tools/lumesend/sendcommandline.h"
+#include "sendcommandline.h"
 
-#include "dotfont/language.h"
-#include "fontpicture/sketchsendprofile.h"
+#include "language.h"
+#include "sketchsendprofile.h"
 
 #include <array>
 #include <cstdio>

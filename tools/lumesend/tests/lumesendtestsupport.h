@@ -9,9 +9,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "badgelink/badgestream.h"
-#include "dotfont/scriptsendprofile.h"
-#include "fontpicture/sketchsendprofile.h"
+#include "badgestream.h"
+#include "scriptsendprofile.h"
+#include "sketchsendprofile.h"
 
 namespace lume::test {
 

@@ -2,7 +2,7 @@
 // what the simulator decodes is what was asked for.
 #include "lumesendtestsupport.h"
 
-#include "tools/badgesim/tests/simulatorprocess.h"
+#include "simulatorprocess.h"
 
 #include <QFile>
 #include <QRegularExpression>

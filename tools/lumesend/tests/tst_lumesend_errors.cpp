@@ -1,7 +1,7 @@
 // Every way lumesend refuses: its message, its status, and nothing written anywhere.
 #include "lumesendtestsupport.h"
 
-#include "badgelink/testsupport/pseudoterminal.h"
+#include "testpseudoterminal.h"
 
 #include <QFile>
 #include <QTest>

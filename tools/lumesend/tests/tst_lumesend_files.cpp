@@ -2,12 +2,12 @@
 // --stream with good and damaged files.
 #include "lumesendtestsupport.h"
 
-#include "badgelink/streamdecoder.h"
-#include "badgelink/testsupport/fakeserialcontrol.h"
-#include "badgelink/testsupport/pseudoterminal.h"
-#include "badgelink/testsupport/testsupport.h"
-#include "dotfont/form1.h"
-#include "fontpicture/tests/windowrig.h"
+#include "fakeserialcontrol.h"
+#include "form1.h"
+#include "streamdecoder.h"
+#include "testpseudoterminal.h"
+#include "testsupport.h"
+#include "windowrig.h"
 
 #include <QCheckBox>
 #include <QComboBox>

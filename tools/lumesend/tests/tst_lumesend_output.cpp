@@ -1,11 +1,11 @@
 // lumesend --output against the composing functions of both programs and the stream builder.
 #include "lumesendtestsupport.h"
 
-#include "badgelink/badgestream.h"
-#include "dotfont/dotfontrasteriser.h"
-#include "fontpicture/composer.h"
-#include "fontpicture/drawingsurface.h"
-#include "fontpicture/pictureio.h"
+#include "badgestream.h"
+#include "composer.h"
+#include "dotfontrasteriser.h"
+#include "drawingsurface.h"
+#include "pictureio.h"
 
 #include <QFile>
 #include <QTest>

@@ -2,10 +2,10 @@
 // windows send equal the bytes lumesend writes.
 #include "lumesendtestsupport.h"
 
-#include "badgelink/testsupport/fakeserialcontrol.h"
-#include "badgelink/testsupport/testsupport.h"
-#include "dotfont/form1.h"
-#include "fontpicture/tests/windowrig.h"
+#include "fakeserialcontrol.h"
+#include "form1.h"
+#include "testsupport.h"
+#include "windowrig.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,15 +2,15 @@
 // goes away (the far end closes, writes fail with EIO), the pending count cannot be read, the window
 // is closed with "Yes" while it sends. Each ends in bounded time without spinning, with the port
 // closed; a window can send again afterwards and lumesend says the badge may have missed something.
-#include "badgelink/badgesender.h"
-#include "badgelink/qtserialcontrol.h"
-#include "badgelink/testsupport/pseudoterminal.h"
-#include "badgelink/testsupport/testsupport.h"
-#include "dotfont/form1.h"
-#include "fontpicture/fontpicturewindow.h"
-#include "fontpicture/tests/windowrig.h"
+#include "badgesender.h"
+#include "fontpicturewindow.h"
+#include "form1.h"
 #include "lumesendtestsupport.h"
-#include "tools/lumesend/sendcommandline.h"
+#include "qtserialcontrol.h"
+#include "sendcommandline.h"
+#include "testpseudoterminal.h"
+#include "testsupport.h"
+#include "windowrig.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
-#include "tools/lumesend/sendcommandline.h"
+#include "sendcommandline.h"
 
 #include <QTest>
 
 using namespace lume;
 
 // The number checks take the whole value: a line feed after a number is no number.
-class TestSendCommandLine : public QObject
+class TstSendCommandLine : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -37,5 +37,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSendCommandLine)
+QTEST_GUILESS_MAIN(TstSendCommandLine)
 #include "tst_sendcommandline.moc"

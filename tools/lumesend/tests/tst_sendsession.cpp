@@ -1,13 +1,13 @@
 // The send from the command line on a fake port: the Send command's messages as lines, a skipped
 // write reported as a failure, the progress line, and the console guard of --device.
-#include "tools/lumesend/sendcommandline.h"
-#include "tools/lumesend/sendprogram.h"
-#include "tools/lumesend/sendsession.h"
+#include "sendcommandline.h"
+#include "sendprogram.h"
+#include "sendsession.h"
 
-#include "badgelink/badgesender.h"
-#include "badgelink/ports/portdiagnosis.h"
-#include "badgelink/testsupport/fakeserialcontrol.h"
-#include "fontpicture/sketchsendprofile.h"
+#include "badgesender.h"
+#include "fakeserialcontrol.h"
+#include "portdiagnosis.h"
+#include "sketchsendprofile.h"
 
 #include <QFile>
 #include <QSignalSpy>
