@@ -30,7 +30,8 @@ configureAndBuild() {
 
 runTests() {
     local dir=$1
-    QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure --timeout 300
+    shift
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure --timeout 300 "$@"
 }
 
 # Run as root (as CI does), the built suite runs once more as an unprivileged user: root opens any
@@ -51,7 +52,7 @@ runTestsUnprivileged() {
     chmod -R a+rX "$dir"
     local status=0
     (cd "$home" && runuser -u "$user" -- env HOME="$home" TMPDIR="$home" XDG_RUNTIME_DIR="$home/run" \
-        QT_QPA_PLATFORM=offscreen ctest --test-dir "$home/ctest" --output-on-failure --timeout 300 \
+        QT_QPA_PLATFORM=offscreen ctest --test-dir "$home/ctest" --output-on-failure --timeout 300 -j2 \
         -E '^lume_package_files$') ||
         status=$?
     rm -rf "$home"
@@ -70,7 +71,8 @@ run)
 test)
     installPackages
     configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DLUME_BENCHMARKS=ON
-    runTests build
+    # Two at a time on the optimised build; the guest test runs alone.
+    runTests build -j2
     runTestsUnprivileged build
     # No benchmarks and line tables only: the sanitizer run is about the tests, and it builds faster.
     configureAndBuild build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DLUME_SANITIZE=ON \
