@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that the project's layers only look down and that no include circle exists.
 
-Each folder belongs to a layer; a file may include the headers of its own folder and of the
-layers below its own, and a folder's tests, benchmarks and fuzz targets may also include the test
-support. Test code may
-also use the test helpers of the folders below it. A circle is looked for between components (a header and its source count as one), so
-that two classes calling each other through their headers are found even when no single file
-includes itself.
+The layers are read from layers.txt at the top of the tree. Each folder belongs to a layer; a file
+may include the headers of its own folder and of the layers below its own, and a folder's tests,
+benchmarks and fuzz targets may also include the test support. Test code may also use the test
+helpers of the folders below it. A source file in a folder that no layer names is a problem too. A
+circle is looked for between components (a header and its source count as one), so that two
+classes calling each other through their headers are found even when no single file includes
+itself.
 
     layercheck.py SOURCE_DIR [--graph]
 
@@ -19,23 +20,22 @@ import re
 import sys
 from collections import defaultdict
 
-# From the bottom. A folder sees its own headers and those of every layer with a lower number;
-# folders on the same layer (the two programs, the tools) do not see each other.
-LAYERS = [
-    ("platform", 0),
-    ("badgelink", 1),
-    ("badgelink/ports", 2),
-    ("badgelink/testsupport", 3),
-    ("badgelink/ledmatrix", 4),
-    ("badgelink/windowkit", 5),
-    ("fontpicture", 6),
-    ("dotfont", 6),
-    ("tools/dotfontgen", 7),
-    ("tools/lumesend", 7),
-    ("tools/badgesim", 7),
-    ("tools/guesttest", 8),
-]
-TEST_SUPPORT = "badgelink/testsupport"
+def read_layers(root):
+    """The layers file: (folder, layer) from the bottom, and the folder of the test support."""
+    layers, test_support = [], None
+    with open(os.path.join(root, "layers.txt"), encoding="utf-8") as handle:
+        for line in handle:
+            words = line.split()
+            if not words or words[0].startswith("#"):
+                continue
+            layers.append((words[1], int(words[0])))
+            if len(words) > 2 and words[2] == "test":
+                test_support = words[1]
+    return layers, test_support
+
+
+LAYERS = []
+TEST_SUPPORT = None
 # Folders of code that only tests, benchmarks and fuzz targets use.
 TEST_PARTS = ("tests", "bench", "fuzz")
 
@@ -75,15 +75,15 @@ def may_include(src_folder, src_test, dst_folder, dst_test):
 
 
 def project_files(root):
-    files = []
+    """The project's sources under a layer's folder, and those that no layer's folder holds."""
+    files, unplaced = [], []
     for dirpath, dirnames, filenames in os.walk(root):
         dirnames[:] = [d for d in dirnames if not d.startswith(".") and not d.startswith("build")]
         for name in filenames:
             if name.endswith(SOURCE_SUFFIXES):
                 rel = os.path.relpath(os.path.join(dirpath, name), root).replace(os.sep, "/")
-                if folder_of(rel)[0] is not None:
-                    files.append(rel)
-    return sorted(files)
+                (files if folder_of(rel)[0] is not None else unplaced).append(rel)
+    return sorted(files), sorted(unplaced)
 
 
 def resolve(root, src, target, by_name):
@@ -140,13 +140,18 @@ def main(argv):
         return 2
     root = argv[1]
     show_graph = "--graph" in argv[2:]
-    files = project_files(root)
+    global LAYERS, TEST_SUPPORT
+    LAYERS, TEST_SUPPORT = read_layers(root)
+    files, unplaced = project_files(root)
     by_name = defaultdict(list)
     for f in files:
         if f.endswith(".h"):
             by_name[os.path.basename(f)].append(f)
 
-    problems = []
+    problems = [f"{f}: no layer in layers.txt names its folder" for f in unplaced]
+    for folder, _ in LAYERS:
+        if not os.path.isdir(os.path.join(root, folder)):
+            problems.append(f"layers.txt: {folder} is not a folder")
     component_edges = defaultdict(set)
     folder_edges = defaultdict(int)
     for src in files:
