@@ -74,8 +74,8 @@ if(BUILD_TESTING)
     find_program(LUME_DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
     find_program(LUME_APPSTREAMCLI appstreamcli REQUIRED)
     add_test(NAME lume_desktop_entries
-        COMMAND ${LUME_DESKTOP_FILE_VALIDATE} ${PROJECT_SOURCE_DIR}/fontpicture/sketchlume.desktop
-            ${PROJECT_SOURCE_DIR}/dotfont/scriptlume.desktop ${LUME_PACKAGE_DATA}/badgesim.desktop)
+        COMMAND ${LUME_DESKTOP_FILE_VALIDATE} ${PROJECT_SOURCE_DIR}/sketchlume/sketchlume.desktop
+            ${PROJECT_SOURCE_DIR}/scriptlume/scriptlume.desktop ${LUME_PACKAGE_DATA}/badgesim.desktop)
     add_test(NAME lume_appstream
         COMMAND ${LUME_APPSTREAMCLI} validate --no-net
             ${LUME_PACKAGE_DATA}/metainfo/org.lume.Sketchlume.metainfo.xml

@@ -149,6 +149,10 @@ def main(argv):
             by_name[os.path.basename(f)].append(f)
 
     problems = [f"{f}: no layer in layers.txt names its folder" for f in unplaced]
+    for name, headers in sorted(by_name.items()):
+        product = [h for h in headers if not folder_of(h)[1]]
+        if len(product) > 1:
+            problems.append(f'"{name}" names {len(product)} product headers: {", ".join(product)}')
     for folder, _ in LAYERS:
         if not os.path.isdir(os.path.join(root, folder)):
             problems.append(f"layers.txt: {folder} is not a folder")

@@ -1,6 +1,6 @@
 #include "composer.h"
 #include "drawingsurface.h"
-#include "usagemeter.h"
+#include "sketchusagemeter.h"
 
 #include "messagebank.h"
 

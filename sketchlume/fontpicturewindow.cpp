@@ -7,7 +7,7 @@
 #include "pictureio.h"
 #include "sketchsendprofile.h"
 #include "ui_fontpicturewindow.h"
-#include "usagemeter.h"
+#include "sketchusagemeter.h"
 
 #include "captionfit.h"
 #include "dropdownwidth.h"

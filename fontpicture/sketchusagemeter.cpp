@@ -1,4 +1,4 @@
-#include "usagemeter.h"
+#include "sketchusagemeter.h"
 
 #include "messagebank.h"
 

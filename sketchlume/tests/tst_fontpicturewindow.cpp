@@ -4,7 +4,7 @@
 #include "fontlist.h"
 #include "sketchsendprofile.h"
 #include "sketchsettings.h"
-#include "usagemeter.h"
+#include "sketchusagemeter.h"
 
 #include "badgesender.h"
 #include "badgestream.h"
