@@ -47,12 +47,13 @@ installPackages() {
         sudo=(sudo)
     fi
     "${sudo[@]}" apt-get update -q || die "apt-get update failed: the packages ${missing[*]} cannot be fetched"
-    local unknown=()
-    for pkg in "${missing[@]}"; do
-        apt-cache show --no-all-versions "$pkg" >/dev/null 2>&1 || unknown+=("$pkg")
-    done
-    ((${#unknown[@]} == 0)) ||
+    if ! apt-cache show --no-all-versions "${missing[@]}" >/dev/null 2>&1; then
+        local unknown=()
+        for pkg in "${missing[@]}"; do
+            apt-cache show --no-all-versions "$pkg" >/dev/null 2>&1 || unknown+=("$pkg")
+        done
         die "no Debian package named ${unknown[*]} in apt's sources (Debian 12's main archive is needed)"
+    fi
     # Never at the cost of a package already installed.
     if ! DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends --no-remove "${missing[@]}"; then
         local failed=()
@@ -75,6 +76,7 @@ configureAndBuild() {
 runTests() {
     local dir=$1 log=$2
     shift 2
+    mkdir -p "$(dirname "$log")"
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure --no-tests=error --timeout 300 "$@" |
         tee "$log"
 }
@@ -195,29 +197,44 @@ test)
     installPackages test
     stage "optimised build"
     configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DLUME_BENCHMARKS=ON
+    # The sanitizer and fuzz trees build beside the first two passes, at a lower priority: those
+    # passes leave much of the cores idle (the guest emulates one CPU, many tests wait on their
+    # lines). No benchmarks and line tables only: the sanitizer run is about the tests, and it
+    # builds faster. The fuzz build makes only the fuzz targets, with clang. A session of its own,
+    # so that the command ends the whole build if it stops early.
+    mkdir -p build-sanitize build-fuzz
+    setsid nice -n 10 bash -c '
+        set -e
+        cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DLUME_SANITIZE=ON \
+            -DLUME_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS_DEBUG=-g1
+        cmake --build build-sanitize
+        echo "== sanitizer build done after $SECONDS s"
+        CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g1 -O1" \
+            -DLUME_FUZZ=ON -DBUILD_TESTING=OFF
+        cmake --build build-fuzz --target lume_fuzzers
+        echo "== fuzz build done after $SECONDS s"' >build-sanitize/lume-builds.log 2>&1 &
+    builds=$!
+    trap 'kill -- -$builds 2>/dev/null || true' EXIT
     # Two at a time on the optimised build; the guest test runs alone.
-    stage "optimised tests"
+    stage "optimised tests (the sanitizer and fuzz builds beside them)"
     runTests build build/Testing/lume-first-pass.log -j2
     first=$(testsRun build/Testing/lume-first-pass.log)
     stage "unprivileged tests"
     runTestsUnprivileged build "$first"
-    # No benchmarks and line tables only: the sanitizer run is about the tests, and it builds faster.
+    stage "waiting for the sanitizer and fuzz builds"
+    if ! wait "$builds"; then
+        tail -n 60 build-sanitize/lume-builds.log >&2
+        die "the sanitizer or fuzz build failed: see build-sanitize/lume-builds.log"
+    fi
+    grep '^== ' build-sanitize/lume-builds.log
     # The guest and Windows checks ran above: the first runs the same code in a guest, the second
     # only compiles.
-    stage "sanitizer build"
-    configureAndBuild build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DLUME_SANITIZE=ON \
-        -DLUME_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS_DEBUG=-g1
     stage "sanitizer tests"
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         LSAN_OPTIONS=suppressions=$PWD/cmake/lsan.supp:print_suppressions=0 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         runTests build-sanitize build-sanitize/Testing/lume-sanitizer-pass.log -LE '^(guest|windows)$'
-    # The fuzz targets, a few seconds each on their corpora: clang, and only the targets with what
-    # they use. ./fuzz.sh runs them longer.
-    stage "fuzz build"
-    CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g1 -O1" \
-        -DLUME_FUZZ=ON -DBUILD_TESTING=OFF
-    cmake --build build-fuzz --target lume_fuzzers
+    # The fuzz targets, a few seconds each on their corpora. ./fuzz.sh runs them longer.
     stage "fuzz runs"
     runTests build-fuzz build-fuzz/lume-fuzz-pass.log
     stage "done"
