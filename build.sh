@@ -175,6 +175,11 @@ runTestsUnprivileged() {
     )
 }
 
+# The one configuration of the build folder for all three commands, so that none rebuilds what
+# another built. Line tables only: a backtrace still names file and line, and the optimised tree
+# compiles about a third faster than with full debug information.
+optimised=(-DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG")
+
 # The stages of a command with the minutes and seconds it has taken so far.
 stage() {
     echo "== $1 (after $((SECONDS / 60)) min $((SECONDS % 60)) s)"
@@ -186,7 +191,7 @@ run)
     program=${2:-Sketchlume}
     installPackages run
     # Off explicitly, as a test run before leaves them on in the build folder's cache.
-    configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DLUME_BENCHMARKS=OFF
+    configureAndBuild build "${optimised[@]}" -DBUILD_TESTING=OFF -DLUME_BENCHMARKS=OFF
     exec "build/bin/$program"
     ;;
 packages)
@@ -196,7 +201,7 @@ test)
     stage "packages"
     installPackages test
     stage "optimised build"
-    configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DLUME_BENCHMARKS=ON
+    configureAndBuild build "${optimised[@]}" -DBUILD_TESTING=ON -DLUME_BENCHMARKS=ON
     # The sanitizer and fuzz trees build beside the first two passes, at a lower priority: those
     # passes leave much of the cores idle (the guest emulates one CPU, many tests wait on their
     # lines). No benchmarks and line tables only: the sanitizer run is about the tests, and it
@@ -241,7 +246,7 @@ test)
     ;;
 package)
     installPackages package
-    configureAndBuild build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DLUME_BENCHMARKS=OFF
+    configureAndBuild build "${optimised[@]}" -DBUILD_TESTING=OFF -DLUME_BENCHMARKS=OFF
     (cd build && cpack -G DEB)
     deb=$(ls build/lume_*.deb)
     # Errors fail the command; the warnings that stay are explained in the README.
