@@ -37,7 +37,8 @@ cp $h/etc/passwd $h/etc/group $h/tmp/
 mount --bind $h/tmp/passwd $h/etc/passwd
 mount --bind $h/tmp/group $h/etc/group
 
-kernel=/lib/modules/$(uname -r)/kernel
+# The modules of the kernel the test unpacked into the build, which the build's share holds.
+kernel=$(param modules)/kernel
 for module in drivers/usb/common/usb-common drivers/usb/core/usbcore drivers/usb/host/xhci-hcd \
     drivers/usb/host/xhci-pci drivers/usb/serial/usbserial drivers/usb/serial/ftdi_sio; do
     insmod "$h$kernel/$module.ko" || fail "insmod $module"

@@ -17,19 +17,15 @@ die() {
     exit 1
 }
 
-# Everything comes from Debian's packages (packages.txt): missing means failed, never skipped.
+# Everything comes from Debian's packages (packages/test.txt, the kernel from Debian's archive):
+# missing means failed, never skipped.
 command -v qemu-system-x86_64 >/dev/null || die "qemu-system-x86_64 missing: install the Debian package qemu-system-x86"
 [[ -x /bin/busybox ]] && /bin/busybox --list | grep -x insmod >/dev/null ||
     die "/bin/busybox missing: install the Debian package busybox-static"
-kernel= modules=
-for image in $(ls -v /boot/vmlinuz-*-amd64 2>/dev/null | tac); do
-    version=${image#/boot/vmlinuz-}
-    if [[ -r $image && -d /lib/modules/$version/kernel ]]; then
-        kernel=$image modules=/lib/modules/$version
-        break
-    fi
-done
-[[ -n $kernel ]] || die "no readable /boot/vmlinuz-*-amd64 with its modules: install the Debian package linux-image-amd64"
+# Debian's kernel, downloaded and unpacked into the build tree, never this machine's own.
+kernelInfo=$("$here/guestkernel.sh" "$build") || die "no kernel for the guest (see above)"
+kernel=${kernelInfo%%$'\n'*}
+modules=${kernelInfo#*$'\n'}
 cpioTool=$(/bin/busybox --list | grep -x cpio >/dev/null && echo "/bin/busybox cpio")
 [[ -n $cpioTool ]] || die "busybox has no cpio"
 
@@ -105,7 +101,7 @@ touch "$work/console.log"
 
 qemu-system-x86_64 -accel tcg -machine pc -m 1024 -smp 1 -nodefaults -no-user-config -display none \
     -no-reboot -kernel "$kernel" -initrd "$work/initrd.gz" \
-    -append "console=ttyS0 panic=-1 loglevel=4 lume.build=$build lume.cases=${LUME_GUEST_CASES:-all}" \
+    -append "console=ttyS0 panic=-1 loglevel=4 lume.build=$build lume.modules=$modules lume.cases=${LUME_GUEST_CASES:-all}" \
     -chardev file,id=console,path="$work/console.log" -serial chardev:console \
     -chardev file,id=uart1,path="$xchg/ttyS1.out" -serial chardev:uart1 \
     -chardev pipe,id=uart2,path="$work/ttyS2" -serial chardev:uart2 \

@@ -802,7 +802,7 @@ void TstDotFontGenerator::shouldRefuseWrongSourceFont_data()
     const SourceFonts fonts = realSources();
     const QString misc = QFileInfo(fonts.shinonome).absolutePath();
     QTest::newRow("text file as WenQuanYi")
-        << 0 << QStringLiteral(LUME_SOURCE_DIR "/packages.txt") << u"not a font FreeType can read"_qs;
+        << 0 << QStringLiteral(LUME_SOURCE_DIR "/packages/run.txt") << u"not a font FreeType can read"_qs;
     QTest::newRow("16-pixel Shinonome") << 2 << misc + u"/shnmk16.pcf.gz"_qs << u"has no 12-pixel strike"_qs;
     QTest::newRow("JIS font as Baekmuk") << 3 << fonts.shinonome << u"a JISX0208.1990 font, not KSC5601"_qs;
     QTest::newRow("KS X 1001 font as Shinonome")
