@@ -319,4 +319,10 @@ QString savePicture(const QImage &image, const QString &path)
     return {};
 }
 
+QStringList acceptedPictureSuffixes()
+{
+    return {QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+            QStringLiteral("ico"), QStringLiteral("cur"), QStringLiteral("png")};
+}
+
 } // namespace lume

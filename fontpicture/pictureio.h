@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace lume {
 
@@ -22,6 +23,9 @@ constexpr qint64 PictureMemoryBudget = 64LL * 1024 * 1024;
 // their size. An icon with several images gives its 32 x 32 one, the size Windows shows, else its
 // first.
 [[nodiscard]] PictureLoad loadPicture(const QString &path);
+
+// The file name suffixes of the formats loadPicture reads, in lower case.
+[[nodiscard]] QStringList acceptedPictureSuffixes();
 
 // Writes the image as a 24-bit BMP file. The file is replaced atomically, so a failed save leaves
 // an existing file as it was. Returns the reason of a failure, empty on success.

@@ -8,7 +8,9 @@
 #include "ui_form1.h"
 #include "usagemeter.h"
 
+#include "accessibility.h"
 #include "captionfit.h"
+#include "designcolours.h"
 #include "dropdownwidth.h"
 #include "messageboxprompt.h"
 #include "portbox.h"
@@ -38,6 +40,7 @@ Form1::Form1(Form1Dependencies dependencies, QWidget *parent)
              {tr("No Sending Text! Do Not Send!"), tr("Note"), tr("Sending datas to Display! Are you exit?"),
               tr("Warning")})
 {
+    nameComboBoxesByLabel();
     m_ui->setupUi(this);
     setFont(designSystemFont(9.75, true));
     setUpControls();
@@ -69,9 +72,7 @@ void Form1::setUpControls()
     const QStringList speeds = speedEntries();
     const QStringList directions = scriptDirections();
     for (int k = 0; k < MessageBank::MessageCount; ++k) {
-        QPalette palette = m_text[k]->palette();
-        palette.setColor(QPalette::Text, messageColour(k)); // also the colour of its part of the meter
-        m_text[k]->setPalette(palette);
+        keepDesignColours(m_text[k], messageColour(k)); // also the colour of its part of the meter
         m_text[k]->setProperty(RequestedFaceName, QStringLiteral("System"));
         m_text[k]->setProperty(RequestedCharset, int(AnsiCharset));
         m_speed[k]->addItems(speeds);
@@ -79,6 +80,7 @@ void Form1::setUpControls()
         m_direction[k]->addItems(directions);
     }
     m_ui->ComLanguage->addItems(languageEntries());
+    keepDesignColours(m_ui->Label1, m_ui->Label1->palette().color(QPalette::WindowText));
     // No completion: it would change the letter case of a typed language or port.
     for (QComboBox *box : findChildren<QComboBox *>())
         box->setCompleter(nullptr);
@@ -118,6 +120,7 @@ void Form1::startUp()
     restoreSettings();
     m_portBox->probe(m_dependencies.serial, scriptPreselectedPort);
     showTextStarts(this);
+    fitListTextFonts(this);
     fitDropDownWidths(this); // the port box fits its own again whenever it lists the ports
     // Its tick comes once the window is on screen, after everything start-up drew while hidden.
     m_timer1->start();

@@ -59,6 +59,14 @@ void MessageBoxPreview::markAll()
         mark(m);
 }
 
+QColor MessageBoxPreview::markColourUnder(const QColor &text)
+{
+    // Hues within 40 degrees of red, saturated enough to read as a colour.
+    const int hue = text.hsvHue();
+    const bool reddish = hue >= 0 && (hue <= 40 || hue >= 320) && text.hsvSaturation() >= 128;
+    return QColor::fromRgb(reddish ? MarkColourUnderRed : MarkColour);
+}
+
 void MessageBoxPreview::scheduleMark(int message)
 {
     // Later: the box is still inside its own edit when it reports the change.
@@ -87,7 +95,7 @@ void MessageBoxPreview::mark(int message)
     // nothing but them. Their positions count from the cursor.
     QTextCharFormat wave;
     wave.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-    wave.setUnderlineColor(QColor::fromRgb(MarkColour));
+    wave.setUnderlineColor(markColourUnder(box->palette().color(QPalette::Text)));
     QList<QInputMethodEvent::Attribute> attributes;
     const int cursor = box->cursorPosition();
     for (const TextRange &range : marks)

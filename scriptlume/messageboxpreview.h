@@ -24,6 +24,9 @@ class MessageBoxPreview final : public QObject
 public:
     using Boxes = std::array<QLineEdit *, MessageBank::MessageCount>;
     static constexpr QRgb MarkColour = 0xffff0000;
+    // Under a red-ish text a red wave would melt into the characters: it is blue there.
+    static constexpr QRgb MarkColourUnderRed = 0xff0000ff;
+    [[nodiscard]] static QColor markColourUnder(const QColor &text);
 
     // Marks the boxes' present texts at once.
     MessageBoxPreview(const Boxes &boxes, QComboBox *language, const QStringList &fontSearchDirs,

@@ -1,5 +1,7 @@
 #include "usagemeter.h"
 
+#include "accessibility.h"
+
 #include <QPainter>
 
 namespace lume {
@@ -39,6 +41,7 @@ UsageMeter::UsageMeter(QWidget *parent)
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
+    describeUsage(this, 0);
 }
 
 void UsageMeter::draw(const std::array<qint16, MessageBank::MessageCount> &widths,
@@ -46,6 +49,10 @@ void UsageMeter::draw(const std::array<qint16, MessageBank::MessageCount> &width
 {
     drawUsageMeter(m_image, widths, selected);
     update();
+    int used = 0; // the real sum, which the strip cuts at its end
+    for (int m = 0; m < MessageBank::MessageCount; ++m)
+        used += selected[m] ? std::max<int>(widths[m], 0) : 0;
+    describeUsage(this, used);
 }
 
 void UsageMeter::paintEvent(QPaintEvent *)

@@ -1,5 +1,9 @@
 #include "filedialogs.h"
 
+#include "pictureio.h"
+
+#include <QCoreApplication>
+
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -20,6 +24,19 @@ QString qtFileFilter(const QString &windowsFilter)
         filters << QStringLiteral("%1 (%2)").arg(description.trimmed(), patterns.join(u' '));
     }
     return filters.join(QStringLiteral(";;"));
+}
+
+QString pictureOpenFilter(const QString &designFilter)
+{
+    QStringList patterns;
+    for (const QString &suffix : acceptedPictureSuffixes())
+        patterns << QStringLiteral("*.") + suffix;
+    const QString pictures = patterns.join(u';');
+    return QStringList {
+        designFilter, QCoreApplication::translate("lume::FileDialogs", "Pictures") + u'(' + pictures + u')',
+        pictures, QCoreApplication::translate("lume::FileDialogs", "All files") + QStringLiteral("(*)"),
+        QStringLiteral("*")}
+        .join(u'|');
 }
 
 namespace {

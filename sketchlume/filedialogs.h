@@ -24,6 +24,10 @@ public:
 // "Picture(*.bmp;*.gif)|*.bmp;*.gif" -> "Picture (*.bmp *.gif)", the form Qt's dialogs read.
 [[nodiscard]] QString qtFileFilter(const QString &windowsFilter);
 
+// The open dialog's filter: the design's filter first, then every format the picture reader
+// accepts, then all files.
+[[nodiscard]] QString pictureOpenFilter(const QString &designFilter);
+
 // Qt's own (non-native) file dialogs, window-modal and without a nested event loop.
 class QtFileDialogs final : public FileDialogs
 {

@@ -9,8 +9,12 @@
 #include "ui_fontpicturewindow.h"
 #include "sketchusagemeter.h"
 
+#include "accessibility.h"
 #include "captionfit.h"
+#include "compacttabstyle.h"
+#include "designcolours.h"
 #include "dropdownwidth.h"
+#include "pagekeys.h"
 #include "portbox.h"
 #include "profilefile.h"
 #include "valuecheckbox.h"
@@ -18,6 +22,8 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
+
+#include <numeric>
 
 namespace lume {
 
@@ -37,6 +43,7 @@ FontPictureWindow::FontPictureWindow(FontPictureDependencies dependencies, QWidg
              {tr("Not Images or Text! Don't Sending!"), tr("Notice"), tr("Sending! Are you exit?"),
               tr("Warning")})
 {
+    nameComboBoxesByLabel();
     m_ui->setupUi(this);
     setFont(designSystemFont(9.75, true));
     m_meter.fill(qRgb(0, 0, 0));
@@ -66,12 +73,8 @@ void FontPictureWindow::setUpControls()
     title.setPointSizeF(21.75);
     m_ui->Label1->setFont(title);
     // The style's own tab padding leaves no room for eight captions in 657 pixels.
-    m_ui->TabStrip1->tabBar()->setStyleSheet(
-        QStringLiteral("QTabBar::tab { padding: 3px 5px; margin-right: 1px; border: 1px solid palette(mid);"
-                       " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
-                       " background: palette(button); }"
-                       "QTabBar::tab:selected { background: palette(window); }"
-                       "QTabBar::tab:!selected { margin-top: 2px; }"));
+    CompactTabStyle::applyTo(m_ui->TabStrip1->tabBar());
+    keepDesignColours(m_ui->Label1, m_ui->Label1->palette().color(QPalette::WindowText));
     QFont picBoxFont(QStringLiteral("Tahoma"));
     picBoxFont.setPointSizeF(12);
     picBoxFont.setBold(true);
@@ -99,6 +102,7 @@ void FontPictureWindow::setUpControls()
 void FontPictureWindow::connectControls()
 {
     connect(m_ui->TabStrip1, &QTabWidget::currentChanged, this, &FontPictureWindow::tabClicked);
+    focusPageOnKeys(m_ui->TabStrip1, [this](int page) { return m_editors[page].txtBox; });
     auto *bankPreview = new BankPreview(m_bank, this);
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
         Editor &e = m_editors[m];
@@ -138,6 +142,7 @@ void FontPictureWindow::startUp()
 
     m_portBox->probe(m_deps.port, sketchPreselectedPort);
     showTextStarts(this);
+    fitListTextFonts(this);
     fitDropDownWidths(this); // the font lists are filled now; the port box fits its own
 }
 
@@ -224,7 +229,8 @@ void FontPictureWindow::loadPicture()
         return;
     m_fileName.clear();
     QPointer<FontPictureWindow> window(this);
-    m_deps.dialogs.chooseOpenFile(tr(LoadFilter), m_fileName, [window](const QString &fileName) {
+    const QString filter = pictureOpenFilter(tr(LoadFilter));
+    m_deps.dialogs.chooseOpenFile(filter, m_fileName, [window](const QString &fileName) {
         if (window)
             window->loadChosenPicture(fileName);
     });
@@ -280,6 +286,7 @@ void FontPictureWindow::refreshUsageMeter()
 {
     m_bank.setUsedTotal(drawUsageMeter(m_bank, m_meter));
     m_ui->Picture2->update();
+    describeUsage(m_ui->Picture2, std::accumulate(m_bank.widths().cbegin(), m_bank.widths().cend(), 0));
 }
 
 SketchSettings FontPictureWindow::currentSettings() const

@@ -1,5 +1,7 @@
 #include "meterview.h"
 
+#include "accessibility.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -9,6 +11,7 @@ MeterView::MeterView(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    describeUsage(this, 0);
 }
 
 void MeterView::setMeter(const QImage *meter)

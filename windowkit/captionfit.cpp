@@ -1,5 +1,7 @@
 #include "captionfit.h"
 
+#include "dropdownwidth.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -99,6 +102,46 @@ void measureControl(QList<CaptionMeasure> &out, const QWidget *control)
     }
 }
 
+// The window's font and its variants down to the smallest caption size, largest first: narrower
+// widths of the same face (the condensed faces where installed), then smaller pixel sizes.
+QList<QFont> fontVariants(const QFont &base)
+{
+    const int designPixels =
+        base.pixelSize() > 0 ? base.pixelSize() : int(std::lround(base.pointSizeF() * 96.0 / 72.0));
+    QList<QFont> variants;
+    QFont font = base;
+    for (int pixels = designPixels; pixels >= std::min(designPixels, SmallestCaptionPixels); --pixels) {
+        for (const int stretch :
+             {int(QFont::Unstretched), int(QFont::SemiCondensed), int(QFont::Condensed)}) {
+            font.setPixelSize(pixels);
+            font.setStretch(stretch);
+            variants << font;
+        }
+    }
+    return variants;
+}
+
+// The room a box's text has: its edit field, less the two pixels a line edit keeps on each side and
+// the pixel of its cursor.
+QSize listTextRoom(const QComboBox *box)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    option.frame = box->hasFrame();
+    option.subControls = QStyle::SC_All;
+    const QRect field =
+        box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    return {field.width() - 2 * 2 - 1, field.height()};
+}
+
+bool showsWhole(const QComboBox *box, const QFont &font, const QString &text)
+{
+    const QFontMetrics metrics(font);
+    const QSize room = listTextRoom(box);
+    return metrics.horizontalAdvance(text) <= room.width() && metrics.height() <= room.height();
+}
+
 bool allFit(const QList<QWidget *> &controls)
 {
     QList<CaptionMeasure> measures;
@@ -148,21 +191,39 @@ QList<CaptionMeasure> measureCaptionsOf(const QWidget *control)
 void fitCaptionFonts(QWidget *window)
 {
     const QList<QWidget *> controls = captionControls(window);
-    const QFont base = window->font();
-    const int designPixels =
-        base.pixelSize() > 0 ? base.pixelSize() : int(std::lround(base.pointSizeF() * 96.0 / 72.0));
-    QFont font = base;
-    for (int pixels = designPixels; pixels >= std::min(designPixels, SmallestCaptionPixels); --pixels) {
-        for (const int stretch :
-             {int(QFont::Unstretched), int(QFont::SemiCondensed), int(QFont::Condensed)}) {
-            font.setPixelSize(pixels);
-            font.setStretch(stretch);
-            for (QWidget *control : controls)
-                control->setFont(font);
-            if (allFit(controls))
-                return;
+    for (const QFont &font : fontVariants(window->font())) {
+        for (QWidget *control : controls)
+            control->setFont(font);
+        if (allFit(controls))
+            return;
+    }
+}
+
+void fitListTextFonts(QWidget *window)
+{
+    for (QComboBox *box : window->findChildren<QComboBox *>())
+        fitListTextFont(box);
+}
+
+void fitListTextFont(QComboBox *box)
+{
+    const QString text = box->currentText();
+    const QList<QFont> variants = fontVariants(box->window()->font());
+    const auto fitting = std::find_if(variants.cbegin(), variants.cend(),
+                                      [&](const QFont &font) { return showsWhole(box, font, text); });
+    // A typed text is taken as it comes and may be cut; a list entry is shown whole where it can be.
+    if (box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive) >= 0 || text.isEmpty()) {
+        const QFont font = fitting != variants.cend() ? *fitting : variants.last();
+        if (font != box->font()) {
+            box->setFont(font);
+            fitDropDownWidth(box); // the list takes the box's font
         }
     }
+    constexpr const char *Fitted = "lumeListTextFitted";
+    if (box->property(Fitted).toBool())
+        return;
+    box->setProperty(Fitted, true);
+    QObject::connect(box, &QComboBox::currentTextChanged, box, [box] { fitListTextFont(box); });
 }
 
 void showTextStarts(QWidget *window)

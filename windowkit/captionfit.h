@@ -40,6 +40,12 @@ struct CaptionMeasure
 // smaller pixel sizes. Text boxes and lists keep the window's font.
 void fitCaptionFonts(QWidget *window);
 
+// Gives each combo box the largest variant of the window's font, as for captions and never smaller,
+// in which its current list entry shows whole, and again whenever the box shows another entry. A
+// typed text that is no entry keeps the font it finds and may be cut.
+void fitListTextFonts(QWidget *window);
+void fitListTextFont(QComboBox *box);
+
 // Editable combo boxes show the start of their texts, as set so far, rather than their end, and again
 // whenever the user leaves one; while the user types, the box follows the cursor as usual. Call
 // after the program has set the texts.

@@ -131,6 +131,19 @@ private Q_SLOTS:
         QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(QStringLiteral(", "))));
     }
 
+    void shouldShowEveryListEntryWhole()
+    {
+        Rig rig;
+        rig.serial.setOpenablePorts({}); // COM1 to COM16
+        QWidget &window = rig.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.findChild<QComboBox *>(QStringLiteral("ComSele"))->count(), 16);
+        const QStringList cut = test::cutListEntries(&window);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+        QCOMPARE(window.findChild<QComboBox *>(QStringLiteral("ComSele"))->geometry(),
+                 QRect(304, 344, 65, 24));
+    }
+
     void shouldShowTheStartOfTheLanguage_data()
     {
         QTest::addColumn<QString>("stored");

@@ -1,7 +1,9 @@
 #include "filedialogs.h"
 #include "fontpicturewindow.h"
+#include "pictureio.h"
 
 #include <QFileDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,6 +82,26 @@ private Q_SLOTS:
         type(dialog, png);
         QVERIFY(QMetaObject::invokeMethod(dialog, "accept")); // the Open or Save button
         QCOMPARE(run.answers, QStringList {png});
+    }
+
+    void shouldOfferTheDesignFilterFirstThenEveryPictureAndAllFiles()
+    {
+        QTemporaryDir dir;
+        const QString png = dir.filePath(QStringLiteral("listed.png"));
+        QImage(8, 12, QImage::Format_RGB32).save(png);
+        DialogRun run;
+        QFileDialog *dialog = run.open(false, pictureOpenFilter(FontPictureWindow::LoadFilter), QString());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->nameFilters(),
+                 (QStringList {QStringLiteral("Picture (*.bmp *.gif *.jpg *.ico)"),
+                               QStringLiteral("Pictures (*.bmp *.gif *.jpg *.jpeg *.ico *.cur *.png)"),
+                               QStringLiteral("All files (*)")}));
+        QCOMPARE(dialog->selectedNameFilter(), dialog->nameFilters().first());
+        // Every suffix the reader takes is offered, and a PNG it writes reads back.
+        for (const QString &suffix : acceptedPictureSuffixes())
+            QVERIFY2(dialog->nameFilters()[1].contains(QStringLiteral("*.") + suffix), qPrintable(suffix));
+        QVERIFY(loadPicture(png).ok());
+        dialog->reject();
     }
 
     void shouldAnswerNothingWhenCancelled()

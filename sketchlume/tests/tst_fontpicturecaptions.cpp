@@ -117,6 +117,24 @@ private Q_SLOTS:
         QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(QStringLiteral(", "))));
     }
 
+    void shouldShowEveryListEntryWhole()
+    {
+        WindowRig rig;
+        rig.port.setOpenablePorts({}); // COM1 to COM32
+        QWidget &window = rig.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(rig.child<QComboBox>("ComSele")->count(), 32);
+        // The eight font lists are alike: one of them stands for all.
+        QStringList others;
+        for (int m = 1; m < 8; ++m)
+            others << QStringLiteral("FntName%1").arg(m);
+        const QStringList cut = cutListEntries(&window, others);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+        // The design's geometry stays.
+        QCOMPARE(rig.child<QComboBox>("ComSele")->geometry(), QRect(56, 442, 65, 24));
+        QCOMPARE(rig.child<QComboBox>("TopAdj")->geometry(), QRect(168, 389, 41, 24));
+    }
+
     void shouldShowTheStartOfListTexts()
     {
         WindowRig rig;

@@ -665,8 +665,11 @@ private Q_SLOTS:
         rig.child<QPushButton>("CmdLdPic")->click();
         QCOMPARE(rig.dialogs.requests.size(), 1);
         QCOMPARE(rig.dialogs.requests[0].save, false);
+        // The design's filter first and chosen, then every format the reader takes, then all files.
         QCOMPARE(rig.dialogs.requests[0].filter,
-                 QStringLiteral("Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico"));
+                 QStringLiteral("Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico"
+                                "|Pictures(*.bmp;*.gif;*.jpg;*.jpeg;*.ico;*.cur;*.png)"
+                                "|*.bmp;*.gif;*.jpg;*.jpeg;*.ico;*.cur;*.png|All files(*)|*"));
         QCOMPARE(rig.dialogs.requests[0].fileName, QString());
         QCOMPARE(window.dialogFileName(), fixture("icon32.ico"));
         QCOMPARE(int(window.bank().width(0)), 4);

@@ -12,4 +12,10 @@ namespace lume::test {
 // than its widest entry needs, with both widths ("ComLanguage: 150 < 171").
 [[nodiscard]] QStringList narrowDropDowns(QWidget *window);
 
+// Shows every entry of every combo box under the window in turn (but those of the boxes named in
+// skip) and names each entry its box cuts, with the font and room it had ("ComSele: COM32 41 px
+// in 30 px at 13 px"). An entry too long for the smallest caption font may be cut; nothing may
+// be drawn smaller than that.
+[[nodiscard]] QStringList cutListEntries(QWidget *window, const QStringList &skip = {});
+
 } // namespace lume::test
