@@ -291,6 +291,33 @@
     </message>
 </context>
 <context>
+    <name>lume::LedPreview</name>
+    <message>
+        <source>1 column byte</source>
+        <translation>1 列バイト</translation>
+    </message>
+    <message>
+        <source>%1 column bytes</source>
+        <translation>%1 列バイト</translation>
+    </message>
+    <message>
+        <source>Width: %1</source>
+        <translation>幅: %1</translation>
+    </message>
+    <message>
+        <source>A badge row holds %1; the rest is not shown.</source>
+        <translation>バッジの 1 行に入るのは %1 までです。残りは表示されません。</translation>
+    </message>
+    <message>
+        <source>Only the first %1 fits on the screen; the rest is cut.</source>
+        <translation>画面に収まるのは最初の %1 だけです。残りは切れています。</translation>
+    </message>
+    <message>
+        <source>Only the first %1 fit on the screen; the rest is cut.</source>
+        <translation>画面に収まるのは最初の %1 だけです。残りは切れています。</translation>
+    </message>
+</context>
+<context>
     <name>lume::MessagePreview</name>
     <message>
         <source>Font file &quot;%1&quot; not found!</source>

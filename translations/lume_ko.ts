@@ -291,6 +291,33 @@
     </message>
 </context>
 <context>
+    <name>lume::LedPreview</name>
+    <message>
+        <source>1 column byte</source>
+        <translation>열 바이트 1개</translation>
+    </message>
+    <message>
+        <source>%1 column bytes</source>
+        <translation>열 바이트 %1개</translation>
+    </message>
+    <message>
+        <source>Width: %1</source>
+        <translation>너비: %1</translation>
+    </message>
+    <message>
+        <source>A badge row holds %1; the rest is not shown.</source>
+        <translation>배지 한 줄에는 %1까지만 들어갑니다. 나머지는 표시되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 fits on the screen; the rest is cut.</source>
+        <translation>화면에는 처음 %1만 들어갑니다. 나머지는 잘립니다.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 fit on the screen; the rest is cut.</source>
+        <translation>화면에는 처음 %1만 들어갑니다. 나머지는 잘립니다.</translation>
+    </message>
+</context>
+<context>
     <name>lume::MessagePreview</name>
     <message>
         <source>Font file &quot;%1&quot; not found!</source>

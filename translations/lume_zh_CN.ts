@@ -291,6 +291,33 @@
     </message>
 </context>
 <context>
+    <name>lume::LedPreview</name>
+    <message>
+        <source>1 column byte</source>
+        <translation>1 个列字节</translation>
+    </message>
+    <message>
+        <source>%1 column bytes</source>
+        <translation>%1 个列字节</translation>
+    </message>
+    <message>
+        <source>Width: %1</source>
+        <translation>宽度：%1</translation>
+    </message>
+    <message>
+        <source>A badge row holds %1; the rest is not shown.</source>
+        <translation>胸牌的一行只能容纳 %1，其余部分不显示。</translation>
+    </message>
+    <message>
+        <source>Only the first %1 fits on the screen; the rest is cut.</source>
+        <translation>屏幕上只显示得下前 %1，其余部分被截掉。</translation>
+    </message>
+    <message>
+        <source>Only the first %1 fit on the screen; the rest is cut.</source>
+        <translation>屏幕上只显示得下前 %1，其余部分被截掉。</translation>
+    </message>
+</context>
+<context>
     <name>lume::MessagePreview</name>
     <message>
         <source>Font file &quot;%1&quot; not found!</source>

@@ -291,6 +291,33 @@
     </message>
 </context>
 <context>
+    <name>lume::LedPreview</name>
+    <message>
+        <source>1 column byte</source>
+        <translation>1 個行位元組</translation>
+    </message>
+    <message>
+        <source>%1 column bytes</source>
+        <translation>%1 個行位元組</translation>
+    </message>
+    <message>
+        <source>Width: %1</source>
+        <translation>寬度：%1</translation>
+    </message>
+    <message>
+        <source>A badge row holds %1; the rest is not shown.</source>
+        <translation>胸牌的一列只能容納 %1，其餘部分不顯示。</translation>
+    </message>
+    <message>
+        <source>Only the first %1 fits on the screen; the rest is cut.</source>
+        <translation>螢幕上只顯示得下前 %1，其餘部分被截掉。</translation>
+    </message>
+    <message>
+        <source>Only the first %1 fit on the screen; the rest is cut.</source>
+        <translation>螢幕上只顯示得下前 %1，其餘部分被截掉。</translation>
+    </message>
+</context>
+<context>
     <name>lume::MessagePreview</name>
     <message>
         <source>Font file &quot;%1&quot; not found!</source>

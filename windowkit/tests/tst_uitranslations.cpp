@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 using namespace lume;
 
@@ -154,6 +156,50 @@ private Q_SLOTS:
             QCOMPARE(translations.language(), QString());
             QCOMPARE(refusal(), QStringLiteral("Open port fail!"));
         }
+    }
+
+    // A translation that loses a %1 shows a raw placeholder or drops a port name; one that changes a
+    // filter's patterns or a text's closing line break changes what the program does with it.
+    void shouldKeepEveryPlaceholderPatternAndLineBreak_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : shippedUiLanguages())
+            QTest::newRow(language.toLatin1()) << language;
+    }
+
+    void shouldKeepEveryPlaceholderPatternAndLineBreak()
+    {
+        QFETCH(QString, language);
+        QFile file(QStringLiteral(LUME_SOURCE_DIR "/translations/lume_%1.ts").arg(language));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        const QRegularExpression placeholder(QStringLiteral("%\\d"));
+        const auto placeholders = [&placeholder](const QString &text) {
+            QStringList found;
+            for (const QRegularExpressionMatch &m : placeholder.globalMatch(text))
+                found << m.captured();
+            found.sort();
+            found.removeDuplicates();
+            return found;
+        };
+        QString source;
+        int messages = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"source") {
+                source = xml.readElementText();
+            } else if (xml.name() == u"translation") {
+                const QString translation = xml.readElementText();
+                ++messages;
+                QCOMPARE(placeholders(translation), placeholders(source));
+                QCOMPARE(translation.endsWith(u'\n'), source.endsWith(u'\n'));
+                if (source.contains(QStringLiteral(")|*."))) // a file dialog filter
+                    QCOMPARE(translation.section(u'(', 1), source.section(u'(', 1));
+            }
+        }
+        QVERIFY(!xml.hasError());
+        QVERIFY(messages > 100);
     }
 
     void shouldFindTheFilesBesideTheBuiltPrograms()
