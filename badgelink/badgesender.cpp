@@ -3,6 +3,8 @@
 #include "serialcontrol.h"
 #include "userprompt.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 
 namespace lume {
@@ -44,7 +46,8 @@ bool BadgeSender::readComSet(const QString &portText)
         }
     }
     if (number == 0) {
-        m_prompt.notify(QStringLiteral("Set Port Number Error!"), QStringLiteral("Error"));
+        m_prompt.notify(QCoreApplication::translate("lume::BadgeSender", "Set Port Number Error!"),
+                        QCoreApplication::translate("lume::BadgeSender", "Error"));
         return false;
     }
     m_port.setCommPort(number);
@@ -99,19 +102,22 @@ bool BadgeSender::hasNoModemLines(const SerialFailure &failure)
 bool BadgeSender::openPort()
 {
     if (!m_port.open()) {
-        m_prompt.notify(QStringLiteral("Port in use or not port"), QStringLiteral("Warning"),
+        m_prompt.notify(QCoreApplication::translate("lume::BadgeSender", "Port in use or not port"),
+                        QCoreApplication::translate("lume::BadgeSender", "Warning"),
                         portFailureDetail(m_port.lastFailure()));
         return false;
     }
     if (!m_port.isOpen()) {
         m_port.setOption9(false);
-        m_prompt.notify(QStringLiteral("Open port fail!"), QStringLiteral("Error"),
+        m_prompt.notify(QCoreApplication::translate("lume::BadgeSender", "Open port fail!"),
+                        QCoreApplication::translate("lume::BadgeSender", "Error"),
                         portFailureDetail(m_port.lastFailure()));
         return false;
     }
     // A device without modem-control lines cannot take DTR but still sends.
     if (!m_port.setOption9(true) && !hasNoModemLines(m_port.lastFailure())) {
-        m_prompt.notify(QStringLiteral("Port in use or not port"), QStringLiteral("Warning"),
+        m_prompt.notify(QCoreApplication::translate("lume::BadgeSender", "Port in use or not port"),
+                        QCoreApplication::translate("lume::BadgeSender", "Warning"),
                         portFailureDetail(m_port.lastFailure()));
         return false;
     }

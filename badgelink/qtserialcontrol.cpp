@@ -1,5 +1,6 @@
 #include "qtserialcontrol.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 
@@ -219,7 +220,9 @@ bool QtSerialControl::setSettings(const QString &settings)
     const std::optional<LineSettings> parsed = parseSettings(settings);
     if (!parsed) {
         m_failure = {SerialFailure::Kind::Other, m_device,
-                     QStringLiteral("\"%1\" are no line settings of the form \"1200,n,8,1\"").arg(settings)};
+                     QCoreApplication::translate("lume::QtSerialControl",
+                                                 "\"%1\" are no line settings of the form \"1200,n,8,1\"")
+                         .arg(settings)};
         return false;
     }
     // A closed QSerialPort keeps these and applies them when it opens; an open one applies them now.
@@ -236,13 +239,16 @@ bool QtSerialControl::setSettings(const QString &settings)
 bool QtSerialControl::open()
 {
     if (m_port.isOpen()) {
-        m_failure = {SerialFailure::Kind::InUse, m_device, QStringLiteral("the port is already open")};
+        m_failure = {SerialFailure::Kind::InUse, m_device,
+                     QCoreApplication::translate("lume::QtSerialControl", "the port is already open")};
         return false;
     }
     const QString device = m_ports ? m_ports(m_number) : QString();
     if (device.isEmpty()) {
-        m_failure = {SerialFailure::Kind::NoSuchPort, QString(),
-                     QStringLiteral("COM%1 is not a serial port on this machine").arg(m_number)};
+        m_failure = {
+            SerialFailure::Kind::NoSuchPort, QString(),
+            QCoreApplication::translate("lume::QtSerialControl", "COM%1 is not a serial port on this machine")
+                .arg(m_number)};
         return false;
     }
     m_port.setPortName(device);
@@ -263,8 +269,9 @@ bool QtSerialControl::open()
                 failure.reason = systemReason(EACCES);
             } else {
                 failure.kind = SerialFailure::Kind::InUse;
-                failure.reason =
-                    QStringLiteral("the port is in use by another program (%1)").arg(m_port.errorString());
+                failure.reason = QCoreApplication::translate("lume::QtSerialControl",
+                                                             "the port is in use by another program (%1)")
+                                     .arg(m_port.errorString());
             }
             break;
         case QSerialPort::OpenError:
@@ -358,7 +365,8 @@ bool QtSerialControl::setOption9(bool on)
 bool QtSerialControl::write(const QByteArray &bytes)
 {
     if (!m_port.isOpen()) {
-        m_failure = {SerialFailure::Kind::Other, m_device, QStringLiteral("the port is not open")};
+        m_failure = {SerialFailure::Kind::Other, m_device,
+                     QCoreApplication::translate("lume::QtSerialControl", "the port is not open")};
         return false;
     }
     if (bytes.isEmpty())
@@ -371,9 +379,11 @@ bool QtSerialControl::write(const QByteArray &bytes)
     }
     if (written != bytes.size()) {
         m_failure = {SerialFailure::Kind::Other, m_device,
-                     written < 0
-                         ? m_port.errorString()
-                         : QStringLiteral("only %1 of %2 bytes were queued").arg(written).arg(bytes.size())};
+                     written < 0 ? m_port.errorString()
+                                 : QCoreApplication::translate("lume::QtSerialControl",
+                                                               "only %1 of %2 bytes were queued")
+                                       .arg(written)
+                                       .arg(bytes.size())};
         m_port.clearError();
         return false;
     }
@@ -383,7 +393,8 @@ bool QtSerialControl::write(const QByteArray &bytes)
 std::optional<qint64> QtSerialControl::pendingOutput()
 {
     if (!m_port.isOpen()) {
-        m_failure = {SerialFailure::Kind::Other, m_device, QStringLiteral("the port is not open")};
+        m_failure = {SerialFailure::Kind::Other, m_device,
+                     QCoreApplication::translate("lume::QtSerialControl", "the port is not open")};
         return std::nullopt;
     }
     // The driver's queue was empty after the last write; what is left is the hardware's. The far

@@ -42,8 +42,8 @@ if(missing OR extra)
     message(FATAL_ERROR "the package's files differ from ${EXPECTED}\nmissing:\n  ${missingText}\nunexpected:\n  ${extraText}")
 endif()
 execute_process(COMMAND dpkg-deb --field ${debs} Depends OUTPUT_VARIABLE depends)
-# Found from the binaries by dpkg-shlibdeps.
-foreach(library libqt6widgets6 libqt6serialport6 libc6)
+# Found from the binaries by dpkg-shlibdeps, and named for the translated windows.
+foreach(library libqt6widgets6 libqt6serialport6 libc6 qt6-translations-l10n "fonts-wqy-microhei \\| fonts-noto-cjk")
     if(NOT depends MATCHES "${library}")
         message(FATAL_ERROR "Depends lacks ${library}: ${depends}")
     endif()

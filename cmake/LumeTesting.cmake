@@ -11,3 +11,13 @@ function(lume_add_test)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_ASSUME_STDERR_HAS_CONSOLE=1"
         TIMEOUT 300)
 endfunction()
+
+# lume_rerun_test(name SETTING ...): the test once more under each environment setting (VAR=value).
+function(lume_rerun_test name)
+    foreach(setting IN LISTS ARGN)
+        string(MAKE_C_IDENTIFIER ${setting} suffix)
+        add_test(NAME ${name}_${suffix} COMMAND ${name})
+        set_tests_properties(${name}_${suffix} PROPERTIES
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_ASSUME_STDERR_HAS_CONSOLE=1;${setting}" TIMEOUT 300)
+    endforeach()
+endfunction()

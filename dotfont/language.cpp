@@ -43,4 +43,15 @@ Language languageFor(const QString &text)
     return {QString(), QStringLiteral("System"), -1, QStringLiteral("HZK12"), CodePage::Gbk};
 }
 
+QString firstStartLanguage(const QString &uiLanguage)
+{
+    if (uiLanguage == u"ja")
+        return QString::fromUtf16(Rows[2].text);
+    if (uiLanguage == u"ko")
+        return QString::fromUtf16(Rows[3].text);
+    if (uiLanguage == u"zh_TW")
+        return QString::fromUtf16(Rows[1].text);
+    return QString::fromUtf16(Rows[0].text);
+}
+
 } // namespace lume

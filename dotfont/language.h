@@ -20,5 +20,9 @@ struct Language
 [[nodiscard]] QStringList languageEntries();
 // The row of the exact (case-sensitive, whole) text, or the last row.
 [[nodiscard]] Language languageFor(const QString &text);
+// The entry Scriptlume starts with when there is no settings file yet, for the language of its texts
+// ("ja", "ko", "zh_TW", "zh_CN", or empty for English): the dot fonts of that script, and otherwise
+// "Chinese (Simplified)".
+[[nodiscard]] QString firstStartLanguage(const QString &uiLanguage);
 
 } // namespace lume

@@ -3,6 +3,7 @@
 #include "dotfontrasteriser.h"
 #include "language.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <memory>
@@ -51,7 +52,7 @@ QString messageToolTip(const MessagePreview &preview, const QString &text, const
 
 QString fontFileMissingText(const QString &file)
 {
-    return QStringLiteral("Font file \"%1\" not found!").arg(file);
+    return QCoreApplication::translate("lume::MessagePreview", "Font file \"%1\" not found!").arg(file);
 }
 
 QString fontFoldersText(const QStringList &searchDirs)
@@ -59,7 +60,9 @@ QString fontFoldersText(const QStringList &searchDirs)
     QStringList folders;
     for (const QString &dir : searchDirs)
         folders << QDir::toNativeSeparators(QDir(dir).absolutePath());
-    return QStringLiteral("Scriptlume looks for its dot-font files in these folders, in this order:\n") +
+    return QCoreApplication::translate(
+               "lume::MessagePreview",
+               "Scriptlume looks for its dot-font files in these folders, in this order:\n") +
         folders.join(QLatin1Char('\n'));
 }
 

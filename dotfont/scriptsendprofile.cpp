@@ -1,5 +1,7 @@
 #include "scriptsendprofile.h"
 
+#include <QCoreApplication>
+
 namespace lume {
 
 SendProfile scriptSendProfile()
@@ -12,8 +14,8 @@ SendProfile scriptSendProfile()
     progress.trailerBase = 11;
     SendProfile profile;
     profile.maxPort = 16;
-    profile.busyText = QStringLiteral("Sending...");
-    profile.busyTitle = QStringLiteral("Waiting");
+    profile.busyText = QCoreApplication::translate("lume::SendProfile", "Sending...");
+    profile.busyTitle = QCoreApplication::translate("lume::SendProfile", "Waiting");
     profile.directions = scriptDirections();
     profile.progress = progress;
     profile.preselect = &scriptPreselectedPort;

@@ -1,5 +1,7 @@
 #include "unencodable.h"
 
+#include <QCoreApplication>
+
 namespace lume {
 
 namespace {
@@ -66,9 +68,12 @@ QString unencodableNote(QStringView text, const QList<TextRange> &ranges, const 
     if (ranges.isEmpty())
         return QString();
     const QStringList names = unencodableNames(text, ranges);
-    const QString count = ranges.size() == 1 ? QStringLiteral("1 character cannot")
-                                             : QStringLiteral("%1 characters cannot").arg(ranges.size());
-    return QStringLiteral("%1 be shown in %2: %3").arg(count, languageName, names.join(QLatin1Char(' ')));
+    const QString list = names.join(QLatin1Char(' '));
+    if (ranges.size() == 1)
+        return QCoreApplication::translate("lume::MessagePreview", "1 character cannot be shown in %1: %2")
+            .arg(languageName, list);
+    return QCoreApplication::translate("lume::MessagePreview", "%1 characters cannot be shown in %2: %3")
+        .arg(QString::number(ranges.size()), languageName, list);
 }
 
 } // namespace lume

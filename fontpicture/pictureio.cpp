@@ -3,6 +3,7 @@
 #include "drawingsurface.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -225,18 +226,19 @@ PictureLoad readSurfacePart(QImageReader &reader, const QString &path,
     if (size.isValid()) {
         const qint64 bytes = decodingBytes(reader, size, jpeg);
         if (bytes > PictureMemoryBudget) {
-            return {
-                {},
-                QStringLiteral("%1: the picture is %2 x %3 pixels, too large to decode (it would take %4 MB, "
-                               "at most %5 MB can be used). Only its top %6 rows reach the badge: crop it "
-                               "to at most %7 pixels wide and %6 high first.")
-                    .arg(path)
-                    .arg(size.width())
-                    .arg(size.height())
-                    .arg((bytes + (1 << 20) - 1) >> 20)
-                    .arg(PictureMemoryBudget >> 20)
-                    .arg(DrawingSurface::Height)
-                    .arg(DrawingSurface::Width)};
+            return {{},
+                    QCoreApplication::translate(
+                        "lume::PictureIo",
+                        "%1: the picture is %2 x %3 pixels, too large to decode (it would take %4 MB, "
+                        "at most %5 MB can be used). Only its top %6 rows reach the badge: crop it "
+                        "to at most %7 pixels wide and %6 high first.")
+                        .arg(path)
+                        .arg(size.width())
+                        .arg(size.height())
+                        .arg((bytes + (1 << 20) - 1) >> 20)
+                        .arg(PictureMemoryBudget >> 20)
+                        .arg(DrawingSurface::Height)
+                        .arg(DrawingSurface::Width)};
         }
         const QRect clip = SurfaceRect & QRect(QPoint(0, 0), size);
         if (!clip.isEmpty())
@@ -245,7 +247,8 @@ PictureLoad readSurfacePart(QImageReader &reader, const QString &path,
     QImage image = reader.read();
     if (image.isNull())
         return {{},
-                QStringLiteral("%1: the picture cannot be decoded (%2).").arg(path, reader.errorString())};
+                QCoreApplication::translate("lume::PictureIo", "%1: the picture cannot be decoded (%2).")
+                    .arg(path, reader.errorString())};
     if (!SurfaceRect.contains(image.rect()))
         image = image.copy(SurfaceRect & image.rect());
     return {image, {}};
@@ -256,9 +259,11 @@ PictureLoad loadPicture(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return {{}, QStringLiteral("%1: the file does not exist.").arg(path)};
+        return {{}, QCoreApplication::translate("lume::PictureIo", "%1: the file does not exist.").arg(path)};
     if (info.isDir())
-        return {{}, QStringLiteral("%1: this is a folder, not a picture file.").arg(path)};
+        return {{},
+                QCoreApplication::translate("lume::PictureIo", "%1: this is a folder, not a picture file.")
+                    .arg(path)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, QStringLiteral("%1: %2").arg(path, file.errorString())};
@@ -275,13 +280,16 @@ PictureLoad loadPicture(const QString &path)
     if (!reader.canRead())
         return {
             {},
-            QStringLiteral("%1: not a picture file that can be read (%2).").arg(path, reader.errorString())};
+            QCoreApplication::translate("lume::PictureIo", "%1: not a picture file that can be read (%2).")
+                .arg(path, reader.errorString())};
     if (reader.format() == "bmp") {
         if (const std::optional<BmpLayout> bmp = uncompressedBmpLayout(file)) {
             if (bmpIsCutShort(file, *bmp))
                 return {{},
-                        QStringLiteral("%1: the file ends before its picture does; it is damaged or was not "
-                                       "copied whole.")
+                        QCoreApplication::translate(
+                            "lume::PictureIo",
+                            "%1: the file ends before its picture does; it is damaged or was not "
+                            "copied whole.")
                             .arg(path)};
             QByteArray small = bmpTopLeft(file, *bmp);
             if (!small.isEmpty()) {
@@ -302,7 +310,7 @@ PictureLoad loadPicture(const QString &path)
 QString savePicture(const QImage &image, const QString &path)
 {
     if (image.isNull())
-        return QStringLiteral("There is no picture to save.");
+        return QCoreApplication::translate("lume::PictureIo", "There is no picture to save.");
     // 24 bits per pixel keep every colour component whole, so the saved file loads back into the
     // same message bytes.
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);

@@ -1,5 +1,7 @@
 #include "sketchsendprofile.h"
 
+#include <QCoreApplication>
+
 namespace lume {
 
 SendProfile sketchSendProfile()
@@ -12,8 +14,8 @@ SendProfile sketchSendProfile()
     progress.trailerBase = 13;
     SendProfile profile;
     profile.maxPort = 32;
-    profile.busyText = QStringLiteral("Sending!");
-    profile.busyTitle = QStringLiteral("Waits");
+    profile.busyText = QCoreApplication::translate("lume::SendProfile", "Sending!");
+    profile.busyTitle = QCoreApplication::translate("lume::SendProfile", "Waits");
     profile.directions = sketchDirections();
     profile.progress = progress;
     profile.preselect = &sketchPreselectedPort;

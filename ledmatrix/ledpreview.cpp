@@ -1,6 +1,7 @@
 #include "ledpreview.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -13,7 +14,8 @@ constexpr int BytePixels = 8 * LedLook::Pitch;
 
 QString columnBytes(int count)
 {
-    return count == 1 ? QStringLiteral("1 column byte") : QStringLiteral("%1 column bytes").arg(count);
+    return count == 1 ? QCoreApplication::translate("lume::LedPreview", "1 column byte")
+                      : QCoreApplication::translate("lume::LedPreview", "%1 column bytes").arg(count);
 }
 
 // The preview has four colours: as a palette image at zlib level 1 its PNG takes a tenth of the
@@ -82,13 +84,18 @@ LedPreview previewMessage(const MessageBank &bank, int message, int maxImageWidt
 QString previewToolTip(const LedPreview &preview, const QStringList &notes)
 {
     QStringList lines;
-    lines << QStringLiteral("Width: %1").arg(columnBytes(preview.width));
+    lines << QCoreApplication::translate("lume::LedPreview", "Width: %1").arg(columnBytes(preview.width));
     if (preview.width > MessageBank::RowBytes)
-        lines << QStringLiteral("A badge row holds %1; the rest is not shown.")
+        lines << QCoreApplication::translate("lume::LedPreview",
+                                             "A badge row holds %1; the rest is not shown.")
                      .arg(columnBytes(MessageBank::RowBytes));
     if (!preview.image.isNull() && preview.shownBytes < std::min(preview.width, int(MessageBank::RowBytes)))
-        lines << QStringLiteral("Only the first %1 %2 on the screen; the rest is cut.")
-                     .arg(columnBytes(preview.shownBytes), preview.shownBytes == 1 ? u"fits" : u"fit");
+        lines << (preview.shownBytes == 1
+                      ? QCoreApplication::translate("lume::LedPreview",
+                                                    "Only the first %1 fits on the screen; the rest is cut.")
+                      : QCoreApplication::translate("lume::LedPreview",
+                                                    "Only the first %1 fit on the screen; the rest is cut."))
+                     .arg(columnBytes(preview.shownBytes));
     for (const QString &note : notes)
         lines << note;
     QString html = QStringLiteral("<qt>");

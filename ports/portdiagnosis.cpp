@@ -3,6 +3,7 @@
 #include "devicenames.h"
 #include "virtualports.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,13 +77,17 @@ bool isTerminalProgram(const QString &name)
 
 QString holderText(const PortHolder &holder)
 {
-    return holder.name.isEmpty() ? QStringLiteral("process %1").arg(holder.pid)
-                                 : QStringLiteral("%1 (PID %2)").arg(holder.name).arg(holder.pid);
+    return holder.name.isEmpty()
+        ? QCoreApplication::translate("lume::PortDiagnostics", "process %1").arg(holder.pid)
+        : QCoreApplication::translate("lume::PortDiagnostics", "%1 (PID %2)")
+              .arg(holder.name)
+              .arg(holder.pid);
 }
 
 QString missingDriverHint()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "lume::PortDiagnostics",
         "See what the kernel said when the adapter was plugged in: sudo dmesg | tail -n 20 (look for "
         "ttyUSB or ttyACM). Check that its driver is loaded: lsmod | grep -E "
         "'ch341|pl2303|ftdi_sio|cp210x|cdc_acm', and load the one for your adapter's chip, for "
@@ -267,26 +272,33 @@ std::optional<PortDiagnosis> PortDiagnostics::permission(const QString &device) 
     const QString group = user.groupName(uint(info.st_gid));
     const bool groupMayUse = (mode & 0060u) == 0060u;
     if (!owner && groupMayUse && user.accountGroups.contains(uint(info.st_gid))) {
-        diagnosis.summary =
-            QStringLiteral("%1 belongs to the group %2, and your user %3 was added to %2 after this "
-                           "session began: the session still runs without it.")
-                .arg(device, group, user.userName);
-        diagnosis.hints << QStringLiteral(
+        diagnosis.summary = QCoreApplication::translate(
+                                "lume::PortDiagnostics",
+                                "%1 belongs to the group %2, and your user %3 was added to %2 after this "
+                                "session began: the session still runs without it.")
+                                .arg(device, group, user.userName);
+        diagnosis.hints << QCoreApplication::translate(
+                               "lume::PortDiagnostics",
                                "Log out and log in again (a new terminal window is not enough); for "
                                "this terminal only: newgrp %1")
                                .arg(group);
     } else if (!owner && groupMayUse) {
-        diagnosis.summary = QStringLiteral("%1 belongs to the group %2 (%3), and your user %4 is not in it.")
-                                .arg(device, group, modeText(mode), user.userName);
-        diagnosis.hints << QStringLiteral(
+        diagnosis.summary =
+            QCoreApplication::translate("lume::PortDiagnostics",
+                                        "%1 belongs to the group %2 (%3), and your user %4 is not in it.")
+                .arg(device, group, modeText(mode), user.userName);
+        diagnosis.hints << QCoreApplication::translate(
+                               "lume::PortDiagnostics",
                                "Add your user to the group, then log out and log in again: sudo usermod "
                                "-aG %1 %2")
                                .arg(group, user.userName);
     } else {
         diagnosis.summary =
-            QStringLiteral("%1 (%2, group %3) lets no group use it.").arg(device, modeText(mode), group);
+            QCoreApplication::translate("lume::PortDiagnostics", "%1 (%2, group %3) lets no group use it.")
+                .arg(device, modeText(mode), group);
         diagnosis.hints
-            << QStringLiteral(
+            << QCoreApplication::translate(
+                   "lume::PortDiagnostics",
                    "Let the group dialout use it with a udev rule: echo 'SUBSYSTEM==\"tty\", "
                    "KERNEL==\"%1\", GROUP=\"dialout\", MODE=\"0660\"' | sudo tee "
                    "/etc/udev/rules.d/70-lume-badge.rules && sudo udevadm control --reload-rules && "
@@ -312,19 +324,21 @@ PortDiagnosis PortDiagnostics::busy(const QString &device, QList<PortHolder> hol
             live << holderText(holder);
     }
     if (!live.isEmpty())
-        diagnosis.summary =
-            QStringLiteral("%1 is in use by %2.").arg(device, live.join(QStringLiteral(", ")));
+        diagnosis.summary = QCoreApplication::translate("lume::PortDiagnostics", "%1 is in use by %2.")
+                                .arg(device, live.join(QStringLiteral(", ")));
     QSet<QString> hinted;
     for (const PortHolder &holder : holders) {
         if (holder.pid <= 0) {
-            diagnosis.hints << QStringLiteral(
+            diagnosis.hints << QCoreApplication::translate(
+                                   "lume::PortDiagnostics",
                                    "The lock file %1 names no process; if no program uses the port, "
                                    "remove it: sudo rm %1")
                                    .arg(holder.lockFile);
             continue;
         }
         if (!holder.alive) {
-            diagnosis.hints << QStringLiteral(
+            diagnosis.hints << QCoreApplication::translate(
+                                   "lume::PortDiagnostics",
                                    "The lock file %1 was left by process %2, which has ended; remove "
                                    "it: sudo rm %1")
                                    .arg(holder.lockFile)
@@ -342,7 +356,8 @@ PortDiagnosis PortDiagnostics::busy(const QString &device, QList<PortHolder> hol
                       .arg(info.productId, 4, 16, QLatin1Char('0'))
                 : QStringLiteral("KERNEL==\"%1\"").arg(ttyName(device));
             diagnosis.hints
-                << QStringLiteral(
+                << QCoreApplication::translate(
+                       "lume::PortDiagnostics",
                        "ModemManager probes every newly plugged serial adapter for a few seconds: "
                        "wait a moment and send again. To keep it away from the badge's adapter for "
                        "good: echo '%1, ENV{ID_MM_DEVICE_IGNORE}=\"1\"' | sudo tee "
@@ -350,32 +365,41 @@ PortDiagnosis PortDiagnostics::busy(const QString &device, QList<PortHolder> hol
                        "--reload-rules, then plug the adapter in again.")
                        .arg(match);
         } else if (holder.name == u"brltty") {
-            diagnosis.hints << QStringLiteral(
+            diagnosis.hints << QCoreApplication::translate(
+                "lume::PortDiagnostics",
                 "brltty (the braille display service) claims CH340 and other serial adapters. If you use no "
                 "braille display, remove it: sudo apt remove brltty (or stop it for good: sudo systemctl "
                 "mask "
                 "brltty-udev.service brltty.service), then plug the adapter in again.");
         } else if (isTerminalProgram(holder.name)) {
-            diagnosis.hints << QStringLiteral(
+            diagnosis.hints << QCoreApplication::translate(
+                                   "lume::PortDiagnostics",
                                    "The terminal program %1 has the port open: quit it, or end it: "
                                    "kill %2")
                                    .arg(holderText(holder))
                                    .arg(holder.pid);
         } else {
-            diagnosis.hints
-                << QStringLiteral("Close %1, or end it: kill %2").arg(holderText(holder)).arg(holder.pid);
+            diagnosis.hints << QCoreApplication::translate("lume::PortDiagnostics",
+                                                           "Close %1, or end it: kill %2")
+                                   .arg(holderText(holder))
+                                   .arg(holder.pid);
         }
     }
     if (diagnosis.summary.isEmpty()) {
         const bool locked = std::any_of(holders.begin(), holders.end(),
                                         [](const PortHolder &h) { return !h.lockFile.isEmpty(); });
         diagnosis.summary = locked
-            ? QStringLiteral("%1 is locked by a lock file that no running program holds.").arg(device)
-            : QStringLiteral("Another program holds this port (%1), but which one cannot be seen "
-                             "from this user.")
+            ? QCoreApplication::translate("lume::PortDiagnostics",
+                                          "%1 is locked by a lock file that no running program holds.")
+                  .arg(device)
+            : QCoreApplication::translate(
+                  "lume::PortDiagnostics",
+                  "Another program holds this port (%1), but which one cannot be seen "
+                  "from this user.")
                   .arg(device);
         if (!locked)
-            diagnosis.hints << QStringLiteral(
+            diagnosis.hints << QCoreApplication::translate(
+                                   "lume::PortDiagnostics",
                                    "Find it with: sudo fuser -v %1 (or sudo lsof %1), then close it. "
                                    "Often it is ModemManager for a few seconds after plugging in, "
                                    "brltty, or a forgotten screen or minicom.")
@@ -391,9 +415,12 @@ PortDiagnosis PortDiagnostics::notThere(const QString &device, const QString &po
     if (!device.isEmpty()) {
         diagnosis.verdict = PortDiagnosis::Verdict::Gone;
         diagnosis.summary =
-            QStringLiteral("%1 is not there any more: its adapter was unplugged, or its driver let it go.")
+            QCoreApplication::translate(
+                "lume::PortDiagnostics",
+                "%1 is not there any more: its adapter was unplugged, or its driver let it go.")
                 .arg(device);
-        diagnosis.hints << QStringLiteral(
+        diagnosis.hints << QCoreApplication::translate(
+                               "lume::PortDiagnostics",
                                "Check the badge's cable, plug the adapter in again, then open the port "
                                "list again and choose its port.")
                         << missingDriverHint();
@@ -401,17 +428,24 @@ PortDiagnosis PortDiagnostics::notThere(const QString &device, const QString &po
     }
     if (scanSerialPorts(m_system.scanRoots).isEmpty()) {
         diagnosis.verdict = PortDiagnosis::Verdict::Missing;
-        diagnosis.summary = QStringLiteral("No serial device was found on this machine.");
-        diagnosis.hints << QStringLiteral("Check the badge's cable and that its adapter is plugged in (try "
-                                          "another USB socket).")
+        diagnosis.summary = QCoreApplication::translate("lume::PortDiagnostics",
+                                                        "No serial device was found on this machine.");
+        diagnosis.hints << QCoreApplication::translate(
+                               "lume::PortDiagnostics",
+                               "Check the badge's cable and that its adapter is plugged in (try "
+                               "another USB socket).")
                         << missingDriverHint();
         return diagnosis;
     }
     diagnosis.verdict = PortDiagnosis::Verdict::Gone;
-    diagnosis.summary = QStringLiteral("%1 is not a serial port on this machine now.")
-                            .arg(portName.isEmpty() ? QStringLiteral("This port") : portName);
-    diagnosis.hints << QStringLiteral("See the ports there are with: lumesend --list-ports (or open the port "
-                                      "list again), and check the badge's cable.");
+    diagnosis.summary =
+        QCoreApplication::translate("lume::PortDiagnostics", "%1 is not a serial port on this machine now.")
+            .arg(portName.isEmpty() ? QCoreApplication::translate("lume::PortDiagnostics", "This port")
+                                    : portName);
+    diagnosis.hints << QCoreApplication::translate(
+        "lume::PortDiagnostics",
+        "See the ports there are with: lumesend --list-ports (or open the port "
+        "list again), and check the badge's cable.");
     return diagnosis;
 }
 
@@ -428,7 +462,9 @@ PortDiagnosis PortDiagnostics::check(const QString &device, const QString &portN
         diagnosis.verdict = PortDiagnosis::Verdict::Console;
         diagnosis.device = device;
         diagnosis.summary =
-            QStringLiteral("%1 is the system console; a badge stream is never written there.").arg(device);
+            QCoreApplication::translate("lume::PortDiagnostics",
+                                        "%1 is the system console; a badge stream is never written there.")
+                .arg(device);
         return diagnosis;
     }
 #ifdef Q_OS_UNIX
@@ -447,7 +483,7 @@ PortDiagnosis PortDiagnostics::check(const QString &device, const QString &portN
     if (!S_ISCHR(info.st_mode))
         return {PortDiagnosis::Verdict::Other,
                 device,
-                QStringLiteral("%1 is no serial device.").arg(device),
+                QCoreApplication::translate("lume::PortDiagnostics", "%1 is no serial device.").arg(device),
                 {},
                 {}};
     if (std::optional<PortDiagnosis> refused = permission(device))
@@ -467,18 +503,22 @@ PortDiagnosis PortDiagnostics::check(const QString &device, const QString &portN
     const int error = errno;
     if (descriptor >= 0) {
         ::close(descriptor);
-        PortDiagnosis usable {PortDiagnosis::Verdict::Usable,
-                              device,
-                              QStringLiteral("%1 can be opened by this user now.").arg(device),
-                              {},
-                              found};
+        PortDiagnosis usable {
+            PortDiagnosis::Verdict::Usable,
+            device,
+            QCoreApplication::translate("lume::PortDiagnostics", "%1 can be opened by this user now.")
+                .arg(device),
+            {},
+            found};
         QStringList others;
         for (const PortHolder &holder : found) {
             if (holder.alive && holder.pid > 0)
                 others << holderText(holder);
         }
         if (!others.isEmpty())
-            usable.hints << QStringLiteral("It is open in %1 as well, which may disturb the transfer.")
+            usable.hints << QCoreApplication::translate(
+                                "lume::PortDiagnostics",
+                                "It is open in %1 as well, which may disturb the transfer.")
                                 .arg(others.join(QStringLiteral(", ")));
         if (!found.isEmpty())
             usable.hints << busy(device, found).hints; // and stale lock files: Qt removes them where it may
@@ -489,10 +529,14 @@ PortDiagnosis PortDiagnostics::check(const QString &device, const QString &portN
     case EPERM:
         return {PortDiagnosis::Verdict::Permission,
                 device,
-                QStringLiteral("The system refuses %1 to this user (%2), though its owner, group and mode "
-                               "allow it.")
+                QCoreApplication::translate(
+                    "lume::PortDiagnostics",
+                    "The system refuses %1 to this user (%2), though its owner, group and mode "
+                    "allow it.")
                     .arg(device, QString::fromLocal8Bit(std::strerror(error))),
-                {QStringLiteral("Look for an access list or a security policy: getfacl %1; ls -lZ %1")
+                {QCoreApplication::translate(
+                     "lume::PortDiagnostics",
+                     "Look for an access list or a security policy: getfacl %1; ls -lZ %1")
                      .arg(device)},
                 {}};
     case EBUSY:
@@ -540,7 +584,8 @@ PortDiagnosis PortDiagnostics::explain(const SerialFailure &failure) const
             PortDiagnosis::Verdict::Permission,
             device,
             {},
-            {QStringLiteral(
+            {QCoreApplication::translate(
+                "lume::PortDiagnostics",
                 "Your user may not use this serial port. On Linux, add yourself to the group that owns it "
                 "(usually \"dialout\": sudo usermod -aG dialout $USER), then log out and in "
                 "again.")},

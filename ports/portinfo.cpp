@@ -3,6 +3,7 @@
 #include "devicenames.h"
 #include "virtualports.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -128,7 +129,7 @@ QString PortInfo::description() const
     QString name;
     switch (kind) {
     case Kind::Virtual:
-        name = QStringLiteral("virtual badge");
+        name = QCoreApplication::translate("lume::PortInfo", "virtual badge");
         details << QStringLiteral("pid %1").arg(processId);
         break;
     case Kind::Adapter:
@@ -137,10 +138,11 @@ QString PortInfo::description() const
         if (!product.isEmpty())
             name += (name.isEmpty() ? QString() : QStringLiteral(" ")) + product;
         if (name.isEmpty())
-            name = QStringLiteral("USB serial adapter");
+            name = QCoreApplication::translate("lume::PortInfo", "USB serial adapter");
         break;
     case Kind::BuiltIn:
-        name = product.isEmpty() ? QStringLiteral("built-in serial port") : product;
+        name = product.isEmpty() ? QCoreApplication::translate("lume::PortInfo", "built-in serial port")
+                                 : product;
         break;
     }
     return details.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, details.join(QStringLiteral(", ")));

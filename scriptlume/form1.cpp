@@ -19,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -128,7 +129,10 @@ void Form1::startUp()
 
 void Form1::restoreSettings()
 {
-    const ScriptSettings settings = readScriptSettings(ProfileFile(m_dependencies.settingsPath));
+    ScriptSettings settings = readScriptSettings(ProfileFile(m_dependencies.settingsPath));
+    // Who reads the window in Japanese or Korean most likely writes it too.
+    if (!QFileInfo::exists(m_dependencies.settingsPath))
+        settings.language = firstStartLanguage(m_dependencies.uiLanguage);
     {
         // The restored texts are estimated in the code page of the restored language, so the meter
         // agrees with what a Send rasterises; the language itself is applied after the messages.

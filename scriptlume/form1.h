@@ -38,6 +38,7 @@ struct Form1Dependencies
     std::function<QString(int comNumber)> portDevice {}; // the device behind "COMn", for the port tooltips
     // Lists the ports again when the port list opens: (n, tooltip) of every "COMn"; empty: never.
     std::function<QList<std::pair<int, QString>>()> listPorts {};
+    QString uiLanguage {}; // the language of the texts (UiTranslations); empty: English
 };
 
 // Scriptlume's window, drawn in form1.ui: eight messages in one table, the language, the port, Send and Exit,

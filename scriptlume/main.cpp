@@ -4,6 +4,7 @@
 #include "portdirectory.h"
 #include "profilefile.h"
 #include "qtserialcontrol.h"
+#include "uitranslations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,6 +16,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral("2.20"));
     QApplication::setDesktopFileName(QStringLiteral("scriptlume"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("scriptlume")));
+    const lume::UiTranslations translations(lume::LocaleEnvironment::current());
 
     lume::PortDirectory ports = lume::PortDirectory::system();
     lume::QtSerialControl serial(lume::systemPorts(ports));
@@ -31,6 +33,7 @@ int main(int argc, char **argv)
                 ports.refresh();
                 return ports.toolTips();
             },
+        .uiLanguage = translations.language(),
     });
     window.show();
     return app.exec();

@@ -7,6 +7,7 @@
 #include "portdirectory.h"
 #include "profilefile.h"
 #include "qtserialcontrol.h"
+#include "uitranslations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("2.00"));
     QApplication::setDesktopFileName(QStringLiteral("sketchlume"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("sketchlume")));
+    const lume::UiTranslations translations(lume::LocaleEnvironment::current());
 
     lume::PortDirectory ports = lume::PortDirectory::system();
     lume::QtSerialControl port(lume::systemPorts(ports));

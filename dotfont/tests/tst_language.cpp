@@ -3,6 +3,7 @@
 #include <QTest>
 
 using lume::CodePage;
+using lume::firstStartLanguage;
 using lume::Language;
 using lume::languageEntries;
 using lume::languageFor;
@@ -15,6 +16,8 @@ private Q_SLOTS:
     void shouldListTheFourEntriesInOrder();
     void shouldSelectRowOfExactText_data();
     void shouldSelectRowOfExactText();
+    void shouldStartWithTheScriptOfTheUiLanguage_data();
+    void shouldStartWithTheScriptOfTheUiLanguage();
 };
 
 void TstLanguage::shouldListTheFourEntriesInOrder()
@@ -66,6 +69,26 @@ void TstLanguage::shouldSelectRowOfExactText()
     QCOMPARE(language.doubleByteFile, file);
     QCOMPARE(language.codePage, codePage);
     QCOMPARE(language.text, charset < 0 ? QString() : text);
+}
+
+void TstLanguage::shouldStartWithTheScriptOfTheUiLanguage_data()
+{
+    QTest::addColumn<QString>("uiLanguage");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("English") << QString() << u"Chinese (Simplified)"_qs;
+    QTest::newRow("ja") << u"ja"_qs << u"Japanese"_qs;
+    QTest::newRow("ko") << u"ko"_qs << u"Korean"_qs;
+    QTest::newRow("zh_TW") << u"zh_TW"_qs << u"Chinese (Traditional)"_qs;
+    QTest::newRow("zh_CN") << u"zh_CN"_qs << u"Chinese (Simplified)"_qs;
+    QTest::newRow("a language without dot fonts") << u"de"_qs << u"Chinese (Simplified)"_qs;
+}
+
+void TstLanguage::shouldStartWithTheScriptOfTheUiLanguage()
+{
+    QFETCH(QString, uiLanguage);
+    QFETCH(QString, expected);
+    QCOMPARE(firstStartLanguage(uiLanguage), expected);
+    QVERIFY(languageEntries().contains(expected)); // an entry of the list, spelt as the list spells it
 }
 
 QTEST_GUILESS_MAIN(TstLanguage)

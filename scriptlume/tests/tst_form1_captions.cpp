@@ -5,9 +5,11 @@
 #include "form1.h"
 #include "profilefile.h"
 #include "scriptsettings.h"
+#include "testlanguages.h"
 #include "testsupport.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QStandardPaths>
@@ -42,45 +44,68 @@ class TstForm1Captions : public QObject
 {
     Q_OBJECT
 
+    static void languageRows()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : test::everyUiLanguage())
+            QTest::newRow(test::languageRowName(language)) << language;
+    }
+
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+    // Every caption in every language, in the design's English here and translated in the window.
     void shouldFitEachCaptionInItsDesignBox_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("english");
         QTest::addColumn<QRect>("box");
-        QTest::newRow("title") << "Label1"
-                               << "  Scriptlume  " << QRect(8, 0, 761, 31);
-        QTest::newRow("Select") << "Label2"
-                                << "Select" << QRect(8, 16, 49, 17);
-        QTest::newRow("Show Text") << "Label3"
-                                   << "Show Text" << QRect(208, 16, 89, 17);
-        QTest::newRow("Move Speed") << "Label4"
-                                    << "Move Speed" << QRect(504, 16, 81, 17);
-        QTest::newRow("Move Direction") << "Label7"
-                                        << "Move Direction" << QRect(592, 16, 113, 17);
-        QTest::newRow("Flash") << "Label6"
-                               << "Flash" << QRect(712, 16, 41, 17);
-        QTest::newRow("Language") << "Label5"
-                                  << "Language :" << QRect(16, 344, 81, 17);
-        QTest::newRow("Port") << "Label10"
-                              << "Port:" << QRect(264, 344, 33, 17);
-        QTest::newRow("Used") << "Label8"
-                              << "Used -->" << QRect(56, 386, 65, 17);
-        QTest::newRow("Free") << "Label9"
-                              << "<-- Free" << QRect(664, 386, 65, 17);
-        QTest::newRow("Send") << "CmdSend"
-                              << "Send" << QRect(568, 342, 89, 25);
-        QTest::newRow("Exit") << "CmdExit"
-                              << "Exit" << QRect(672, 342, 89, 25);
+        for (const QString &language : test::everyUiLanguage())
+            addCaptionRows(language);
+    }
+
+    static void addCaptionRows(const QString &language)
+    {
+        const auto newRow = [&language](const char *row) -> QTestData & {
+            return QTest::newRow(test::languageRowName(language) + ": " + row) << language;
+        };
+        newRow("title") << "Label1"
+                        << "  Scriptlume  " << QRect(8, 0, 761, 31);
+        newRow("Select") << "Label2"
+                         << "Select" << QRect(8, 16, 49, 17);
+        newRow("Show Text") << "Label3"
+                            << "Show Text" << QRect(208, 16, 89, 17);
+        newRow("Move Speed") << "Label4"
+                             << "Move Speed" << QRect(504, 16, 81, 17);
+        newRow("Move Direction") << "Label7"
+                                 << "Move Direction" << QRect(592, 16, 113, 17);
+        newRow("Flash") << "Label6"
+                        << "Flash" << QRect(712, 16, 41, 17);
+        newRow("Language") << "Label5"
+                           << "Language :" << QRect(16, 344, 81, 17);
+        newRow("Port") << "Label10"
+                       << "Port:" << QRect(264, 344, 33, 17);
+        newRow("Used") << "Label8"
+                       << "Used -->" << QRect(56, 386, 65, 17);
+        newRow("Free") << "Label9"
+                       << "<-- Free" << QRect(664, 386, 65, 17);
+        newRow("Send") << "CmdSend"
+                       << "Send" << QRect(568, 342, 89, 25);
+        newRow("Exit") << "CmdExit"
+                       << "Exit" << QRect(672, 342, 89, 25);
     }
 
     void shouldFitEachCaptionInItsDesignBox()
     {
+        QFETCH(QString, language);
         QFETCH(QString, name);
-        QFETCH(QString, text);
+        QFETCH(QString, english);
         QFETCH(QRect, box);
+        const UiTranslations translations(language, {test::translationsDir()});
+        QCOMPARE(translations.language(), language);
+        const QString text = QCoreApplication::translate("Form1", english.toUtf8().constData());
+        QVERIFY(language.isEmpty() || name == u"Label1" || text != english);
         Rig rig;
         Form1 &window = rig.start();
         const auto *control = window.findChild<QWidget *>(name);
@@ -103,8 +128,13 @@ private Q_SLOTS:
                 QStringLiteral("%1 px high in %2 px").arg(metrics.height()).arg(measure->room.height())));
     }
 
+    void shouldFitEveryCaptionOfTheWindow_data() { languageRows(); }
+
     void shouldFitEveryCaptionOfTheWindow()
     {
+        QFETCH(QString, language);
+        const UiTranslations translations(language, {test::translationsDir()});
+        QCOMPARE(translations.language(), language);
         Rig rig;
         const QList<CaptionMeasure> measures = measureCaptions(&rig.start());
         QVERIFY(measures.size() >= 12);
@@ -112,8 +142,14 @@ private Q_SLOTS:
             QVERIFY2(m.fits(), qPrintable(m.objectName + QStringLiteral(": ") + m.text));
     }
 
+    // No translation makes the captions of the window shrink.
+    void shouldDrawCaptionsInTheGeneralFontAtTheDesignSize_data() { languageRows(); }
+
     void shouldDrawCaptionsInTheGeneralFontAtTheDesignSize()
     {
+        QFETCH(QString, language);
+        const UiTranslations translations(language, {test::translationsDir()});
+        QCOMPARE(translations.language(), language);
         Rig rig;
         Form1 &window = rig.start();
         const QFont caption = window.findChild<QWidget *>(QStringLiteral("Label4"))->font();

@@ -4,8 +4,10 @@
 
 #include "captionmeasures.h"
 #include "fontlist.h"
+#include "testlanguages.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLineEdit>
@@ -22,55 +24,77 @@ class TstFontPictureCaptions : public QObject
 {
     Q_OBJECT
 
+    static void languageRows()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : everyUiLanguage())
+            QTest::newRow(languageRowName(language)) << language;
+    }
+
+    // Every caption in every language, in the design's English here and translated in the window.
+    static void addCaptionRows(const QString &language)
+    {
+        const auto newRow = [&language](const QByteArray &row) -> QTestData & {
+            return QTest::newRow(languageRowName(language) + ": " + row) << language;
+        };
+        newRow("title") << "Label1"
+                        << "  Sketchlume  " << QSize(657, 39);
+        newRow("Top Location Adjust") << "Label6"
+                                      << "Top Location Adjust:" << QSize(145, 25);
+        newRow("Up Paste Text") << "CmdUpText"
+                                << "Up Paste Text" << QSize(121, 25);
+        newRow("Load Picture") << "CmdLdPic"
+                               << "Load Picture" << QSize(121, 25);
+        newRow("Save Picture") << "CmdSvPic"
+                               << "Save Picture" << QSize(121, 25);
+        newRow("Port") << "Label4"
+                       << "Port:" << QSize(49, 17);
+        newRow("Send") << "CmdSend"
+                       << "Send" << QSize(121, 25);
+        newRow("Exit") << "CmdExit"
+                       << "Exit" << QSize(121, 25);
+        newRow("Used") << "Label8"
+                       << "Used->" << QSize(49, 17);
+        newRow("Free") << "Label9"
+                       << "<-Free" << QSize(57, 17);
+        for (int m : {0, 7}) {
+            const QString k = QString::number(m);
+            const QByteArray row = "message " + QByteArray::number(m + 1) + ": ";
+            newRow(row + "frame") << "Frame1" + k << QStringLiteral("Message%1 Show Image:").arg(m + 1)
+                                  << QSize(625, 81);
+            newRow(row + "Font Name") << "Label5" + k << "Font Name:" << QSize(89, 17);
+            newRow(row + "Font Size") << "Label7" + k << "Font Size:" << QSize(81, 17);
+            newRow(row + "Font Bold") << "ChkBold" + k << "Font Bold" << QSize(89, 17);
+            newRow(row + "Move Direction") << "Label3" + k << "Move Direction:" << QSize(113, 17);
+            newRow(row + "Flash") << "ChkFls" + k << "Flash" << QSize(81, 17);
+            newRow(row + "Move Speed") << "Label2" + k << "Move Speed:" << QSize(105, 17);
+            newRow(row + "tab") << "TabStrip1#" + k << QStringLiteral("Message%1").arg(m + 1) << QSize();
+        }
+    }
+
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void shouldFitEachCaptionInItsDesignBox_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("english");
         QTest::addColumn<QSize>("box");
-        QTest::newRow("title") << "Label1"
-                               << "  Sketchlume  " << QSize(657, 39);
-        QTest::newRow("Top Location Adjust") << "Label6"
-                                             << "Top Location Adjust:" << QSize(145, 25);
-        QTest::newRow("Up Paste Text") << "CmdUpText"
-                                       << "Up Paste Text" << QSize(121, 25);
-        QTest::newRow("Load Picture") << "CmdLdPic"
-                                      << "Load Picture" << QSize(121, 25);
-        QTest::newRow("Save Picture") << "CmdSvPic"
-                                      << "Save Picture" << QSize(121, 25);
-        QTest::newRow("Port") << "Label4"
-                              << "Port:" << QSize(49, 17);
-        QTest::newRow("Send") << "CmdSend"
-                              << "Send" << QSize(121, 25);
-        QTest::newRow("Exit") << "CmdExit"
-                              << "Exit" << QSize(121, 25);
-        QTest::newRow("Used") << "Label8"
-                              << "Used->" << QSize(49, 17);
-        QTest::newRow("Free") << "Label9"
-                              << "<-Free" << QSize(57, 17);
-        for (int m : {0, 7}) {
-            const QString k = QString::number(m);
-            const QByteArray row = "message " + QByteArray::number(m + 1) + ": ";
-            QTest::newRow(row + "frame")
-                << "Frame1" + k << QStringLiteral("Message%1 Show Image:").arg(m + 1) << QSize(625, 81);
-            QTest::newRow(row + "Font Name") << "Label5" + k << "Font Name:" << QSize(89, 17);
-            QTest::newRow(row + "Font Size") << "Label7" + k << "Font Size:" << QSize(81, 17);
-            QTest::newRow(row + "Font Bold") << "ChkBold" + k << "Font Bold" << QSize(89, 17);
-            QTest::newRow(row + "Move Direction") << "Label3" + k << "Move Direction:" << QSize(113, 17);
-            QTest::newRow(row + "Flash") << "ChkFls" + k << "Flash" << QSize(81, 17);
-            QTest::newRow(row + "Move Speed") << "Label2" + k << "Move Speed:" << QSize(105, 17);
-            QTest::newRow(row + "tab")
-                << "TabStrip1#" + k << QStringLiteral("Message%1").arg(m + 1) << QSize();
-        }
+        for (const QString &language : everyUiLanguage())
+            addCaptionRows(language);
     }
 
     void shouldFitEachCaptionInItsDesignBox()
     {
+        QFETCH(QString, language);
         QFETCH(QString, name);
-        QFETCH(QString, text);
+        QFETCH(QString, english);
         QFETCH(QSize, box);
+        const UiTranslations translations(language, {translationsDir()});
+        QCOMPARE(translations.language(), language);
+        const QString text = QCoreApplication::translate("FontPictureWindow", english.toUtf8().constData());
+        QVERIFY(language.isEmpty() || name == u"Label1" || text != english);
         WindowRig rig;
         FontPictureWindow &window = rig.start();
         const QList<CaptionMeasure> measures = measureCaptions(&window);
@@ -99,13 +123,31 @@ private Q_SLOTS:
         QVERIFY(metrics.height() <= measure->room.height());
     }
 
+    void shouldFitEveryCaptionOfTheWindow_data() { languageRows(); }
+
     void shouldFitEveryCaptionOfTheWindow()
     {
+        QFETCH(QString, language);
+        const UiTranslations translations(language, {translationsDir()});
+        QCOMPARE(translations.language(), language);
         WindowRig rig;
         const QList<CaptionMeasure> measures = measureCaptions(&rig.start());
         QVERIFY(measures.size() >= 8 * 7 + 8 + 10);
         for (const CaptionMeasure &m : measures)
             QVERIFY2(m.fits(), qPrintable(m.objectName + QStringLiteral(": ") + m.text));
+    }
+
+    // No translation makes the window's captions shrink below the design's size.
+    void shouldKeepTheDesignSizeInEveryLanguage_data() { languageRows(); }
+
+    void shouldKeepTheDesignSizeInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        const UiTranslations translations(language, {translationsDir()});
+        WindowRig rig;
+        rig.start();
+        for (const char *name : {"Label6", "CmdUpText", "Label50", "ChkFls7", "Label8"})
+            QCOMPARE(rig.child<QWidget>(name)->font().pixelSize(), 13);
     }
 
     void shouldOpenEveryDropDownListWideEnoughForItsEntries()
