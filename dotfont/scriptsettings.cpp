@@ -68,9 +68,8 @@ ScriptSettings readScriptSettings(const ProfileDocument &document)
         const QString name = section(m);
         const ScriptMessage &fallback = defaults.messages[m];
         ScriptMessage &message = settings.messages[m];
-        // A text box holds one line: a stored line break would otherwise end the value.
-        message.text = decodeLineBreaks(
-            file.readString(name, name + QStringLiteral("Text"), fallback.text, ScriptSettings::TextBuffer));
+        message.text =
+            file.readString(name, name + QStringLiteral("Text"), fallback.text, ScriptSettings::TextBuffer);
         message.select = checkBoxValue(file.readInt(name, SelectKey, fallback.select));
         message.speed = file.readString(name, SpeedKey, fallback.speed, ScriptSettings::SpeedBuffer);
         message.direction =

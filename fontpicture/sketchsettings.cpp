@@ -48,12 +48,12 @@ QDebug operator<<(QDebug debug, const SketchSettings &settings)
     return debug;
 }
 
-SketchSettings restoreSketchSettings(const ProfileFile &file)
+SketchSettings readSketchSettings(const ProfileFile &file)
 {
-    return restoreSketchSettings(ProfileDocument(file));
+    return readSketchSettings(ProfileDocument(file));
 }
 
-SketchSettings restoreSketchSettings(const ProfileDocument &file)
+SketchSettings readSketchSettings(const ProfileDocument &file)
 {
     SketchSettings s;
     s.topLocationAdjust = file.readString(TopSection, TopKey, s.topLocationAdjust, 10);
@@ -67,19 +67,19 @@ SketchSettings restoreSketchSettings(const ProfileDocument &file)
             file.readString(modeSection(n), QStringLiteral("MoveDirection"), ms.moveDirection, 20);
         ms.flash = checkState(file.readInt(modeSection(n), QStringLiteral("Flash"), ms.flash));
         ms.moveSpeed = file.readString(modeSection(n), QStringLiteral("MoveSpeed"), ms.moveSpeed, 10);
-        ms.text = decodeLineBreaks(file.readString(TextSection, textKey(n), ms.text, 768));
+        ms.text = file.readString(TextSection, textKey(n), ms.text, 768);
     }
     return s;
 }
 
-bool storeSketchSettings(ProfileFile &file, const SketchSettings &settings)
+bool writeSketchSettings(ProfileFile &file, const SketchSettings &settings)
 {
     ProfileDocument document(file);
-    const bool stored = storeSketchSettings(document, settings);
+    const bool stored = writeSketchSettings(document, settings);
     return document.commit() && stored;
 }
 
-bool storeSketchSettings(ProfileDocument &file, const SketchSettings &s)
+bool writeSketchSettings(ProfileDocument &file, const SketchSettings &s)
 {
     const SketchSettings defaults;
     bool ok = true;
@@ -96,7 +96,7 @@ bool storeSketchSettings(ProfileDocument &file, const SketchSettings &s)
         const int n = m + 1;
         const SketchMessageSettings &ms = s.messages[m];
         const SketchMessageSettings &fallback = defaults.messages[m];
-        write(TextSection, textKey(n), encodeLineBreaks(ms.text), fallback.text);
+        write(TextSection, textKey(n), ms.text, fallback.text); // line breaks: the file encodes them
         write(fontSection(n), QStringLiteral("FontName"), ms.fontName, fallback.fontName);
         write(fontSection(n), QStringLiteral("FontSize"), ms.fontSize, fallback.fontSize);
         writeCheck(fontSection(n), QStringLiteral("FontBold"), ms.fontBold);

@@ -51,17 +51,17 @@ QDebug operator<<(QDebug debug, const SketchSettings &settings);
 // Check states other than 0, 1 and 2 read as 0 (unchecked): the file was edited by hand and
 // "unchecked" is the state the user can see and change.
 // The file is read once.
-[[nodiscard]] SketchSettings restoreSketchSettings(const ProfileFile &file);
-[[nodiscard]] SketchSettings restoreSketchSettings(const ProfileDocument &file);
+[[nodiscard]] SketchSettings readSketchSettings(const ProfileFile &file);
+[[nodiscard]] SketchSettings readSketchSettings(const ProfileDocument &file);
 
 // Writes all 58 values into one document, in the order that gives a new file its sections
 // CommPortSet, TopLocationAdjustSet, MessageText, then per message ShowFontSet and ShowMode, and
 // the file in one atomic replace (none when nothing changed): after a kill it holds all the old
 // values or all the new ones. A stored value that could not be decoded stays when the control
 // still holds what reading it gave. Returns false when the file could not be written.
-bool storeSketchSettings(ProfileFile &file, const SketchSettings &settings);
+bool writeSketchSettings(ProfileFile &file, const SketchSettings &settings);
 // The values into the document only; the caller commits it.
-bool storeSketchSettings(ProfileDocument &file, const SketchSettings &settings);
+bool writeSketchSettings(ProfileDocument &file, const SketchSettings &settings);
 
 // The movement settings the transfer encodes; a greyed flash box counts as checked.
 [[nodiscard]] MessageSettingsList messageSettingsList(const SketchSettings &settings);

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "codepage.h"
+#include "profilelines.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
-#include <functional>
 #include <memory>
-#include <optional>
 
 namespace lume {
 
@@ -29,14 +29,8 @@ namespace lume {
 class ProfileFile
 {
 public:
-    // Another value of the same file, as a code-page rule sees it: read in the file's code page;
-    // nothing when it is missing or undecodable.
-    using ValueReader = std::function<std::optional<QString>(const QString &section, const QString &key)>;
-    // The code page of the value of (section, key) in a file that is not UTF-8, when it is not the
-    // file's own; it may depend on other values of the file. Names arrive as the caller or the file
-    // spells them.
-    using CodePageRule = std::function<std::optional<CodePage>(const QString &section, const QString &key,
-                                                               const ValueReader &read)>;
+    using ValueReader = ProfileLines::ValueReader;
+    using CodePageRule = ProfileLines::CodePageRule;
 
     // The code page Windows would use for the user's locale (systemAnsiCodePage()).
     explicit ProfileFile(QString path);
@@ -55,6 +49,7 @@ public:
     // 1 for any other (also one the code page cannot hold), never inside a character; so is the
     // default. As on Windows, blanks around the value and one pair of quotes (" or ') enclosing it
     // are dropped; writeString() quotes a value that would lose them, so its values read back exact.
+    // Line breaks stored as encodeLineBreaks() does come back as line breaks (after the cut).
     [[nodiscard]] QString readString(const QString &section, const QString &key, const QString &defaultValue,
                                      int bufferSize) const;
     // The leading decimal number of the value (optional sign, clamped to the range of int; 0 when
@@ -106,6 +101,11 @@ public:
                                      int bufferSize) const;
     [[nodiscard]] int readInt(const QString &section, const QString &key, int defaultValue) const;
     [[nodiscard]] bool isUndecodable(const QString &section, const QString &key) const;
+    // The names of the sections, in the file's order, as the file spells them; a name that comes
+    // again (without regard to case) is listed once, one that cannot be read not at all.
+    [[nodiscard]] QStringList sections() const;
+    // The names of the keys that reads find in section, in the file's order, each once.
+    [[nodiscard]] QStringList keys(const QString &section) const;
     // Changes the document only; false where ProfileFile::writeString() refuses (a name that could
     // not be read back, a file that could not be read).
     bool writeString(const QString &section, const QString &key, const QString &value);
@@ -119,8 +119,7 @@ public:
     bool commit();
 
 private:
-    struct Parsed;
-    [[nodiscard]] const Parsed &parsed() const;
+    [[nodiscard]] const ProfileLines &parsed() const;
     bool write(const QString &section, const QString &key, const QString &value, const QString *readAs);
 
     ProfileFile m_file;
@@ -130,29 +129,7 @@ private:
     bool m_changed = false;
     QByteArray m_original; // what the file holds
     QByteArray m_bytes; // what it will hold
-    mutable std::shared_ptr<const Parsed> m_parsed; // of m_bytes, made when first needed
+    mutable std::shared_ptr<const ProfileLines> m_parsed; // of m_bytes, made when first needed
 };
-
-// A message text kept on one line of the file: line feeds and carriage returns become U+2028 and
-// U+2029, which a text box's plain text never holds, so the round trip is exact; a text without
-// line breaks is stored unchanged.
-[[nodiscard]] QString encodeLineBreaks(const QString &text);
-[[nodiscard]] QString decodeLineBreaks(const QString &stored);
-
-// The settings file of a program: fileName in programDir when that directory can be written and is
-// not a system directory (isSystemProgramDir());
-// otherwise in the per-user configuration directory, which is first seeded with the program
-// directory's file when that exists, so that no stored setting is lost.
-// The directory counts as writable when a temporary file can be made in it (permission bits
-// alone say nothing for root or on network drives) and an existing settings file can be written.
-[[nodiscard]] QString settingsFilePath(const QString &programDir, const QString &fileName);
-// The same with the test for "a file can be created in this directory" given by the caller.
-[[nodiscard]] QString settingsFilePath(const QString &programDir, const QString &fileName,
-                                       const std::function<bool(const QString &directory)> &isWritable);
-// Whether a file can be created in the directory: made and removed again to find out.
-[[nodiscard]] bool canCreateFileIn(const QString &directory);
-// Whether the directory is one of the system's program directories (below /usr, /bin, /sbin),
-// where an installed program's folder is never written to.
-[[nodiscard]] bool isSystemProgramDir(const QString &directory);
 
 } // namespace lume

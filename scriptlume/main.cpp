@@ -2,7 +2,7 @@
 #include "form1.h"
 #include "portdiagnosis.h"
 #include "portdirectory.h"
-#include "profilefile.h"
+#include "settingslocation.h"
 #include "qtserialcontrol.h"
 #include "uitranslations.h"
 

@@ -128,7 +128,7 @@ void FontPictureWindow::connectControls()
 void FontPictureWindow::startUp()
 {
     m_fontFamilies = composerFontFamilies();
-    restore(restoreSketchSettings(ProfileFile(m_deps.settingsPath)));
+    restore(readSketchSettings(ProfileFile(m_deps.settingsPath)));
 
     // Every message starts empty, whatever texts were restored.
     m_bank.setWidths({});
@@ -311,7 +311,7 @@ SketchSettings FontPictureWindow::currentSettings() const
 void FontPictureWindow::storeSettings()
 {
     ProfileFile file(m_deps.settingsPath);
-    storeSketchSettings(file, currentSettings()); // nothing is reported, whatever the outcome
+    writeSketchSettings(file, currentSettings()); // nothing is reported, whatever the outcome
 }
 
 void FontPictureWindow::closeEvent(QCloseEvent *event)

@@ -5,7 +5,7 @@
 #include "badgesender.h"
 #include "portdiagnosis.h"
 #include "portdirectory.h"
-#include "profilefile.h"
+#include "settingslocation.h"
 #include "qtserialcontrol.h"
 #include "uitranslations.h"
 

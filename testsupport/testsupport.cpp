@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "fakeserialcontrol.h"
+#include "testwaits.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -18,7 +19,7 @@ RecordingProgress recordTransferProgress(const ProgressSteps &steps)
     QEventLoop loop;
     QObject::connect(&job, &TransferJob::finished, &loop, &QEventLoop::quit);
     // A job that never finishes leaves its values short, which the caller's comparison shows.
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    QTimer::singleShot(SafetyNetMs, &loop, &QEventLoop::quit);
     job.start();
     loop.exec();
     return progress;

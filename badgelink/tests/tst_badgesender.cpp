@@ -1,6 +1,7 @@
 #include "badgesender.h"
 #include "fakeserialcontrol.h"
 #include "testsupport.h"
+#include "testwaits.h"
 
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -114,7 +115,7 @@ private Q_SLOTS:
         QVERIFY(rig.sender.isSending());
         QCOMPARE(rig.port.option9(), std::optional<bool>(true));
         QCOMPARE(bank.width(1), qint16(212));
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(test::SafetyNetMs));
         QVERIFY(!rig.sender.isSending());
         QCOMPARE(rig.port.written(), buildBadgeStream(before, MessageSettingsList {}, {}).bytes());
         QVERIFY(rig.prompt.boxes.isEmpty());
@@ -132,7 +133,7 @@ private Q_SLOTS:
         bank.clearAll();
         bank.setWidth(0, 5);
         bank.setByte(0, 0, 0, 0xFF);
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(test::SafetyNetMs));
         QCOMPARE(rig.port.written(), expected);
     }
 
@@ -274,14 +275,14 @@ private Q_SLOTS:
         if (sends) {
             QVERIFY(rig.prompt.boxes.isEmpty());
             QSignalSpy finished(&rig.sender, &BadgeSender::transferFinished);
-            QVERIFY(finished.wait(5000));
+            QVERIFY(finished.wait(test::SafetyNetMs));
             QCOMPARE(rig.port.written().size(), 689 + 12 * 512);
         } else {
             QCOMPARE(rig.prompt.boxes.size(), 1);
             QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Port in use or not port"));
             QVERIFY(rig.port.writes().isEmpty());
         }
-        QTRY_VERIFY(!rig.port.isOpen());
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.port.isOpen(), test::SafetyNetMs);
     }
 
     void shouldSurviveItsOwnDestructionDuringATransfer()

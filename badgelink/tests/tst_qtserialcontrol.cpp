@@ -2,6 +2,7 @@
 #include "qtserialcontrol.h"
 #include "testpseudoterminal.h"
 #include "testsupport.h"
+#include "testwaits.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -137,11 +138,11 @@ private Q_SLOTS:
         QVERIFY(sender.readComSet(QStringLiteral("COM1")));
         QVERIFY(sender.startTransfer(bank, someSettings()));
         QVERIFY(port.isOpen());
-        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, test::SafetyNetMs);
         QVERIFY(!port.isOpen());
         // No "Port in use or not port" because a pseudo-terminal has no DTR line.
         QCOMPARE(prompt.boxes.size(), 0);
-        QTRY_COMPARE(reader.received().size(), expected.size());
+        QTRY_COMPARE_WITH_TIMEOUT(reader.received().size(), expected.size(), test::SafetyNetMs);
         QCOMPARE(reader.received(), expected);
         QCOMPARE(progress.values.last(), 0);
     }
@@ -166,7 +167,7 @@ private Q_SLOTS:
         QVERIFY(port.pendingOutput().value_or(0) > 0);
         // Then the reader vanishes for good: the transfer must not wait forever.
         pty.closeMaster();
-        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, test::SafetyNetMs);
         QVERIFY(!port.isOpen());
         QCOMPARE(prompt.boxes.size(), 0);
     }
@@ -335,7 +336,7 @@ private Q_SLOTS:
         QVERIFY(port.setOption9(false));
         // The port is still usable.
         QVERIFY(port.write(QByteArrayLiteral("Hello")));
-        QTRY_COMPARE(reader.received(), QByteArrayLiteral("Hello"));
+        QTRY_COMPARE_WITH_TIMEOUT(reader.received(), QByteArrayLiteral("Hello"), test::SafetyNetMs);
     }
 
     void shouldCountPendingOutput()
@@ -351,13 +352,14 @@ private Q_SLOTS:
             bytes[i] = char(i * 7);
         QVERIFY(port.write(bytes));
         QCOMPARE(port.pendingOutput(), std::optional<qint64>(30000));
-        QTest::qWait(50);
+        // Some of it goes out as soon as the event loop gets to it; with nobody reading, never all.
+        QTRY_VERIFY_WITH_TIMEOUT(port.pendingOutput().value_or(30000) < 30000, test::SafetyNetMs);
         const std::optional<qint64> stuck = port.pendingOutput();
         QVERIFY(stuck && *stuck > 0 && *stuck < 30000);
         // A reader empties it, in order.
         MasterReader reader(pty);
-        QTRY_COMPARE(port.pendingOutput(), std::optional<qint64>(0));
-        QTRY_COMPARE(reader.received().size(), bytes.size());
+        QTRY_COMPARE_WITH_TIMEOUT(port.pendingOutput(), std::optional<qint64>(0), test::SafetyNetMs);
+        QTRY_COMPARE_WITH_TIMEOUT(reader.received().size(), bytes.size(), test::SafetyNetMs);
         QCOMPARE(reader.received(), bytes);
     }
 
@@ -377,7 +379,7 @@ private Q_SLOTS:
         port.close(); // not open: nothing happens
         QVERIFY(port.open());
         QVERIFY(port.write(QByteArrayLiteral("abc")));
-        QTRY_COMPARE(port.pendingOutput(), std::optional<qint64>(0));
+        QTRY_COMPARE_WITH_TIMEOUT(port.pendingOutput(), std::optional<qint64>(0), test::SafetyNetMs);
         port.close();
         QVERIFY(!port.isOpen());
         port.close();

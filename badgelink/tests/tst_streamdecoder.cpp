@@ -1,5 +1,6 @@
 #include "badgestream.h"
 #include "streamdecoder.h"
+#include "testseed.h"
 #include "testsupport.h"
 
 #include <QRandomGenerator>
@@ -151,7 +152,8 @@ private Q_SLOTS:
 
     void shouldRoundTripRandomBanksAndSettings()
     {
-        QRandomGenerator random(20240611);
+        test::TestSeed seed(20240611);
+        QRandomGenerator &random = seed.generator();
         for (int round = 0; round < 150; ++round) {
             const QStringList &directions = round % 2 ? ShortDirections : LongDirections;
             const MessageBank bank = randomBank(random);
@@ -305,7 +307,8 @@ private Q_SLOTS:
     // reason, and the size from the header agrees with what the decoder accepts.
     void shouldNeverCrashOnDamagedStreams()
     {
-        QRandomGenerator random(7);
+        test::TestSeed seed(7);
+        QRandomGenerator &random = seed.generator();
         QList<QByteArray> originals;
         for (int i = 0; i < 6; ++i)
             originals << buildBadgeStream(randomBank(random), randomSettings(random, ShortDirections),

@@ -1,5 +1,6 @@
 #include "fakeserialcontrol.h"
 #include "testsupport.h"
+#include "testwaits.h"
 #include "transferjob.h"
 
 #include <QSignalSpy>
@@ -88,7 +89,7 @@ private Q_SLOTS:
         QSignalSpy finished(&job, &TransferJob::finished);
         job.start();
         QVERIFY(job.isRunning());
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(test::SafetyNetMs));
         QCOMPARE(finished.size(), 1);
         QCOMPARE(port.writes(), stream.writes());
         QCOMPARE(port.written(), stream.bytes());
@@ -108,7 +109,7 @@ private Q_SLOTS:
         TransferJob job(port, &progress, valueAfterHeader(), fullBankStream());
         QSignalSpy finished(&job, &TransferJob::finished);
         job.start();
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(test::SafetyNetMs));
         using Op = FakeSerialControl::Operation;
         const auto &calls = port.calls();
         qsizetype at = findCall(calls, Op::Write, 0);
@@ -140,7 +141,7 @@ private Q_SLOTS:
         TransferJob job(port, &progress, valueAfterHeader(), stream);
         QSignalSpy finished(&job, &TransferJob::finished);
         job.start();
-        QVERIFY(finished.wait(10000));
+        QVERIFY(finished.wait(test::SafetyNetMs));
         QCOMPARE(port.written(), stream.bytes());
         const qint64 n = stream.dataWidth;
         QCOMPARE(progress.values.size(), 20);
@@ -163,7 +164,7 @@ private Q_SLOTS:
         TransferJob job(port, &progress, rangeAfterHeader(), stream);
         QSignalSpy finished(&job, &TransferJob::finished);
         job.start();
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(test::SafetyNetMs));
         QCOMPARE(port.writes().size(), 20);
         QVERIFY(port.writes()[4].isEmpty());
         QCOMPARE(port.writes()[5], stream.writes()[5]);
@@ -182,7 +183,7 @@ private Q_SLOTS:
         TransferJob job(port, &progress, valueAfterHeader(), stream);
         QSignalSpy finished(&job, &TransferJob::finished);
         job.start();
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(test::SafetyNetMs));
         QCOMPARE(port.written(), stream.bytes());
     }
 
@@ -219,7 +220,7 @@ private Q_SLOTS:
         RecordingProgress progress;
         TransferJob job(port, &progress, valueAfterHeader(), fullBankStream());
         job.start();
-        QTRY_VERIFY(port.writes().size() >= 5);
+        QTRY_VERIFY_WITH_TIMEOUT(port.writes().size() >= 5, test::SafetyNetMs);
         job.cancel();
         const qsizetype written = port.writes().size();
         const qsizetype shown = progress.values.size();

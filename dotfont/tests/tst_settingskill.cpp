@@ -1,13 +1,16 @@
 #include "profilefile.h"
 #include "scriptsettings.h"
+#include "testseed.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <cstdio>
 
 using namespace lume;
 
@@ -31,12 +34,30 @@ ScriptSettings variant(int which)
     return settings;
 }
 
-// The child: stores the two sets in turn until it is killed.
+// The child: stores the two sets in turn until it is killed, saying before each store, on its
+// output, that it starts it: "storing <round>".
 int storeForever(const QString &path)
 {
     ProfileFile file(path, CodePage::Western);
-    for (int round = 1;; ++round)
+    for (int round = 1;; ++round) {
+        std::printf("storing %d\n", round);
+        std::fflush(stdout);
         writeScriptSettings(file, variant(round % 2));
+    }
+}
+
+// Waits until the writer has said that it starts the store of this round; a slow machine only
+// makes this take longer. The timeout is a safety net against a writer that hangs.
+bool waitUntilStoring(QProcess &writer, int round)
+{
+    const QByteArray announced = "storing " + QByteArray::number(round) + '\n';
+    QByteArray said;
+    while (!said.contains(announced)) {
+        if (!writer.waitForReadyRead(120000))
+            return false;
+        said += writer.readAllStandardOutput();
+    }
+    return true;
 }
 
 QByteArray readFile(const QString &path)
@@ -92,13 +113,18 @@ private Q_SLOTS:
         QByteArray previous = readFile(path);
         int changes = 0;
         int leftovers = 0;
+        test::TestSeed random(0x5EED0004);
         for (int kill = 0; kill < 200; ++kill) {
             QProcess writer;
             writer.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(StoreForever), path});
-            QVERIFY(writer.waitForStarted());
-            QTest::qWait(QRandomGenerator::global()->bounded(10, 120));
+            QVERIFY(writer.waitForStarted(120000));
+            // The kill falls in the first to fourth store, somewhere in it: from the second on, the
+            // file has been replaced at least once, so the kills change it however slow the writer.
+            const int round = int(random->bounded(1, 5));
+            QVERIFY2(waitUntilStoring(writer, round), qPrintable(QStringLiteral("kill %1").arg(kill)));
+            QThread::usleep(random->bounded(0, 2000));
             writer.kill(); // SIGKILL: no handler, no flush
-            QVERIFY(writer.waitForFinished());
+            QVERIFY(writer.waitForFinished(120000));
 
             const QByteArray bytes = readFile(path);
             const ScriptSettings read = readScriptSettings(file);

@@ -36,9 +36,9 @@ void restore(benchmark::State &state)
 {
     QTemporaryDir dir;
     ProfileFile file(dir.filePath(QStringLiteral("Lumeset.ini")), CodePage::Western);
-    storeSketchSettings(file, fullSettings(0));
+    writeSketchSettings(file, fullSettings(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(restoreSketchSettings(file));
+        benchmark::DoNotOptimize(readSketchSettings(file));
 }
 
 void store(benchmark::State &state)
@@ -46,11 +46,11 @@ void store(benchmark::State &state)
     QTemporaryDir dir;
     ProfileFile file(dir.filePath(QStringLiteral("Lumeset.ini")), CodePage::Western);
     const SketchSettings variants[2] = {fullSettings(0), fullSettings(1)};
-    storeSketchSettings(file, variants[0]);
+    writeSketchSettings(file, variants[0]);
     const bench::FileCallCounts before = bench::fileCallCounts;
     int round = 0;
     for (auto _ : state)
-        storeSketchSettings(file, variants[++round % 2]); // every store changes every value
+        writeSketchSettings(file, variants[++round % 2]); // every store changes every value
     const auto perStore = [](long count) {
         return benchmark::Counter(double(count), benchmark::Counter::kAvgIterations);
     };
@@ -64,10 +64,10 @@ void storeUnchanged(benchmark::State &state)
     QTemporaryDir dir;
     ProfileFile file(dir.filePath(QStringLiteral("Lumeset.ini")), CodePage::Western);
     const SketchSettings settings = fullSettings(0);
-    storeSketchSettings(file, settings);
+    writeSketchSettings(file, settings);
     const bench::FileCallCounts before = bench::fileCallCounts;
     for (auto _ : state)
-        storeSketchSettings(file, settings);
+        writeSketchSettings(file, settings);
     state.counters["renames"] = benchmark::Counter(double(bench::fileCallCounts.renames - before.renames),
                                                    benchmark::Counter::kAvgIterations);
 }

@@ -126,8 +126,7 @@ private Q_SLOTS:
     void shouldRestoreTheDefaultsWithoutAFile()
     {
         QTemporaryDir dir;
-        const SketchSettings s =
-            restoreSketchSettings(ProfileFile(dir.filePath(QStringLiteral("Lumeset.ini"))));
+        const SketchSettings s = readSketchSettings(ProfileFile(dir.filePath(QStringLiteral("Lumeset.ini"))));
         QCOMPARE(s.topLocationAdjust, QStringLiteral("-2"));
         for (int m = 0; m < 8; ++m) {
             const SketchMessageSettings &ms = s.messages[m];
@@ -147,10 +146,10 @@ private Q_SLOTS:
         QTemporaryDir dir;
         ProfileFile file(dir.filePath(QStringLiteral("Lumeset.ini")));
         const SketchSettings stored = unusualSettings();
-        QVERIFY(storeSketchSettings(file, stored));
+        QVERIFY(writeSketchSettings(file, stored));
         SketchSettings expected = stored;
         expected.commPort.clear(); // stored, never restored: the probe chooses the port
-        QCOMPARE(restoreSketchSettings(file), expected);
+        QCOMPARE(readSketchSettings(file), expected);
         QCOMPARE(file.readString(QStringLiteral("CommPortSet"), QStringLiteral("CommPort"), {}, 10),
                  QStringLiteral("COM17"));
     }
@@ -159,7 +158,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         ProfileFile file(dir.filePath(QStringLiteral("Lumeset.ini")));
-        QVERIFY(storeSketchSettings(file, unusualSettings()));
+        QVERIFY(writeSketchSettings(file, unusualSettings()));
         QFile raw(file.path());
         QVERIFY(raw.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = raw.readAll().split('\n');
@@ -175,7 +174,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         ProfileFile file(dir.filePath(QStringLiteral("Lumeset.ini")));
-        QVERIFY(storeSketchSettings(file, SketchSettings()));
+        QVERIFY(writeSketchSettings(file, SketchSettings()));
         QFile raw(file.path());
         QVERIFY(raw.open(QIODevice::ReadOnly));
         QStringList order;
@@ -203,7 +202,7 @@ private Q_SLOTS:
     void shouldReadAFileWrittenOnWindows()
     {
         const SketchSettings s =
-            restoreSketchSettings(ProfileFile(fixture(QStringLiteral("windows-lumeset.ini"))));
+            readSketchSettings(ProfileFile(fixture(QStringLiteral("windows-lumeset.ini"))));
         SketchSettings expected;
         expected.topLocationAdjust = QStringLiteral("-3");
         SketchMessageSettings &m1 = expected.messages[0];
@@ -262,13 +261,13 @@ private Q_SLOTS:
         raw.close();
 
         ProfileFile file(path, locale);
-        SketchSettings s = restoreSketchSettings(file);
+        SketchSettings s = readSketchSettings(file);
         SketchSettings expected;
         expected.messages[0].text = expectedText;
         expected.messages[0].fontName = expectedFont;
         QCOMPARE(s, expected);
         s.commPort = QStringLiteral("COM1");
-        QVERIFY(storeSketchSettings(file, s));
+        QVERIFY(writeSketchSettings(file, s));
         QCOMPARE(readFile(path), original);
     }
 
@@ -283,8 +282,8 @@ private Q_SLOTS:
         s.messages[1].text = chinese + QChar(0x6587);
         s.messages[2].text = QStringLiteral("ab") + chinese;
         s.messages[3].fontName = QString(40, QChar(0x5B8B)); // 80 bytes of GBK through a buffer of 80
-        QVERIFY(storeSketchSettings(file, s));
-        const SketchSettings restored = restoreSketchSettings(file);
+        QVERIFY(writeSketchSettings(file, s));
+        const SketchSettings restored = readSketchSettings(file);
         QCOMPARE(restored.messages[0].text, chinese);
         QCOMPARE(restored.messages[1].text, chinese);
         QCOMPARE(restored.messages[2].text, QStringLiteral("ab") + chinese.left(382));
@@ -315,7 +314,7 @@ private Q_SLOTS:
         raw.write("[Message4ShowFontSet]\r\nFontBold=" + value + "\r\n[Message4ShowMode]\r\nFlash=" + value +
                   "\r\n");
         raw.close();
-        const SketchSettings s = restoreSketchSettings(ProfileFile(raw.fileName()));
+        const SketchSettings s = readSketchSettings(ProfileFile(raw.fileName()));
         QCOMPARE(s.messages[3].fontBold, state);
         QCOMPARE(s.messages[3].flash, state);
     }
@@ -328,14 +327,14 @@ private Q_SLOTS:
         raw.write("; my notes\r\n[Other]\r\nKey=kept\r\n[messagetext]\r\nmessage1text=old\r\n");
         raw.close();
         ProfileFile file(raw.fileName());
-        QVERIFY(storeSketchSettings(file, unusualSettings()));
+        QVERIFY(writeSketchSettings(file, unusualSettings()));
         QVERIFY(raw.open(QIODevice::ReadOnly));
         const QByteArray contents = raw.readAll();
         QVERIFY(contents.startsWith("; my notes\r\n[Other]\r\nKey=kept\r\n"));
         QVERIFY(!contents.contains("=old"));
         QCOMPARE(file.readString(QStringLiteral("Other"), QStringLiteral("Key"), {}, 10),
                  QStringLiteral("kept"));
-        QCOMPARE(restoreSketchSettings(file).messages[0].text, QStringLiteral("Text 0"));
+        QCOMPARE(readSketchSettings(file).messages[0].text, QStringLiteral("Text 0"));
     }
 
     void shouldWriteInOneReplaceWhatValueByValueWritesGave_data()
@@ -385,18 +384,18 @@ private Q_SLOTS:
         }
         ProfileFile a(byValue, locale);
         ProfileFile b(atOnce, locale);
-        SketchSettings settings = change == 1 ? restoreSketchSettings(b) : unusualSettings();
+        SketchSettings settings = change == 1 ? readSketchSettings(b) : unusualSettings();
         if (change == 2)
             settings.messages[7].text = QStringLiteral("\U0001F600 beyond every code page");
 
         storeValueByValue(a, settings);
-        QVERIFY(storeSketchSettings(b, settings));
+        QVERIFY(writeSketchSettings(b, settings));
         QCOMPARE(readFile(atOnce), readFile(byValue));
         // The same store again changes nothing, and so writes nothing.
         const quint64 written = fileIdentity(atOnce);
-        QVERIFY(storeSketchSettings(b, settings));
+        QVERIFY(writeSketchSettings(b, settings));
         QCOMPARE(fileIdentity(atOnce), written);
-        QCOMPARE(restoreSketchSettings(b), restoreSketchSettings(a));
+        QCOMPARE(readSketchSettings(b), readSketchSettings(a));
     }
 
     void shouldReportAFileThatCannotBeWritten()
@@ -406,7 +405,7 @@ private Q_SLOTS:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         ProfileFile file(blocker.fileName() + QStringLiteral("/Lumeset.ini"));
-        QVERIFY(!storeSketchSettings(file, SketchSettings()));
+        QVERIFY(!writeSketchSettings(file, SketchSettings()));
     }
 
     void shouldGiveTheTransferTheMovementTexts()

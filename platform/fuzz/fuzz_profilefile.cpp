@@ -45,11 +45,12 @@ std::optional<QString> storedValue(const ProfileFile &file, const QString &secti
     return a;
 }
 
-// What a written value reads back as: its line breaks kept on one line, and a lone surrogate,
-// which no encoding holds, as U+FFFD.
+// What a written value reads back as: its line breaks as they were (stored on one line, decoded
+// again), a U+2028 or U+2029 as the line break it stands for, and a lone surrogate, which no
+// encoding holds, as U+FFFD.
 QString storedForm(const QString &value)
 {
-    QString text = encodeLineBreaks(value);
+    QString text = decodeLineBreaks(encodeLineBreaks(value));
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;

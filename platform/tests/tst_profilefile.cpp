@@ -1,4 +1,5 @@
 #include "profilefile.h"
+#include "settingslocation.h"
 
 #include <QDir>
 #include <QFile>
@@ -142,6 +143,9 @@ private Q_SLOTS:
     void shouldRoundTripValues();
     void shouldStoreTextWithoutLineBreaksUnchanged();
     void shouldNeverBreakALineForRawLineBreaks();
+    void shouldCutALineBreakAsOneCharacter();
+    void shouldListSectionsAndKeysAsReadsFindThem_data();
+    void shouldListSectionsAndKeysAsReadsFindThem();
     void shouldRefuseInvalidNames_data();
     void shouldRefuseInvalidNames();
 
@@ -596,9 +600,69 @@ void TstProfileFile::shouldNeverBreakALineForRawLineBreaks()
     const QByteArray bytes = readBytes(path);
     QCOMPARE(bytes.count('\n'), 3);
     QVERIFY(!bytes.contains('\r'));
-    QCOMPARE(file.readString("Message1", "Message1Text", "", 768), lume::encodeLineBreaks(text));
-    QCOMPARE(lume::decodeLineBreaks(file.readString("Message1", "Message1Text", "", 768)), text);
+    // Stored encoded on one line, read back decoded: the programs see the text they stored.
+    QVERIFY(bytes.contains("Message1Text=" + lume::encodeLineBreaks(text).toUtf8() + '\n'));
+    QCOMPARE(file.readString("Message1", "Message1Text", "", 768), text);
+    QCOMPARE(ProfileDocument(file).readString("Message1", "Message1Text", "", 768), text);
     QCOMPARE(file.readInt("Message1", "Select", 1), 0);
+}
+
+void TstProfileFile::shouldCutALineBreakAsOneCharacter()
+{
+    // The buffer counts the stored form, where a break is one character, as the programs always did.
+    QTemporaryDir dir;
+    ProfileFile file(dir.filePath("cut.ini"), lume::CodePage::Western);
+    QVERIFY(file.writeString("Message1", "Message1Text", "ab\ncd"));
+    QCOMPARE(file.readString("Message1", "Message1Text", "", 4), "ab\n");
+    QCOMPARE(file.readString("Message1", "Message1Text", "", 3), "ab");
+    QCOMPARE(file.readString("Message1", "Missing", "x\u2028y", 80), "x\ny");
+}
+
+void TstProfileFile::shouldListSectionsAndKeysAsReadsFindThem_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("sections");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<lume::CodePage>("codePage");
+    const auto row = [](const char *name, const QByteArray &content, const QStringList &sections,
+                        const QString &section, const QStringList &keys,
+                        lume::CodePage codePage = lume::CodePage::Western) {
+        QTest::newRow(name) << content << sections << section << keys << codePage;
+    };
+
+    row("in file order", "[B]\nb=1\nc=2\n\n[A]\na=3\n", {"B", "A"}, "B", {"b", "c"});
+    row("repeated section once, keys of the first", "[S]\na=1\n[T]\n[s]\nb=2\n", {"S", "T"}, "s", {"a"});
+    row("repeated key once", "[S]\nk=1\nK=2\n", {"S"}, "S", {"k"});
+    row("names trimmed, comments and odd lines skipped",
+        "\xEF\xBB\xBF [ A ] \r\n;x=1\r\n k = v \r\nnoise\r\n", {"A"}, " a ", {"k"});
+    row("keys before any section belong to none", "x=0\n[A]\nk=1\n", {"A"}, "A", {"k"});
+    row("no closing bracket, no section", "[A\nk=1\n[B]\nm=2", {"B"}, "B", {"m"});
+    // \x81\x20 is no GBK character: the section is unnamed but still ends the one before.
+    row("undecodable section name", "[A]\na=1\n[\x81\x20]\nb=2\n", {"A"}, "A", {"a"}, lume::CodePage::Gbk);
+    row("undecodable key name", "[A]\n\x81\x20=1\nb=2\n", {"A"}, "A", {"b"}, lume::CodePage::Gbk);
+    row("code-page names", "[Gr\xFC\xDF]\nS\xE9=1\n", {QString::fromUtf8("Grüß")}, QString::fromUtf8("GRÜSS"),
+        {});
+    row("code-page names found", "[Gr\xFC\xDF]\nS\xE9=1\n", {QString::fromUtf8("Grüß")},
+        QString::fromUtf8("grüß"), {QString::fromUtf8("Sé")});
+    row("missing section", "[A]\na=1\n", {"A"}, "Z", {});
+    row("empty file", "", {}, "A", {});
+}
+
+void TstProfileFile::shouldListSectionsAndKeysAsReadsFindThem()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, sections);
+    QFETCH(QString, section);
+    QFETCH(QStringList, keys);
+    QFETCH(lume::CodePage, codePage);
+
+    const ProfileDocument document(ProfileFile("unused.ini", codePage), content);
+    QCOMPARE(document.sections(), sections);
+    QCOMPARE(document.keys(section), keys);
+    // Every listed key is one that a read finds.
+    for (const QString &key : keys)
+        QVERIFY(document.readString(section, key, "\x01", 80) != "\x01");
 }
 
 void TstProfileFile::shouldRefuseInvalidNames_data()

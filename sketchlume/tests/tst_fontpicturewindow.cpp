@@ -250,7 +250,7 @@ private Q_SLOTS:
         stored.messages[5].fontName = QStringLiteral("No Such Font Family");
         stored.messages[5].moveDirection = QStringLiteral("Sideways");
         ProfileFile file(rig.settingsPath());
-        QVERIFY(storeSketchSettings(file, stored));
+        QVERIFY(writeSketchSettings(file, stored));
         FontPictureWindow &window = rig.start();
 
         QCOMPARE(rig.child<QComboBox>("TopAdj")->currentText(), QStringLiteral("1.5"));
@@ -1101,7 +1101,7 @@ private Q_SLOTS:
         QCOMPARE(window.isSending(), !answer);
         QCOMPARE(rig.port.isOpen(), !answer);
         // The settings are written whatever the answer.
-        const SketchSettings stored = restoreSketchSettings(ProfileFile(rig.settingsPath()));
+        const SketchSettings stored = readSketchSettings(ProfileFile(rig.settingsPath()));
         QCOMPARE(stored.messages[5].text, QStringLiteral("Typed while\nsending"));
         QCOMPARE(ProfileFile(rig.settingsPath()).readString("CommPortSet", "CommPort", "-", 10),
                  QStringLiteral("COM1"));
@@ -1124,7 +1124,7 @@ private Q_SLOTS:
         QVERIFY(!window.isVisible());
         SketchSettings expected = window.currentSettings();
         expected.commPort.clear();
-        QCOMPARE(restoreSketchSettings(ProfileFile(rig.settingsPath())), expected);
+        QCOMPARE(readSketchSettings(ProfileFile(rig.settingsPath())), expected);
         QCOMPARE(expected.topLocationAdjust, QStringLiteral("3"));
     }
 

@@ -32,23 +32,15 @@ QString noSettingsFile(const QString &path, const QString &why)
 
 // The first value of the file that can be read neither as UTF-8 nor in its code page, as
 // "[Section] Key": the window would take its default and so send something else than what was typed.
-QString firstUndecodable(const ProfileDocument &profile, const QByteArray &content)
+QString firstUndecodable(const ProfileDocument &profile)
 {
-    QString section;
-    for (const QByteArray &rawLine : content.split('\n')) {
-        // The programs' names are ASCII in every code page; other lines are no value they read.
-        const QString line =
-            QString::fromLatin1(rawLine).remove(QStringLiteral("\u00EF\u00BB\u00BF")).trimmed();
-        if (line.startsWith(u'[')) {
-            section = line.sliced(1, std::max<qsizetype>(line.indexOf(u']') - 1, 0)).trimmed();
-            continue;
+    const QStringList sections = profile.sections();
+    for (const QString &section : sections) {
+        const QStringList keys = profile.keys(section);
+        for (const QString &key : keys) {
+            if (profile.isUndecodable(section, key))
+                return QStringLiteral("[%1] %2").arg(section, key);
         }
-        const qsizetype equals = line.indexOf(u'=');
-        if (section.isEmpty() || equals <= 0)
-            continue;
-        const QString key = line.first(equals).trimmed();
-        if (profile.isUndecodable(section, key))
-            return QStringLiteral("[%1] %2").arg(section, key);
     }
     return {};
 }
@@ -128,21 +120,16 @@ MessageRequest laidOver(MessageRequest message, const MessageRequest &given, con
 
 } // namespace
 
-SettingsKind settingsKindOf(const QByteArray &content)
+SettingsKind settingsKindOf(const ProfileDocument &profile)
 {
     static const QRegularExpression scriptSection(QStringLiteral("^(message[1-8]|language)$"));
     static const QRegularExpression sketchSection(
         QStringLiteral("^(toplocationadjustset|commportset|messagetext|message[1-8]show(fontset|mode))$"));
     bool script = false;
     bool sketch = false;
-    for (const QByteArray &rawLine : content.split('\n')) {
-        // Section names are ASCII in every code page; the rest of the line does not matter.
-        const QString line =
-            QString::fromLatin1(rawLine).remove(QStringLiteral("\u00EF\u00BB\u00BF")).trimmed();
-        const qsizetype close = line.indexOf(u']');
-        if (!line.startsWith(u'[') || close < 0)
-            continue;
-        const QString name = line.sliced(1, close - 1).trimmed().toLower();
+    const QStringList sections = profile.sections();
+    for (const QString &section : sections) {
+        const QString name = section.toLower();
         script = script || scriptSection.match(name).hasMatch();
         sketch = sketch || sketchSection.match(name).hasMatch();
     }
@@ -190,7 +177,7 @@ SendRequest requestWithSettings(const SendRequest &request, QString *error, int 
     // The bytes read above are the document: the file is read once, as the programs read it.
     const ProfileDocument profile(ProfileFile(path), content);
     QString undecodable;
-    switch (settingsKindOf(content)) {
+    switch (settingsKindOf(profile)) {
     case SettingsKind::Neither:
         *error = noSettingsFile(path, QStringLiteral("none of their sections"));
         return request;
@@ -203,7 +190,7 @@ SendRequest requestWithSettings(const SendRequest &request, QString *error, int 
         // The message texts are in the code page of the file's language.
         const ProfileDocument scriptProfile =
             profile.withCodePageRule(scriptSettingsFile(profile.file()).codePageRule());
-        undecodable = firstUndecodable(scriptProfile, content);
+        undecodable = firstUndecodable(scriptProfile);
         const ScriptSettings settings = readScriptSettings(profile);
         messages = scriptMessages(settings);
         if (!request.languageGiven)
@@ -211,8 +198,8 @@ SendRequest requestWithSettings(const SendRequest &request, QString *error, int 
         break;
     }
     case SettingsKind::Sketchlume:
-        undecodable = firstUndecodable(profile, content);
-        messages = sketchMessages(restoreSketchSettings(profile));
+        undecodable = firstUndecodable(profile);
+        messages = sketchMessages(readSketchSettings(profile));
         break;
     }
     if (!undecodable.isEmpty()) {

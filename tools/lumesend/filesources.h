@@ -10,12 +10,14 @@
 
 namespace lume {
 
+class ProfileDocument;
+
 // Which program wrote a settings file, told by its section names (compared without regard to
 // case, as the programs read them): Scriptlume's [Message1]..[Message8] and [Language], or
 // Sketchlume's [TopLocationAdjustSet], [CommPortSet], [MessageText], [MessageNShowFontSet] and
 // [MessageNShowMode].
 enum class SettingsKind { Neither, Scriptlume, Sketchlume, Both };
-[[nodiscard]] SettingsKind settingsKindOf(const QByteArray &content);
+[[nodiscard]] SettingsKind settingsKindOf(const ProfileDocument &profile);
 
 // The messages of a settings file as the window holds them after a start with it, the command
 // line's options for single messages laid over them. Screen fonts need a QGuiApplication.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "testwaits.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -25,11 +27,11 @@ struct Simulator
         process.setProcessEnvironment(environment);
         process.setReadChannel(QProcess::StandardError);
         process.start(BadgesimProgram, arguments);
-        if (!process.waitForStarted(10000))
+        if (!process.waitForStarted(SafetyNetMs))
             return false;
         const QByteArray marker = "badgesim: listening on ";
         while (!errors.contains(marker) || !errors.sliced(errors.indexOf(marker)).contains('\n')) {
-            if (!process.waitForReadyRead(20000))
+            if (!process.waitForReadyRead(SafetyNetMs))
                 return false;
             errors += process.readAllStandardError();
         }
@@ -45,7 +47,7 @@ struct Simulator
         // An event loop that ran meanwhile may have read some already: waitForReadyRead waits for more.
         QByteArray out = process.readAllStandardOutput();
         while (out.count('\n') < count) {
-            if (!process.waitForReadyRead(20000))
+            if (!process.waitForReadyRead(SafetyNetMs))
                 return false;
             out += process.readAllStandardOutput();
         }
@@ -56,7 +58,7 @@ struct Simulator
     bool finish(int *exitCode, QStringList *lines)
     {
         // The event loop of a GUI test may have seen it end already.
-        if (process.state() != QProcess::NotRunning && !process.waitForFinished(20000))
+        if (process.state() != QProcess::NotRunning && !process.waitForFinished(SafetyNetMs))
             return false;
         *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
         *lines = QString::fromLocal8Bit(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);

@@ -9,6 +9,7 @@
 #include "sketchsendprofile.h"
 #include "streamreceiver.h"
 #include "streamreport.h"
+#include "testwaits.h"
 #include "userprompt.h"
 #include "virtualports.h"
 
@@ -51,6 +52,21 @@ public:
     void setProgressRange(int, int) override { }
     void setProgressValue(int) override { }
 };
+
+// How many bytes the process has read so far, from whatever it reads: the "rchar" of its I/O
+// counts; -1 when they cannot be read.
+qint64 bytesReadBy(qint64 pid)
+{
+    QFile io(QStringLiteral("/proc/%1/io").arg(pid));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> lines = io.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    }
+    return -1;
+}
 
 // Writes straight to the simulator's pseudo-terminal, for streams no program would send.
 bool writeRaw(const QString &device, const QByteArray &bytes)
@@ -146,7 +162,7 @@ private Q_SLOTS:
         QSignalSpy finished(&sender, &BadgeSender::transferFinished);
         QVERIFY(sender.readComSet(QStringLiteral("COM1")));
         QVERIFY2(sender.startTransfer(bank, settings), qPrintable(prompt.shown.join(u'\n')));
-        QVERIFY(finished.wait(30000));
+        QVERIFY(finished.wait(test::SafetyNetMs));
         QVERIFY2(prompt.shown.isEmpty(), qPrintable(prompt.shown.join(u'\n')));
 
         int code = -1;
@@ -190,7 +206,7 @@ private Q_SLOTS:
                                       int(expected.size() / 9 + 1));
             QVERIFY(sender.readComSet(QStringLiteral("COM1")));
             QVERIFY2(sender.startTransfer(bank, settings), qPrintable(prompt.shown.join(u'\n')));
-            QVERIFY(finished.wait(30000));
+            QVERIFY(finished.wait(test::SafetyNetMs));
         }
         QStringList lines;
         QVERIFY(sim.waitForLines(18, &lines));
@@ -255,8 +271,11 @@ private Q_SLOTS:
     {
         Simulator sim;
         QVERIFY2(sim.start(m_runtime.path(), {"--no-window"}), sim.errors.constData());
+        const qint64 before = bytesReadBy(sim.process.processId());
+        QVERIFY(before >= 0);
         QVERIFY(writeRaw(sim.device, streamBytes({3}).first(100)));
-        QTest::qWait(100); // let it read the bytes before it is told to end
+        // It has read the bytes before it is told to end: idle, it reads nothing else.
+        QTRY_VERIFY_WITH_TIMEOUT(bytesReadBy(sim.process.processId()) >= before + 100, test::SafetyNetMs);
         sim.process.terminate();
         int code = -1;
         QStringList lines;

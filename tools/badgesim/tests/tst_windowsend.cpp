@@ -272,7 +272,7 @@ private Q_SLOTS:
 
         window.findChild<QPushButton *>("CmdSend")->click();
         QVERIFY(window.isSending());
-        QTRY_VERIFY_WITH_TIMEOUT(!window.isSending(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isSending(), test::SafetyNetMs);
         QCOMPARE(session.prompt.boxes.size(), 0);
 
         ShownList shown;
@@ -350,7 +350,7 @@ private Q_SLOTS:
         QSignalSpy finished(&window, &Form1::transferFinished);
         window.findChild<QPushButton *>("CmdSend")->click();
         QVERIFY(window.isSending());
-        QVERIFY(finished.wait(20000));
+        QVERIFY(finished.wait(test::SafetyNetMs));
         QCOMPARE(session.prompt.boxes.size(), 0);
         QCOMPARE(window.bank().widths(), (std::array<qint16, 8> {firstWidth, 0, thirdWidth}));
         for (int m : {0, 2})

@@ -2,6 +2,7 @@
 #include "lumesendtestsupport.h"
 
 #include "testpseudoterminal.h"
+#include "testwaits.h"
 
 #include <QFile>
 #include <QTest>
@@ -297,7 +298,8 @@ private Q_SLOTS:
         QVERIFY2(toStdout.exitCode == 0, toStdout.err.constData());
         QCOMPARE(toStdout.out.size(), 689 + 12 * 8);
         QByteArray received;
-        QTRY_VERIFY((received += m_pty.readAvailable()).size() >= toStdout.out.size());
+        QTRY_VERIFY_WITH_TIMEOUT((received += m_pty.readAvailable()).size() >= toStdout.out.size(),
+                                 lume::test::SafetyNetMs);
         QCOMPARE(received, toStdout.out);
         QCOMPARE(toPty.err, QByteArray()); // no progress when standard error is not a terminal
     }

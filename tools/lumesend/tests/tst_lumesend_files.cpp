@@ -7,6 +7,7 @@
 #include "streamdecoder.h"
 #include "testpseudoterminal.h"
 #include "testsupport.h"
+#include "testwaits.h"
 #include "windowrig.h"
 
 #include <QCheckBox>
@@ -153,7 +154,7 @@ private Q_SLOTS:
             edit(&window, edits);
             QSignalSpy finished(&window, &Form1::transferFinished);
             window.findChild<QPushButton *>("CmdSend")->click();
-            QTRY_COMPARE(finished.count(), 1);
+            QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, test::SafetyNetMs);
             QCOMPARE(prompt.boxes.size(), 0);
         }
         writeBytes(path, ini); // as it was before the window
@@ -195,7 +196,7 @@ private Q_SLOTS:
             rig.child<QPushButton>("CmdUpText")->click();
         }
         rig.child<QPushButton>("CmdSend")->click();
-        QTRY_VERIFY(!window.isSending());
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isSending(), test::SafetyNetMs);
         QVERIFY(rig.prompt.boxes.isEmpty());
         const QByteArray sent = rig.port.written();
         QVERIFY(sent.size() > 689);

@@ -5,6 +5,7 @@
 #include "fakeserialcontrol.h"
 #include "form1.h"
 #include "testsupport.h"
+#include "testwaits.h"
 #include "windowrig.h"
 
 #include <QCheckBox>
@@ -134,7 +135,7 @@ private Q_SLOTS:
         QVERIFY(rig.prompt.boxes.isEmpty());
         rig.child<QPushButton>("CmdSend")->click();
         QVERIFY(window.isSending());
-        QTRY_VERIFY(!window.isSending());
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isSending(), test::SafetyNetMs);
         QVERIFY(rig.prompt.boxes.isEmpty());
 
         const QByteArray sent = rig.port.written();
@@ -185,7 +186,7 @@ private Q_SLOTS:
         }
         QSignalSpy finished(&window, &Form1::transferFinished);
         control<QPushButton>(&window, "CmdSend")->click();
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, test::SafetyNetMs);
         QVERIFY(rig.prompt.boxes.isEmpty());
 
         const QByteArray sent = rig.serial.written();

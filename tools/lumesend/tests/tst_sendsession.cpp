@@ -8,6 +8,7 @@
 #include "fakeserialcontrol.h"
 #include "portdiagnosis.h"
 #include "sketchsendprofile.h"
+#include "testwaits.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -55,7 +56,7 @@ private Q_SLOTS:
         QSignalSpy finished(&session, &SendSession::finished);
         QVERIFY(session.start(bank, settings));
         QVERIFY(serial.isOpen());
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, test::SafetyNetMs);
         QCOMPARE(finished[0][0].toInt(), int(SendExitOk));
         QCOMPARE(serial.writes(), expected.writes());
         QCOMPARE(quint8(expected.header[1]), quint8(0x7B));
@@ -88,7 +89,7 @@ private Q_SLOTS:
         MessageBank bank = bankOfWidth(2);
         QSignalSpy finished(&session, &SendSession::finished);
         QVERIFY(session.start(bank, {}));
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, test::SafetyNetMs);
         QCOMPARE(finished[0][0].toInt(), int(SendExitFailed));
         QCOMPARE(session.errorLines(),
                  QStringList {failingWrite ? "The badge may not have received everything: Write failed"
