@@ -195,7 +195,7 @@ private Q_SLOTS:
             rig.child<QPushButton>("CmdUpText")->click();
         }
         rig.child<QPushButton>("CmdSend")->click();
-        QTRY_VERIFY(!window.isSending());
+        QTRY_VERIFY(!WindowTestAccess::isSending(window));
         QVERIFY(rig.prompt.boxes.isEmpty());
         const QByteArray sent = rig.port.written();
         QVERIFY(sent.size() > 689);
