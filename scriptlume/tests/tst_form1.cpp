@@ -762,12 +762,12 @@ private Q_SLOTS:
     {
         Rig rig;
         ScriptSettings stored = ScriptSettings::defaults();
-        stored.messages[0] = {QStringLiteral("안녕하세요 BADGE"), 1, QStringLiteral("8"),
-                              QStringLiteral("Freeze"), 1};
-        stored.messages[1] = {QStringLiteral("unselected"), 0, QStringLiteral("1"), QStringLiteral("to Up"),
-                              0};
-        stored.messages[2] = {QStringLiteral("greyed 한"), 2, QStringLiteral("9x"),
-                              QStringLiteral("sideways"), 2};
+        stored.messages[0] = {QStringLiteral("안녕하세요 BADGE"), CheckValue::Checked, QStringLiteral("8"),
+                              QStringLiteral("Freeze"), CheckValue::Checked};
+        stored.messages[1] = {QStringLiteral("unselected"), CheckValue::Unchecked, QStringLiteral("1"),
+                              QStringLiteral("to Up"), CheckValue::Unchecked};
+        stored.messages[2] = {QStringLiteral("greyed 한"), CheckValue::Greyed, QStringLiteral("9x"),
+                              QStringLiteral("sideways"), CheckValue::Greyed};
         stored.messages[3].text = QString();
         stored.messages[5].text = QStringLiteral("简体中文 GBK");
         stored.messages[6].text = QStringLiteral("繁體中文 Big5");
@@ -800,8 +800,8 @@ private Q_SLOTS:
         rig.language()->setEditText(QStringLiteral("Japanese"));
         QVERIFY(rig.window->close());
         ScriptSettings expected = stored;
-        expected.messages[4] = {QStringLiteral("新しい 文字"), 1, QStringLiteral("2"),
-                                QStringLiteral("to Left"), 1};
+        expected.messages[4] = {QStringLiteral("新しい 文字"), CheckValue::Checked, QStringLiteral("2"),
+                                QStringLiteral("to Left"), CheckValue::Checked};
         expected.language = QStringLiteral("Japanese");
         QCOMPARE(readScriptSettings(ProfileFile(rig.settingsPath)), expected);
     }
@@ -834,7 +834,7 @@ private Q_SLOTS:
     {
         Rig rig;
         ScriptSettings stored = ScriptSettings::defaults();
-        stored.messages[0].select = 2;
+        stored.messages[0].select = CheckValue::Greyed;
         rig.writeSettings(stored);
         rig.startShown();
         QCOMPARE(rig.select(0)->checkState(), Qt::PartiallyChecked);

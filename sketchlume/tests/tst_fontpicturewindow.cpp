@@ -246,9 +246,9 @@ private Q_SLOTS:
         stored.messages[2] = {QStringLiteral("Three\nlines\nhere"),
                               QStringLiteral("DejaVu Sans Mono"),
                               QStringLiteral("13"),
-                              StoredGreyed,
+                              CheckValue::Greyed,
                               QStringLiteral("Freeze show"),
-                              StoredChecked,
+                              CheckValue::Checked,
                               QStringLiteral("9")};
         stored.messages[5].fontName = QStringLiteral("No Such Font Family");
         stored.messages[5].moveDirection = QStringLiteral("Sideways");
