@@ -49,11 +49,6 @@ ScriptSettings ScriptSettings::defaults()
     return settings;
 }
 
-int checkBoxValue(int stored)
-{
-    return stored >= 0 && stored <= 2 ? stored : 0;
-}
-
 ScriptSettings readScriptSettings(const ProfileFile &profile)
 {
     return readScriptSettings(ProfileDocument(profile));
@@ -70,11 +65,11 @@ ScriptSettings readScriptSettings(const ProfileDocument &document)
         ScriptMessage &message = settings.messages[m];
         message.text =
             file.readString(name, name + QStringLiteral("Text"), fallback.text, ScriptSettings::TextBuffer);
-        message.select = checkBoxValue(file.readInt(name, SelectKey, fallback.select));
+        message.select = checkValueFromStored(file.readInt(name, SelectKey, storedNumber(fallback.select)));
         message.speed = file.readString(name, SpeedKey, fallback.speed, ScriptSettings::SpeedBuffer);
         message.direction =
             file.readString(name, DirectionKey, fallback.direction, ScriptSettings::DirectionBuffer);
-        message.flash = checkBoxValue(file.readInt(name, FlashKey, fallback.flash));
+        message.flash = checkValueFromStored(file.readInt(name, FlashKey, storedNumber(fallback.flash)));
     }
     settings.language =
         file.readString(LanguageSection, LanguageSection, defaults.language, ScriptSettings::LanguageBuffer);
@@ -98,9 +93,11 @@ bool writeScriptSettings(ProfileDocument &file, const ScriptSettings &settings)
                            const QString &readAs) {
         ok = file.writeString(sectionName, key, value, readAs) && ok;
     };
-    const auto writeCheck = [&](const QString &sectionName, const QString &key, int value, int defaultValue) {
-        write(sectionName, key, QString::number(value),
-              QString::number(checkBoxValue(file.readInt(sectionName, key, defaultValue))));
+    const auto writeCheck = [&](const QString &sectionName, const QString &key, CheckValue value,
+                                CheckValue defaultValue) {
+        write(sectionName, key, QString::number(storedNumber(value)),
+              QString::number(storedNumber(
+                  checkValueFromStored(file.readInt(sectionName, key, storedNumber(defaultValue))))));
     };
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
         const QString name = section(m);

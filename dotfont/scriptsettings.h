@@ -1,6 +1,7 @@
 #pragma once
 
 #include "badgestream.h"
+#include "checkvalue.h"
 #include "messagebank.h"
 
 #include <QDebug>
@@ -17,10 +18,10 @@ class ProfileFile;
 struct ScriptMessage
 {
     QString text;
-    int select = 1; // check box value: 0 clear, 1 checked, 2 greyed
+    CheckValue select = CheckValue::Checked;
     QString speed = QStringLiteral("4");
     QString direction = QStringLiteral("to Left");
-    int flash = 0; // check box value as for select
+    CheckValue flash = CheckValue::Unchecked;
 
     friend bool operator==(const ScriptMessage &, const ScriptMessage &) = default;
 };
@@ -45,14 +46,6 @@ struct ScriptSettings
 
 QDebug operator<<(QDebug debug, const ScriptMessage &message);
 QDebug operator<<(QDebug debug, const ScriptSettings &settings);
-
-// A stored check box value: 0, 1 and 2 (greyed) as they are, anything else 0.
-[[nodiscard]] int checkBoxValue(int stored);
-// For the send and the meter a greyed box counts as checked.
-[[nodiscard]] constexpr bool isChecked(int checkBoxValue)
-{
-    return checkBoxValue > 0;
-}
 
 // Every one of the 41 values, from one reading of the file; missing (or undecodable) ones get their defaults,
 // texts are cut to their buffers. The message texts of a file from the Windows program are in the

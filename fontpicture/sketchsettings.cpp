@@ -23,11 +23,6 @@ QString modeSection(int n)
 {
     return QStringLiteral("Message%1ShowMode").arg(n);
 }
-
-int checkState(int value)
-{
-    return value == StoredChecked || value == StoredGreyed ? value : StoredUnchecked;
-}
 } // namespace
 
 SketchSettings::SketchSettings()
@@ -61,11 +56,13 @@ SketchSettings readSketchSettings(const ProfileDocument &file)
         const int n = m + 1;
         SketchMessageSettings &ms = s.messages[m];
         ms.fontSize = file.readString(fontSection(n), QStringLiteral("FontSize"), ms.fontSize, 10);
-        ms.fontBold = checkState(file.readInt(fontSection(n), QStringLiteral("FontBold"), ms.fontBold));
+        ms.fontBold = checkValueFromStored(
+            file.readInt(fontSection(n), QStringLiteral("FontBold"), storedNumber(ms.fontBold)));
         ms.fontName = file.readString(fontSection(n), QStringLiteral("FontName"), ms.fontName, 80);
         ms.moveDirection =
             file.readString(modeSection(n), QStringLiteral("MoveDirection"), ms.moveDirection, 20);
-        ms.flash = checkState(file.readInt(modeSection(n), QStringLiteral("Flash"), ms.flash));
+        ms.flash = checkValueFromStored(
+            file.readInt(modeSection(n), QStringLiteral("Flash"), storedNumber(ms.flash)));
         ms.moveSpeed = file.readString(modeSection(n), QStringLiteral("MoveSpeed"), ms.moveSpeed, 10);
         ms.text = file.readString(TextSection, textKey(n), ms.text, 768);
     }
@@ -86,9 +83,9 @@ bool writeSketchSettings(ProfileDocument &file, const SketchSettings &s)
     // readAs: what restoring gave for a stored value that cannot be decoded.
     auto write = [&](const QString &section, const QString &key, const QString &value,
                      const QString &readAs) { ok = file.writeString(section, key, value, readAs) && ok; };
-    auto writeCheck = [&](const QString &section, const QString &key, int value) {
-        write(section, key, QString::number(value),
-              QString::number(checkState(file.readInt(section, key, 0))));
+    auto writeCheck = [&](const QString &section, const QString &key, CheckValue value) {
+        write(section, key, QString::number(storedNumber(value)),
+              QString::number(storedNumber(checkValueFromStored(file.readInt(section, key, 0)))));
     };
     ok = file.writeString(PortSection, PortKey, s.commPort) && ok; // never read back
     write(TopSection, TopKey, s.topLocationAdjust, defaults.topLocationAdjust);
@@ -112,7 +109,7 @@ MessageSettingsList messageSettingsList(const SketchSettings &settings)
     MessageSettingsList list;
     for (int m = 0; m < MessageBank::MessageCount; ++m) {
         const SketchMessageSettings &ms = settings.messages[m];
-        list[m] = MessageSettings {ms.moveSpeed, ms.flash != StoredUnchecked, ms.moveDirection};
+        list[m] = MessageSettings {ms.moveSpeed, isChecked(ms.flash), ms.moveDirection};
     }
     return list;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "badgestream.h"
+#include "checkvalue.h"
 #include "messagebank.h"
 
 #include <QDebug>
@@ -13,18 +14,15 @@ namespace lume {
 class ProfileDocument;
 class ProfileFile;
 
-// Check box states as the settings file holds them.
-enum StoredCheck : int { StoredUnchecked = 0, StoredChecked = 1, StoredGreyed = 2 };
-
 // One message's controls as texts and check states.
 struct SketchMessageSettings
 {
     QString text;
     QString fontName = QStringLiteral("System");
     QString fontSize = QStringLiteral("10");
-    int fontBold = StoredUnchecked;
+    CheckValue fontBold = CheckValue::Unchecked;
     QString moveDirection = QStringLiteral("From right to left");
-    int flash = StoredUnchecked;
+    CheckValue flash = CheckValue::Unchecked;
     QString moveSpeed = QStringLiteral("4");
 
     friend bool operator==(const SketchMessageSettings &, const SketchMessageSettings &) = default;

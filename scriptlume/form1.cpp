@@ -181,11 +181,6 @@ ScriptSettings Form1::settingsFromControls() const
     return settings;
 }
 
-bool Form1::isSending() const
-{
-    return m_send.isSending();
-}
-
 void Form1::updateWidthEstimate(int message)
 {
     const CodePage codePage = languageFor(m_ui->ComLanguage->currentText()).codePage;

@@ -26,6 +26,7 @@ class PortBox;
 class SerialControl;
 class UserPrompt;
 class ValueCheckBox;
+class WindowTestAccess;
 
 // What the window works with, given from outside so that tests replace the port, the message boxes
 // and the files.
@@ -55,17 +56,6 @@ public:
     explicit Form1(Form1Dependencies dependencies, QWidget *parent = nullptr);
     ~Form1() override;
 
-    [[nodiscard]] const MessageBank &bank() const { return m_bank; }
-    [[nodiscard]] bool isSending() const;
-    // The controls' values as the settings file and the transfer take them.
-    [[nodiscard]] ScriptSettings settingsFromControls() const;
-
-    // CmdSend: the guards, ReadComSet, the bank rebuilt from the texts, then the transfer.
-    void sendMessages();
-    // The language of ComLanguage's text to the eight text boxes.
-    void applyLanguage();
-    void drawUsageMeter();
-
 Q_SIGNALS:
     // A transfer has written its last block and closed the port.
     void transferFinished();
@@ -75,16 +65,25 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    friend class WindowTestAccess;
+
     void setUpControls();
     void connectControls();
     void startUp();
     void restoreSettings();
     void storeSettings();
+    // The controls' values as the settings file and the transfer take them.
+    [[nodiscard]] ScriptSettings settingsFromControls() const;
     bool rasterise(const ScriptSettings &settings,
                    const std::array<bool, MessageBank::MessageCount> &selected);
     void updateWidthEstimate(int message);
     void followLanguageCodePage();
     void lowerTextLimit(int message);
+    // CmdSend: the guards, ReadComSet, the bank rebuilt from the texts, then the transfer.
+    void sendMessages();
+    // The language of ComLanguage's text to the eight text boxes.
+    void applyLanguage();
+    void drawUsageMeter();
     [[nodiscard]] QStringList fontSearchDirs() const;
 
     MessageBank m_bank;

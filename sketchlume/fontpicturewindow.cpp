@@ -30,8 +30,6 @@ namespace lume {
 namespace {
 constexpr int ProbedPorts = 32;
 constexpr const char *MessageProperty = "lumeMessage";
-static_assert(StoredUnchecked == ValueCheckBox::Unchecked && StoredChecked == ValueCheckBox::Checked &&
-              StoredGreyed == ValueCheckBox::Greyed);
 } // namespace
 
 FontPictureWindow::FontPictureWindow(FontPictureDependencies dependencies, QWidget *parent)
@@ -218,7 +216,7 @@ void FontPictureWindow::upPasteText()
     Editor &e = m_editors[m_current];
     composeText(m_bank, m_current, e.surface, e.txtBox->toPlainText(),
                 drawingFamily(e.fntName->currentText()), e.fntSize->currentText(),
-                e.chkBold->value() != ValueCheckBox::Unchecked, m_ui->TopAdj->currentText());
+                isChecked(e.chkBold->value()), m_ui->TopAdj->currentText());
     e.picBox->update();
     refreshUsageMeter();
 }

@@ -32,6 +32,7 @@ class PortBox;
 class SerialControl;
 class UserPrompt;
 class ValueCheckBox;
+class WindowTestAccess;
 
 // What the window needs from outside; tests give fakes for all of it.
 struct FontPictureDependencies
@@ -65,22 +66,13 @@ public:
     explicit FontPictureWindow(FontPictureDependencies dependencies, QWidget *parent = nullptr);
     ~FontPictureWindow() override;
 
-    [[nodiscard]] const MessageBank &bank() const { return m_bank; }
-    [[nodiscard]] int currentMessage() const { return m_current; }
-    [[nodiscard]] const DrawingSurface &surface(int message) const { return m_editors[message].surface; }
-    [[nodiscard]] const QImage &usageMeter() const { return m_meter; }
-    // The name the file dialogs share.
-    [[nodiscard]] const QString &dialogFileName() const { return m_fileName; }
-    [[nodiscard]] bool isSending() const { return m_send.isSending(); }
-
-    // The controls as the settings file holds them.
-    [[nodiscard]] SketchSettings currentSettings() const;
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    friend class WindowTestAccess;
+
     struct Editor
     {
         QGroupBox *frame1 = nullptr;
@@ -114,6 +106,8 @@ private:
     void saveChosenPicture(const QString &fileName);
     void send();
     void refreshUsageMeter();
+    // The controls as the settings file holds them.
+    [[nodiscard]] SketchSettings currentSettings() const;
     void storeSettings();
 
     FontPictureDependencies m_deps;
@@ -122,7 +116,7 @@ private:
     std::array<Editor, MessageBank::MessageCount> m_editors;
     QStringList m_fontFamilies;
     QImage m_meter;
-    QString m_fileName;
+    QString m_fileName; // the name the file dialogs share
     int m_current = 0;
     SendController m_send;
     PortBox *m_portBox = nullptr;

@@ -16,23 +16,25 @@ ValueCheckBox::ValueCheckBox(const QString &text, QWidget *parent)
     });
 }
 
-int ValueCheckBox::value() const
+CheckValue ValueCheckBox::value() const
 {
     switch (checkState()) {
     case Qt::Checked:
-        return Checked;
+        return CheckValue::Checked;
     case Qt::PartiallyChecked:
-        return Greyed;
+        return CheckValue::Greyed;
     case Qt::Unchecked:
         break;
     }
-    return Unchecked;
+    return CheckValue::Unchecked;
 }
 
-void ValueCheckBox::setValue(int value)
+void ValueCheckBox::setValue(CheckValue value)
 {
-    setTristate(value == Greyed);
-    setCheckState(value == Greyed ? Qt::PartiallyChecked : value == Checked ? Qt::Checked : Qt::Unchecked);
+    setTristate(value == CheckValue::Greyed);
+    setCheckState(value == CheckValue::Greyed        ? Qt::PartiallyChecked
+                      : value == CheckValue::Checked ? Qt::Checked
+                                                     : Qt::Unchecked);
 }
 
 void ValueCheckBox::nextCheckState()

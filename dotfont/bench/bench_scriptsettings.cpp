@@ -19,10 +19,10 @@ ScriptSettings fullSettings(int variant)
     for (int m = 0; m < 8; ++m) {
         ScriptMessage &message = settings.messages[m];
         message.text = QStringLiteral("%1/%2 ").arg(m + 1).arg(variant) + QString(60, QChar(0x4E2D + m));
-        message.select = (m + variant) % 2;
+        message.select = checkValueFromStored((m + variant) % 2);
         message.speed = QString::number(1 + (m + variant) % 8);
         message.direction = variant ? QStringLiteral("to Right") : QStringLiteral("to Left");
-        message.flash = variant;
+        message.flash = checkValueFromStored(variant);
     }
     settings.language =
         variant ? QStringLiteral("Chinese (Traditional)") : QStringLiteral("Chinese (Simplified)");

@@ -53,9 +53,11 @@ void storeValueByValue(const ProfileFile &profile, const ScriptSettings &setting
 {
     ProfileFile file = scriptSettingsFile(profile);
     const ScriptSettings defaults = ScriptSettings::defaults();
-    const auto writeCheck = [&](const QString &section, const QString &key, int value, int defaultValue) {
-        file.writeString(section, key, QString::number(value),
-                         QString::number(checkBoxValue(file.readInt(section, key, defaultValue))));
+    const auto writeCheck = [&](const QString &section, const QString &key, CheckValue value,
+                                CheckValue defaultValue) {
+        file.writeString(section, key, QString::number(storedNumber(value)),
+                         QString::number(storedNumber(
+                             checkValueFromStored(file.readInt(section, key, storedNumber(defaultValue))))));
     };
     for (int m = 0; m < 8; ++m) {
         const QString name = QStringLiteral("Message%1").arg(m + 1);
@@ -102,10 +104,10 @@ private Q_SLOTS:
         QCOMPARE(settings.messages[0].text, QStringLiteral("MESSAGE1"));
         QCOMPARE(settings.messages[7].text, QStringLiteral("MESSAGE8"));
         for (const ScriptMessage &message : settings.messages) {
-            QCOMPARE(message.select, 1);
+            QCOMPARE(message.select, CheckValue::Checked);
             QCOMPARE(message.speed, QStringLiteral("4"));
             QCOMPARE(message.direction, QStringLiteral("to Left"));
-            QCOMPARE(message.flash, 0);
+            QCOMPARE(message.flash, CheckValue::Unchecked);
         }
         QCOMPARE(settings.language, QStringLiteral("Chinese (Simplified)"));
     }
@@ -141,10 +143,10 @@ private Q_SLOTS:
         settings.messages[5].text = QStringLiteral("\"quoted\"");
         settings.messages[6].text = QString();
         settings.messages[7].text = QStringLiteral("a=b;c [d]");
-        settings.messages[1].select = 0;
-        settings.messages[2].select = 2;
-        settings.messages[3].flash = 1;
-        settings.messages[4].flash = 2;
+        settings.messages[1].select = CheckValue::Unchecked;
+        settings.messages[2].select = CheckValue::Greyed;
+        settings.messages[3].flash = CheckValue::Checked;
+        settings.messages[4].flash = CheckValue::Greyed;
         settings.messages[5].speed = QStringLiteral("x");
         settings.messages[6].direction = QStringLiteral("to down"); // kept as typed
         settings.language = QStringLiteral("Korean");
@@ -177,8 +179,8 @@ private Q_SLOTS:
                   "LANGUAGE=Japanese\r\n");
         const ScriptSettings settings = readScriptSettings(ProfileFile(name));
         ScriptSettings expected = ScriptSettings::defaults();
-        expected.messages[1] = {QStringLiteral("你好 World"), 0, QStringLiteral("7"), QStringLiteral("to Up"),
-                                1};
+        expected.messages[1] = {QStringLiteral("你好 World"), CheckValue::Unchecked, QStringLiteral("7"),
+                                QStringLiteral("to Up"), CheckValue::Checked};
         expected.language = QStringLiteral("Japanese");
         QCOMPARE(settings, expected);
 
@@ -351,7 +353,7 @@ private Q_SLOTS:
             // Other texts, and a language of another code page: every text is encoded anew.
             settings.messages[0].text = QStringLiteral("中文 and more");
             settings.messages[3].text = QStringLiteral("  한글 ");
-            settings.messages[4].select = 2;
+            settings.messages[4].select = CheckValue::Greyed;
             settings.messages[5].speed = QStringLiteral("speed beyond its buffer");
             settings.language =
                 settings.language == u"Korean" ? QStringLiteral("Japanese") : QStringLiteral("Korean");
@@ -404,16 +406,18 @@ private Q_SLOTS:
         const QString name = path("checks.ini");
         writeFile(name, "[Message4]\nSelect=" + stored + "\nFlash=" + stored + "\n");
         const ScriptSettings settings = readScriptSettings(ProfileFile(name));
-        QCOMPARE(settings.messages[3].select, value);
-        QCOMPARE(settings.messages[3].flash, value);
-        QCOMPARE(settings.messages[2].select, 1); // the default, untouched
+        QCOMPARE(storedNumber(settings.messages[3].select), value);
+        QCOMPARE(storedNumber(settings.messages[3].flash), value);
+        QCOMPARE(settings.messages[2].select, CheckValue::Checked); // the default, untouched
     }
 
     void shouldCountGreyedBoxesAsChecked()
     {
         ScriptSettings settings = ScriptSettings::defaults();
-        settings.messages[0] = {QStringLiteral("a"), 0, QStringLiteral("8"), QStringLiteral("Freeze"), 2};
-        settings.messages[1] = {QStringLiteral("b"), 2, QStringLiteral("2.5"), QStringLiteral("nowhere"), 0};
+        settings.messages[0] = {QStringLiteral("a"), CheckValue::Unchecked, QStringLiteral("8"),
+                                QStringLiteral("Freeze"), CheckValue::Greyed};
+        settings.messages[1] = {QStringLiteral("b"), CheckValue::Greyed, QStringLiteral("2.5"),
+                                QStringLiteral("nowhere"), CheckValue::Unchecked};
         const std::array<bool, 8> selected = selectedMessages(settings);
         QCOMPARE(selected[0], false);
         QCOMPARE(selected[1], true);

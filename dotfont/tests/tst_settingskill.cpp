@@ -25,10 +25,10 @@ ScriptSettings variant(int which)
     for (int m = 0; m < 8; ++m) {
         ScriptMessage &message = settings.messages[m];
         message.text = which == 0 ? QString(400 + m, QChar(u'a' + m)) : QString(250 - m, QChar(0x4E2D + m));
-        message.select = which == 0 ? 1 : 0;
+        message.select = which == 0 ? CheckValue::Checked : CheckValue::Unchecked;
         message.speed = which == 0 ? QStringLiteral("4") : QStringLiteral("8");
         message.direction = which == 0 ? QStringLiteral("to Left") : QStringLiteral("to Right");
-        message.flash = which;
+        message.flash = which == 0 ? CheckValue::Unchecked : CheckValue::Checked;
     }
     settings.language = which == 0 ? QStringLiteral("Japanese") : QStringLiteral("Korean");
     return settings;
@@ -86,9 +86,9 @@ QByteArray storedBytes(const ScriptSettings &settings)
         const ScriptMessage &message = settings.messages[m];
         const QByteArray n = QByteArray::number(m + 1);
         bytes += (m > 0 ? "\n[Message" : "[Message") + n + "]\nMessage" + n +
-            "Text=" + message.text.toUtf8() + "\nSelect=" + QByteArray::number(message.select) +
+            "Text=" + message.text.toUtf8() + "\nSelect=" + QByteArray::number(storedNumber(message.select)) +
             "\nSpeed=" + message.speed.toUtf8() + "\nDirection=" + message.direction.toUtf8() +
-            "\nFlash=" + QByteArray::number(message.flash) + '\n';
+            "\nFlash=" + QByteArray::number(storedNumber(message.flash)) + '\n';
     }
     return bytes + "\n[Language]\nLanguage=" + settings.language.toUtf8() + '\n';
 }

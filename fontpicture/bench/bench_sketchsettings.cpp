@@ -24,9 +24,9 @@ SketchSettings fullSettings(int variant)
             QStringLiteral("Message %1, take %2: ").arg(m + 1).arg(variant) + QString(80, QChar(u'a' + m));
         ms.fontName = QStringLiteral("DejaVu Sans");
         ms.fontSize = QString::number(9 + variant);
-        ms.fontBold = variant % 2;
+        ms.fontBold = checkValueFromStored(variant % 2);
         ms.moveDirection = QStringLiteral("From left to right");
-        ms.flash = (m + variant) % 2;
+        ms.flash = checkValueFromStored((m + variant) % 2);
         ms.moveSpeed = QString::number(1 + (m + variant) % 8);
     }
     return s;

@@ -29,9 +29,10 @@ void storeValueByValue(ProfileFile &file, const SketchSettings &s)
     const SketchSettings defaults;
     auto write = [&](const QString &section, const QString &key, const QString &value,
                      const QString &readAs) { file.writeString(section, key, value, readAs); };
-    auto writeCheck = [&](const QString &section, const QString &key, int value) {
+    auto writeCheck = [&](const QString &section, const QString &key, CheckValue value) {
         const int stored = file.readInt(section, key, 0);
-        write(section, key, QString::number(value), QString::number(stored == 1 || stored == 2 ? stored : 0));
+        write(section, key, QString::number(storedNumber(value)),
+              QString::number(stored == 1 || stored == 2 ? stored : 0));
     };
     file.writeString(QStringLiteral("CommPortSet"), QStringLiteral("CommPort"), s.commPort);
     write(QStringLiteral("TopLocationAdjustSet"), QStringLiteral("TopLocationAdjust"), s.topLocationAdjust,
@@ -78,9 +79,9 @@ SketchSettings unusualSettings()
         ms.text = QStringLiteral("Text %1").arg(m);
         ms.fontName = QStringLiteral("Font %1").arg(m);
         ms.fontSize = QString::number(6 + m);
-        ms.fontBold = m % 3;
+        ms.fontBold = CheckValue(m % 3);
         ms.moveDirection = m < 5 ? directions[m] : QStringLiteral("Other %1").arg(m);
-        ms.flash = (m + 1) % 3;
+        ms.flash = CheckValue((m + 1) % 3);
         ms.moveSpeed = QString::number(m + 1);
     }
     s.messages[1].text = QStringLiteral("Two\nlines");
@@ -133,9 +134,9 @@ private Q_SLOTS:
             QCOMPARE(ms.text, QStringLiteral("Message%1").arg(m + 1));
             QCOMPARE(ms.fontName, QStringLiteral("System"));
             QCOMPARE(ms.fontSize, QStringLiteral("10"));
-            QCOMPARE(ms.fontBold, 0);
+            QCOMPARE(ms.fontBold, CheckValue::Unchecked);
             QCOMPARE(ms.moveDirection, QStringLiteral("From right to left"));
-            QCOMPARE(ms.flash, 0);
+            QCOMPARE(ms.flash, CheckValue::Unchecked);
             QCOMPARE(ms.moveSpeed, QStringLiteral("4"));
         }
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Lumeset.ini"))));
@@ -209,17 +210,17 @@ private Q_SLOTS:
         m1.text = QString(767, u'L'); // read through 768 bytes
         m1.fontName = QString(79, u'F'); // through 80 bytes
         m1.fontSize = QStringLiteral("12");
-        m1.fontBold = 1;
+        m1.fontBold = CheckValue::Checked;
         m1.moveDirection = QStringLiteral("Sideways and backwa"); // through 20 bytes, unchanged otherwise
-        m1.flash = 0; // 7 is no state of a check box
+        m1.flash = CheckValue::Unchecked; // 7 is no state of a check box
         m1.moveSpeed = QStringLiteral("3");
         SketchMessageSettings &m2 = expected.messages[1];
         m2.text = QStringLiteral("Grüße aus Wien");
         m2.fontName = QStringLiteral("DejaVu Sans Mono");
         m2.fontSize = QStringLiteral("7 points");
-        m2.fontBold = 2;
+        m2.fontBold = CheckValue::Greyed;
         m2.moveDirection = QStringLiteral("From left to right");
-        m2.flash = 1;
+        m2.flash = CheckValue::Checked;
         m2.moveSpeed = QStringLiteral("9"); // no entry of the list, restored as it is
         SketchMessageSettings &m3 = expected.messages[2];
         m3.text = QStringLiteral("padded");
@@ -315,8 +316,8 @@ private Q_SLOTS:
                   "\r\n");
         raw.close();
         const SketchSettings s = readSketchSettings(ProfileFile(raw.fileName()));
-        QCOMPARE(s.messages[3].fontBold, state);
-        QCOMPARE(s.messages[3].flash, state);
+        QCOMPARE(storedNumber(s.messages[3].fontBold), state);
+        QCOMPARE(storedNumber(s.messages[3].flash), state);
     }
 
     void shouldKeepTheOtherLinesOfTheFile()
@@ -415,7 +416,7 @@ private Q_SLOTS:
         for (int m = 0; m < 8; ++m) {
             QCOMPARE(list[m].speed, s.messages[m].moveSpeed);
             QCOMPARE(list[m].direction, s.messages[m].moveDirection);
-            QCOMPARE(list[m].flash, s.messages[m].flash != 0); // greyed counts as checked
+            QCOMPARE(list[m].flash, s.messages[m].flash != CheckValue::Unchecked); // greyed counts as checked
         }
     }
 };

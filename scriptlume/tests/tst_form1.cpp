@@ -10,6 +10,7 @@
 #include "scriptsettings.h"
 #include "testsupport.h"
 #include "usagemeter.h"
+#include "windowtestaccess.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -196,7 +197,7 @@ struct Rig
     }
     QList<qint16> widths() const
     {
-        const auto &w = window->bank().widths();
+        const auto &w = WindowTestAccess::bank(*window).widths();
         return QList<qint16>(w.begin(), w.end());
     }
     // After the start-up probe.
@@ -381,8 +382,9 @@ private Q_SLOTS:
         rig.text(2)->clear();
         typeText(rig.text(2), text);
         QCOMPARE(rig.text(2)->text(), text);
-        QCOMPARE(rig.window->bank().width(2), qint16(width));
-        QCOMPARE(rig.window->bank().width(2), estimateWidth(text, languageFor(language).codePage));
+        QCOMPARE(WindowTestAccess::bank(*rig.window).width(2), qint16(width));
+        QCOMPARE(WindowTestAccess::bank(*rig.window).width(2),
+                 estimateWidth(text, languageFor(language).codePage));
         // The meter follows at once: message 2's bar lies after messages 0 and 1 (8 each).
         const QStringList runs = meterRuns(rig.meter());
         if (width > 0)
@@ -427,7 +429,7 @@ private Q_SLOTS:
             QCoreApplication::sendEvent(box, &commit);
         }
         QCOMPARE(box->text(), after);
-        QCOMPARE(rig.window->bank().width(0), estimateWidth(after, CodePage::Gbk));
+        QCOMPARE(WindowTestAccess::bank(*rig.window).width(0), estimateWidth(after, CodePage::Gbk));
     }
 
     void shouldKeepALongerStoredTextWhole()
@@ -441,7 +443,7 @@ private Q_SLOTS:
         rig.start();
         QLineEdit *box = rig.text(0);
         QCOMPARE(box->text(), stored.messages[0].text);
-        QCOMPARE(rig.window->bank().width(0), qint16(700));
+        QCOMPARE(WindowTestAccess::bank(*rig.window).width(0), qint16(700));
         box->end(false);
         QTest::keyClick(box, 'y');
         QCOMPARE(box->text().size(), 700);
@@ -471,7 +473,8 @@ private Q_SLOTS:
         QTest::mouseClick(rig.select(1), Qt::LeftButton);
         QCOMPARE(rig.select(1)->checkState(), Qt::Unchecked);
         QCOMPARE(meterRuns(rig.meter()), (QStringList {"#ff0000 0..9", "#c0c000 10..29", "#ffffff 30..511"}));
-        QCOMPARE(rig.window->bank().width(1), qint16(5)); // selecting never recomputes a width
+        QCOMPARE(WindowTestAccess::bank(*rig.window).width(1),
+                 qint16(5)); // selecting never recomputes a width
         QTest::mouseClick(rig.select(1), Qt::LeftButton);
         QCOMPARE(meterRuns(rig.meter()),
                  (QStringList {"#ff0000 0..9", "#cf6000 10..14", "#c0c000 15..34", "#ffffff 35..511"}));
@@ -693,15 +696,16 @@ private Q_SLOTS:
         std::array<bool, MessageBank::MessageCount> selected {};
         for (int m = 0; m < MessageBank::MessageCount; ++m) {
             QCOMPARE(rig.text(m)->text(), texts[m]); // the texts stay as they were
-            QCOMPARE(rig.window->bank().width(m), estimateWidth(texts[m], codePage));
+            QCOMPARE(WindowTestAccess::bank(*rig.window).width(m), estimateWidth(texts[m], codePage));
             selected[m] = rig.select(m)->isChecked();
         }
-        QCOMPARE(rig.window->bank().width(0), qint16(hangulWidth));
+        QCOMPARE(WindowTestAccess::bank(*rig.window).width(0), qint16(hangulWidth));
         QImage expected(UsageMeter::Columns, UsageMeter::Rows, QImage::Format_RGB32);
-        drawUsageMeter(expected, rig.window->bank().widths(), selected);
+        drawUsageMeter(expected, WindowTestAccess::bank(*rig.window).widths(), selected);
         QCOMPARE(rig.meter(), expected);
         // The bank is filled only by a Send.
-        QVERIFY(std::all_of(rig.window->bank().data().begin(), rig.window->bank().data().end(),
+        QVERIFY(std::all_of(WindowTestAccess::bank(*rig.window).data().begin(),
+                            WindowTestAccess::bank(*rig.window).data().end(),
                             [](quint8 byte) { return byte == 0; }));
 
         // What the meter showed is what the rasteriser sets.
@@ -731,7 +735,7 @@ private Q_SLOTS:
         // The next edit estimates in the chosen language's code page.
         rig.language()->setEditText(QStringLiteral("Korean"));
         rig.text(0)->setText(QStringLiteral("한국!"));
-        QCOMPARE(rig.window->bank().width(0), qint16(5));
+        QCOMPARE(WindowTestAccess::bank(*rig.window).width(0), qint16(5));
     }
 
     void shouldApplyTheLanguageWhenTheBoxLosesTheFocus()
@@ -758,19 +762,19 @@ private Q_SLOTS:
     {
         Rig rig;
         ScriptSettings stored = ScriptSettings::defaults();
-        stored.messages[0] = {QStringLiteral("안녕하세요 BADGE"), 1, QStringLiteral("8"),
-                              QStringLiteral("Freeze"), 1};
-        stored.messages[1] = {QStringLiteral("unselected"), 0, QStringLiteral("1"), QStringLiteral("to Up"),
-                              0};
-        stored.messages[2] = {QStringLiteral("greyed 한"), 2, QStringLiteral("9x"),
-                              QStringLiteral("sideways"), 2};
+        stored.messages[0] = {QStringLiteral("안녕하세요 BADGE"), CheckValue::Checked, QStringLiteral("8"),
+                              QStringLiteral("Freeze"), CheckValue::Checked};
+        stored.messages[1] = {QStringLiteral("unselected"), CheckValue::Unchecked, QStringLiteral("1"),
+                              QStringLiteral("to Up"), CheckValue::Unchecked};
+        stored.messages[2] = {QStringLiteral("greyed 한"), CheckValue::Greyed, QStringLiteral("9x"),
+                              QStringLiteral("sideways"), CheckValue::Greyed};
         stored.messages[3].text = QString();
         stored.messages[5].text = QStringLiteral("简体中文 GBK");
         stored.messages[6].text = QStringLiteral("繁體中文 Big5");
         stored.language = QStringLiteral("Korean");
         rig.writeSettings(stored);
         rig.start();
-        QCOMPARE(rig.window->settingsFromControls(), stored);
+        QCOMPARE(WindowTestAccess::settingsFromControls(*rig.window), stored);
         QCOMPARE(rig.text(0)->text(), stored.messages[0].text);
         QCOMPARE(rig.select(1)->checkState(), Qt::Unchecked);
         QCOMPARE(rig.select(2)->checkState(), Qt::PartiallyChecked);
@@ -779,12 +783,12 @@ private Q_SLOTS:
         QCOMPARE(rig.direction(2)->currentText(), QStringLiteral("sideways"));
         QCOMPARE(rig.text(5)->property("requestedFaceName").toString(), QStringLiteral("GulimChe"));
         // Estimated in the restored language's code page: five Hangul, a blank, five letters.
-        QCOMPARE(rig.window->bank().width(0), qint16((5 * 13 + 6 * 8 + 7) / 8));
-        QCOMPARE(rig.window->bank().width(2), qint16((7 * 8 + 13 + 7) / 8));
-        QCOMPARE(rig.window->bank().width(3), qint16(0));
+        QCOMPARE(WindowTestAccess::bank(*rig.window).width(0), qint16((5 * 13 + 6 * 8 + 7) / 8));
+        QCOMPARE(WindowTestAccess::bank(*rig.window).width(2), qint16((7 * 8 + 13 + 7) / 8));
+        QCOMPARE(WindowTestAccess::bank(*rig.window).width(3), qint16(0));
         // The meter leaves out the clear box and counts the greyed one.
-        const int w0 = rig.window->bank().width(0);
-        const int w2 = rig.window->bank().width(2);
+        const int w0 = WindowTestAccess::bank(*rig.window).width(0);
+        const int w2 = WindowTestAccess::bank(*rig.window).width(2);
         QCOMPARE(meterRuns(rig.meter()).mid(0, 3),
                  (QStringList {QStringLiteral("#ff0000 0..%1").arg(w0 - 1),
                                QStringLiteral("#c0c000 %1..%2").arg(w0).arg(w0 + w2 - 1),
@@ -796,8 +800,8 @@ private Q_SLOTS:
         rig.language()->setEditText(QStringLiteral("Japanese"));
         QVERIFY(rig.window->close());
         ScriptSettings expected = stored;
-        expected.messages[4] = {QStringLiteral("新しい 文字"), 1, QStringLiteral("2"),
-                                QStringLiteral("to Left"), 1};
+        expected.messages[4] = {QStringLiteral("新しい 文字"), CheckValue::Checked, QStringLiteral("2"),
+                                QStringLiteral("to Left"), CheckValue::Checked};
         expected.language = QStringLiteral("Japanese");
         QCOMPARE(readScriptSettings(ProfileFile(rig.settingsPath)), expected);
     }
@@ -819,7 +823,7 @@ private Q_SLOTS:
         rig.start();
         // 767 bytes of GBK, the code page of the language: the letter and 383 characters.
         QCOMPARE(rig.text(0)->text(), QStringLiteral("a") + QString(383, QChar(0x4E2D)));
-        QCOMPARE(rig.window->bank().width(0), qint16((8 + 383 * 13 + 7) / 8));
+        QCOMPARE(WindowTestAccess::bank(*rig.window).width(0), qint16((8 + 383 * 13 + 7) / 8));
         QCOMPARE(rig.direction(1)->currentText(), QStringLiteral("to Right!"));
         QCOMPARE(rig.select(0)->checkState(), Qt::Unchecked);
         QCOMPARE(rig.flash(0)->checkState(), Qt::Unchecked);
@@ -830,7 +834,7 @@ private Q_SLOTS:
     {
         Rig rig;
         ScriptSettings stored = ScriptSettings::defaults();
-        stored.messages[0].select = 2;
+        stored.messages[0].select = CheckValue::Greyed;
         rig.writeSettings(stored);
         rig.startShown();
         QCOMPARE(rig.select(0)->checkState(), Qt::PartiallyChecked);
@@ -950,9 +954,10 @@ private Q_SLOTS:
         const QImage meterBefore = rig.meter();
 
         MessageBank expectedBank;
-        const PrepareResult prepared = prepareBank(expectedBank, messageTexts(window.settingsFromControls()),
-                                                   selectedMessages(window.settingsFromControls()),
-                                                   QStringLiteral("Chinese (Simplified)"), rig.fontDirs);
+        const PrepareResult prepared =
+            prepareBank(expectedBank, messageTexts(WindowTestAccess::settingsFromControls(window)),
+                        selectedMessages(WindowTestAccess::settingsFromControls(window)),
+                        QStringLiteral("Chinese (Simplified)"), rig.fontDirs);
         QVERIFY(prepared.ok);
         MessageSettingsList settings;
         settings[1] = {QStringLiteral("8"), true, QStringLiteral("to Down")};
@@ -963,7 +968,7 @@ private Q_SLOTS:
 
         QSignalSpy finished(&window, &Form1::transferFinished);
         rig.send()->click();
-        QVERIFY(window.isSending());
+        QVERIFY(WindowTestAccess::isSending(window));
         QTRY_COMPARE(finished.count(), 1);
         QVERIFY(!rig.serial.isOpen());
         QVERIFY(rig.prompt.boxes.isEmpty());
@@ -983,8 +988,8 @@ private Q_SLOTS:
         QCOMPARE(expected.clippedWidths[2], qint16(0));
         for (int r = 0; r < 12; ++r)
             QCOMPARE(quint8(expected.rows[r][0]), singleByteFontByte(780 + r));
-        QCOMPARE(window.bank().widths(), expected.clippedWidths);
-        QCOMPARE(window.bank(), expectedBank);
+        QCOMPARE(WindowTestAccess::bank(window).widths(), expected.clippedWidths);
+        QCOMPARE(WindowTestAccess::bank(window), expectedBank);
         // A Send does not redraw the meter; the progress bar ends at 0 of 0..17.
         QCOMPARE(rig.meter(), meterBefore);
         auto *progress = rig.child<QProgressBar>(QStringLiteral("ProgressBar1"));
@@ -1034,7 +1039,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(QDir(rig.fontDirs.first()).filePath(missing))); // never created
         QVERIFY(!QFile::exists(missing));
         QCOMPARE(rig.widths(), widths);
-        QVERIFY(!rig.window->isSending());
+        QVERIFY(!WindowTestAccess::isSending(*rig.window));
     }
 
     void shouldReportAMissingSingleByteFont()
@@ -1099,7 +1104,7 @@ private Q_SLOTS:
                 rig.prompt.boxes[0].detail.contains(QStringLiteral("/dev/ttyUSB0: Device or resource busy")));
         QVERIFY(rig.serial.writes().isEmpty());
         QVERIFY(!rig.serial.isOpen());
-        QVERIFY(!rig.window->isSending());
+        QVERIFY(!WindowTestAccess::isSending(*rig.window));
     }
 
     void shouldExplainAPortThatCannotBeOpened_data()
@@ -1136,8 +1141,8 @@ private Q_SLOTS:
         const SerialFailure failure {SerialFailure::Kind(kind), device, reason};
         rig.serial.setOpenFailure(failure);
         MessageBank rebuilt;
-        QVERIFY(prepareBank(rebuilt, messageTexts(rig.window->settingsFromControls()),
-                            selectedMessages(rig.window->settingsFromControls()),
+        QVERIFY(prepareBank(rebuilt, messageTexts(WindowTestAccess::settingsFromControls(*rig.window)),
+                            selectedMessages(WindowTestAccess::settingsFromControls(*rig.window)),
                             QStringLiteral("Chinese (Simplified)"), rig.fontDirs)
                     .ok);
         rig.send()->click();
@@ -1152,8 +1157,8 @@ private Q_SLOTS:
         QVERIFY(rig.serial.writes().isEmpty());
         QVERIFY(!rig.serial.isOpen());
         // The bank was rebuilt from the texts before the port was tried.
-        QCOMPARE(rig.window->bank(), rebuilt);
-        QCOMPARE(rig.window->bank().width(1), qint16(0));
+        QCOMPARE(WindowTestAccess::bank(*rig.window), rebuilt);
+        QCOMPARE(WindowTestAccess::bank(*rig.window).width(1), qint16(0));
     }
 
     void shouldRefuseAMessageLeftOutOfTheLastSend()
@@ -1166,7 +1171,7 @@ private Q_SLOTS:
         QSignalSpy finished(rig.window.get(), &Form1::transferFinished);
         rig.send()->click();
         QTRY_COMPARE(finished.count(), 1);
-        QCOMPARE(rig.window->bank().width(1), qint16(0));
+        QCOMPARE(WindowTestAccess::bank(*rig.window).width(1), qint16(0));
         for (int m = 0; m < 8; ++m)
             if (m != 1)
                 rig.select(m)->click();
@@ -1189,7 +1194,7 @@ private Q_SLOTS:
         rig.start();
         rig.port()->setEditText(QStringLiteral("COM1"));
         rig.send()->click();
-        QVERIFY(rig.window->isSending());
+        QVERIFY(WindowTestAccess::isSending(*rig.window));
         QTRY_COMPARE(rig.serial.writes().size(), 2); // "Hello" and the header, waiting for the line
         const int opens = rig.serial.openCount();
         // Editing goes on while the line drains.
@@ -1199,7 +1204,7 @@ private Q_SLOTS:
         QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Sending..."));
         QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Waiting"));
         QCOMPARE(rig.serial.openCount(), opens);
-        QVERIFY(rig.window->isSending());
+        QVERIFY(WindowTestAccess::isSending(*rig.window));
         QCOMPARE(rig.serial.writes().size(), 2);
         rig.prompt.answer = true;
         QVERIFY(rig.window->close());
@@ -1225,7 +1230,7 @@ private Q_SLOTS:
         Form1 &window = rig.startShown();
         rig.port()->setEditText(QStringLiteral("COM1"));
         rig.send()->click();
-        QVERIFY(window.isSending());
+        QVERIFY(WindowTestAccess::isSending(window));
         rig.text(0)->setText(QStringLiteral("typed during the transfer 中"));
         rig.prompt.answer = answer;
         if (byExit)
@@ -1239,7 +1244,7 @@ private Q_SLOTS:
         QCOMPARE(readScriptSettings(ProfileFile(rig.settingsPath)).messages[0].text,
                  QStringLiteral("typed during the transfer 中"));
         QCOMPARE(window.isVisible(), !answer);
-        QCOMPARE(window.isSending(), !answer);
+        QCOMPARE(WindowTestAccess::isSending(window), !answer);
         QCOMPARE(rig.serial.isOpen(), !answer);
         const qsizetype writes = rig.serial.writes().size();
         QTest::qWait(20);

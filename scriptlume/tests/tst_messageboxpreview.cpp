@@ -5,6 +5,7 @@
 #include "scriptsettings.h"
 #include "testsupport.h"
 #include "usagemeter.h"
+#include "windowtestaccess.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -115,17 +116,17 @@ private Q_SLOTS:
         rig.writeSettings({QStringLiteral("あいab"), QStringLiteral("xyz")}, QStringLiteral("Japanese"));
         rig.start();
         QTRY_VERIFY(!rig.window->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-        const auto bank = std::make_unique<MessageBank>(rig.window->bank());
+        const auto bank = std::make_unique<MessageBank>(WindowTestAccess::bank(*rig.window));
         const QImage meter = rig.meter();
 
         const QString tip = rig.hover(0);
         QVERIFY2(tip.contains(QStringLiteral("data:image/png;base64,")), qPrintable(tip.left(100)));
         QVERIFY(tip.contains(QStringLiteral("Width: 6 column bytes"))); // 13 + 13 + 8 + 8 pixels
         QVERIFY(!tip.contains(QStringLiteral("cannot be shown")));
-        QCOMPARE(rig.window->bank(), *bank);
+        QCOMPARE(WindowTestAccess::bank(*rig.window), *bank);
         QCOMPARE(rig.meter(), meter);
         QVERIFY(rig.hover(1).contains(QStringLiteral("Width: 3 column bytes")));
-        QCOMPARE(rig.window->bank(), *bank);
+        QCOMPARE(WindowTestAccess::bank(*rig.window), *bank);
         QCOMPARE(rig.meter(), meter);
     }
 

@@ -57,10 +57,10 @@ private Q_SLOTS:
         rig.dialogs.answer = rig.dir.filePath(QStringLiteral("stripes.bmp"));
         QVERIFY(picture.save(rig.dialogs.answer));
         rig.child<QPushButton>("CmdLdPic")->click();
-        const int width = window.bank().width(0);
+        const int width = WindowTestAccess::bank(window).width(0);
         QCOMPARE(width, 12); // 0x7f leaves x = 96, the first pixel of byte 12, dark
-        const auto bank = std::make_unique<MessageBank>(window.bank());
-        const QImage meter = window.usageMeter();
+        const auto bank = std::make_unique<MessageBank>(WindowTestAccess::bank(window));
+        const QImage meter = shownMeter(window);
 
         // The surface inside the preview passes the request on to Picture1.
         const QString tip = hover(rig.child<QWidget>("PicBox0"));
@@ -77,8 +77,8 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(lit, 17 * 6 + 3 * 6 + 14 * 6); // red whole, grey one pixel per byte, 0x7f all but one
-        QCOMPARE(window.bank(), *bank);
-        QCOMPARE(window.usageMeter(), meter);
+        QCOMPARE(WindowTestAccess::bank(window), *bank);
+        QCOMPARE(shownMeter(window), meter);
         QCOMPARE(hover(rig.child<QWidget>("Picture10")), tip);
 
         // Another message, nothing captured yet.
@@ -86,7 +86,7 @@ private Q_SLOTS:
         const QString empty = hover(rig.child<QWidget>("Picture12"));
         QVERIFY(empty.contains(QStringLiteral("Width: 0 column bytes")));
         QVERIFY(!empty.contains(QStringLiteral("<img")));
-        QCOMPARE(window.bank(), *bank);
+        QCOMPARE(WindowTestAccess::bank(window), *bank);
     }
 };
 

@@ -218,8 +218,8 @@ private Q_SLOTS:
         DrawingSurface expected;
         expected.drawText(rig.child<QPlainTextEdit>("TxtBox0")->toPlainText(), general.family(), 10, false,
                           -2);
-        QCOMPARE(window.surface(0).image(), expected.image());
-        QVERIFY(window.bank().width(0) > 0);
+        QCOMPARE(shownSurface(window, 0), expected.image());
+        QVERIFY(WindowTestAccess::bank(window).width(0) > 0);
     }
 };
 

@@ -26,6 +26,9 @@
 #include <QTabWidget>
 
 using namespace lume;
+using lume::test::shownMessage;
+using lume::test::shownMeter;
+using lume::test::shownSurface;
 using lume::test::WindowRig;
 
 namespace {
@@ -222,14 +225,14 @@ private Q_SLOTS:
             QCOMPARE(rig.child<QComboBox>("MovSpeed" + k)->currentText(), QStringLiteral("4"));
             QCOMPARE(rig.child<QWidget>("Frame1" + k)->isVisible(), m == 0);
             QCOMPARE(rig.child<QWidget>("Frame2" + k)->isVisible(), m == 0);
-            QCOMPARE(window.surface(m).image().pixel(0, 0), qRgb(0, 0, 0));
+            QCOMPARE(shownSurface(window, m).pixel(0, 0), qRgb(0, 0, 0));
         }
         auto *fonts = rig.child<QComboBox>("FntName3");
         QCOMPARE(fonts->count(), families.size());
         for (int i = 0; i < fonts->count(); ++i)
             QCOMPARE(fonts->itemText(i), families[i]);
-        QCOMPARE(window.bank(), MessageBank());
-        QCOMPARE(window.currentMessage(), 0);
+        QCOMPARE(WindowTestAccess::bank(window), MessageBank());
+        QCOMPARE(shownMessage(window), 0);
         QCOMPARE(rig.child<QTabWidget>("TabStrip1")->currentIndex(), 0);
         QVERIFY(!QFile::exists(rig.settingsPath())); // written at the close only
     }
@@ -243,9 +246,9 @@ private Q_SLOTS:
         stored.messages[2] = {QStringLiteral("Three\nlines\nhere"),
                               QStringLiteral("DejaVu Sans Mono"),
                               QStringLiteral("13"),
-                              StoredGreyed,
+                              CheckValue::Greyed,
                               QStringLiteral("Freeze show"),
-                              StoredChecked,
+                              CheckValue::Checked,
                               QStringLiteral("9")};
         stored.messages[5].fontName = QStringLiteral("No Such Font Family");
         stored.messages[5].moveDirection = QStringLiteral("Sideways");
@@ -267,7 +270,7 @@ private Q_SLOTS:
         QCOMPARE(rig.child<QComboBox>("FntName5")->currentText(),
                  families.contains(QStringLiteral("System")) ? QStringLiteral("System") : families.first());
         QCOMPARE(rig.child<QComboBox>("ComSele")->currentText(), QStringLiteral("COM1")); // from the probe
-        QCOMPARE(window.bank(), MessageBank());
+        QCOMPARE(WindowTestAccess::bank(window), MessageBank());
 
         // A click leaves the greyed state for good.
         auto *bold = rig.child<QCheckBox>("ChkBold2");
@@ -342,7 +345,7 @@ private Q_SLOTS:
         QCOMPARE(rig.child<QCheckBox>("ChkFls1")->checkState(), Qt::Checked);
         QCOMPARE(rig.child<QComboBox>("MovSpeed1")->currentText(), QStringLiteral("9"));
         QCOMPARE(rig.child<QComboBox>("ComSele")->currentText(), QStringLiteral("COM1")); // not COM3
-        QCOMPARE(window.bank(), MessageBank());
+        QCOMPARE(WindowTestAccess::bank(window), MessageBank());
 
         // The close writes into the same file: its comment and line ends stay.
         window.close();
@@ -397,33 +400,34 @@ private Q_SLOTS:
         WindowRig rig;
         FontPictureWindow &window = rig.start();
         paste(rig, 0, QStringLiteral("Hello, badge!"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
-        const QImage &surface = window.surface(0).image();
-        QCOMPARE(bytesOf(window.bank(), 0), bytesOf(surface));
+        const QImage surface = shownSurface(window, 0);
+        QCOMPARE(bytesOf(WindowTestAccess::bank(window), 0), bytesOf(surface));
         int rightmost = -1;
         for (int r = 0; r < 12; ++r)
             for (int c = 0; c < 512; ++c)
-                if (window.bank().byte(0, r, c))
+                if (WindowTestAccess::bank(window).byte(0, r, c))
                     rightmost = std::max(rightmost, c);
         QVERIFY(rightmost > 5);
         QVERIFY(rightmost < 20);
         const int width = rightmost + 1;
-        QCOMPARE(int(window.bank().width(0)), width);
-        QCOMPARE(int(window.bank().usedTotal()), width);
+        QCOMPARE(int(WindowTestAccess::bank(window).width(0)), width);
+        QCOMPARE(int(WindowTestAccess::bank(window).usedTotal()), width);
+        const QImage meter = shownMeter(window);
         for (int x = 0; x < 512; ++x)
-            QCOMPARE(window.usageMeter().pixel(x, 6), x < width ? qRgb(255, 0, 0) : qRgb(0, 0, 0));
+            QCOMPARE(meter.pixel(x, 6), x < width ? qRgb(255, 0, 0) : qRgb(0, 0, 0));
         // The meter on screen shows the same.
         const QImage shown = rig.child<QWidget>("Picture2")->grab().toImage();
         QCOMPARE(shown.pixel(2, 2), qRgb(255, 0, 0));
         QCOMPARE(shown.pixel(2 + width, 2), qRgb(0, 0, 0));
         for (int m = 1; m < 8; ++m)
-            QVERIFY(isEmpty(window.bank(), m));
+            QVERIFY(isEmpty(WindowTestAccess::bank(window), m));
 
         // The same composition without the window gives the same message: one code path.
         MessageBank bank;
         DrawingSurface fresh;
         composeText(bank, 0, fresh, QStringLiteral("Hello, badge!"), KnownFont, QStringLiteral("10"), false,
                     QStringLiteral("0"));
-        QCOMPARE(bytesOf(bank, 0), bytesOf(window.bank(), 0));
+        QCOMPARE(bytesOf(bank, 0), bytesOf(WindowTestAccess::bank(window), 0));
     }
 
     void shouldLightTheStemOfAnIInColumnsOneAndTwo_data()
@@ -448,15 +452,17 @@ private Q_SLOTS:
         paste(rig, 0, QStringLiteral("I"), KnownFont, QStringLiteral("10"), top);
         for (int r = 0; r < 12; ++r) {
             const int lastRow = firstRow + 8;
-            QCOMPARE(int(window.bank().byte(0, r, 0)), r >= firstRow && r <= lastRow ? 0x60 : 0);
+            QCOMPARE(int(WindowTestAccess::bank(window).byte(0, r, 0)),
+                     r >= firstRow && r <= lastRow ? 0x60 : 0);
             for (int c = 1; c < 512; ++c)
-                QCOMPARE(int(window.bank().byte(0, r, c)), 0);
+                QCOMPARE(int(WindowTestAccess::bank(window).byte(0, r, c)), 0);
         }
-        QCOMPARE(int(window.bank().width(0)), 1);
-        QCOMPARE(int(window.bank().usedTotal()), 1);
-        QCOMPARE(window.usageMeter().pixel(0, 0), qRgb(255, 0, 0));
-        QCOMPARE(window.usageMeter().pixel(0, 11), qRgb(255, 0, 0));
-        QCOMPARE(window.usageMeter().pixel(1, 0), qRgb(0, 0, 0));
+        QCOMPARE(int(WindowTestAccess::bank(window).width(0)), 1);
+        QCOMPARE(int(WindowTestAccess::bank(window).usedTotal()), 1);
+        const QImage meter = shownMeter(window);
+        QCOMPARE(meter.pixel(0, 0), qRgb(255, 0, 0));
+        QCOMPARE(meter.pixel(0, 11), qRgb(255, 0, 0));
+        QCOMPARE(meter.pixel(1, 0), qRgb(0, 0, 0));
     }
 
     void shouldDrawDoubleByteTextWhole()
@@ -468,12 +474,12 @@ private Q_SLOTS:
         bool first = false;
         bool second = false;
         for (int r = 0; r < 12; ++r) {
-            first = first || window.bank().byte(0, r, 0) != 0;
-            second = second || window.bank().byte(0, r, 2) != 0;
+            first = first || WindowTestAccess::bank(window).byte(0, r, 0) != 0;
+            second = second || WindowTestAccess::bank(window).byte(0, r, 2) != 0;
         }
         QVERIFY(first);
         QVERIFY(second);
-        QCOMPARE(int(window.bank().width(0)), 3);
+        QCOMPARE(int(WindowTestAccess::bank(window).width(0)), 3);
     }
 
     void shouldMoveTheTextWithTheTopOffset()
@@ -481,9 +487,9 @@ private Q_SLOTS:
         WindowRig rig;
         FontPictureWindow &window = rig.start();
         paste(rig, 0, QStringLiteral("Hg"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
-        const auto atZero = bytesOf(window.bank(), 0);
+        const auto atZero = bytesOf(WindowTestAccess::bank(window), 0);
         paste(rig, 0, QStringLiteral("Hg"), KnownFont, QStringLiteral("10"), QStringLiteral("-2"));
-        const auto raised = bytesOf(window.bank(), 0);
+        const auto raised = bytesOf(WindowTestAccess::bank(window), 0);
         QVERIFY(atZero != raised);
         for (int r = 0; r < 10; ++r)
             for (int c = 0; c < 512; ++c)
@@ -496,14 +502,16 @@ private Q_SLOTS:
         FontPictureWindow &window = rig.start();
         paste(rig, 0, QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"), KnownFont, QStringLiteral("14"),
               QStringLiteral("-3"));
-        QVERIFY(window.bank().width(0) > 40);
+        QVERIFY(WindowTestAccess::bank(window).width(0) > 40);
         paste(rig, 0, QStringLiteral("."), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
-        QCOMPARE(bytesOf(window.bank(), 0), bytesOf(window.surface(0).image()));
-        QVERIFY(window.bank().width(0) <= 1);
+        const QImage surface = shownSurface(window, 0);
+        QCOMPARE(bytesOf(WindowTestAccess::bank(window), 0), bytesOf(surface));
+        QVERIFY(WindowTestAccess::bank(window).width(0) <= 1);
         for (int x = 8; x < 4096; ++x)
             for (int y = 0; y < 12; ++y)
-                QCOMPARE(window.surface(0).image().pixel(x, y), qRgb(0, 0, 0));
-        QCOMPARE(int(window.bank().usedTotal()), int(window.bank().width(0)));
+                QCOMPARE(surface.pixel(x, y), qRgb(0, 0, 0));
+        QCOMPARE(int(WindowTestAccess::bank(window).usedTotal()),
+                 int(WindowTestAccess::bank(window).width(0)));
     }
 
     void shouldDrawBoldUnlessUnchecked()
@@ -515,7 +523,7 @@ private Q_SLOTS:
             bold->setTristate(state == Qt::PartiallyChecked);
             bold->setCheckState(state);
             paste(rig, 0, QStringLiteral("Bold?"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
-            return window.surface(0).image();
+            return shownSurface(window, 0);
         };
         const QImage checked = pasteWith(Qt::Checked);
         const QImage greyed = pasteWith(Qt::PartiallyChecked);
@@ -541,7 +549,7 @@ private Q_SLOTS:
         QTRY_COMPARE(text->font().family(), QStringLiteral("DejaVu Sans Mono"));
         QCOMPARE(text->font().pointSizeF(), before.pointSizeF());
         QCOMPARE(text->font().bold(), before.bold());
-        QCOMPARE(window.bank(), MessageBank());
+        QCOMPARE(WindowTestAccess::bank(window), MessageBank());
         // A name that no font has is taken as typed.
         name->setFocus();
         QTRY_VERIFY(name->hasFocus());
@@ -581,28 +589,29 @@ private Q_SLOTS:
         FontPictureWindow &window = rig.start();
         paste(rig, 0, QStringLiteral("One"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
         rig.child<QScrollBar>("HScroll10")->setValue(700);
-        const MessageBank afterFirst = window.bank();
+        const MessageBank afterFirst = WindowTestAccess::bank(window);
 
         selectTab(rig, 2);
-        QCOMPARE(window.currentMessage(), 2);
+        QCOMPARE(shownMessage(window), 2);
         for (int m = 0; m < 8; ++m) {
             QCOMPARE(rig.child<QWidget>("Frame1" + QString::number(m))->isVisible(), m == 2);
             QCOMPARE(rig.child<QWidget>("Frame2" + QString::number(m))->isVisible(), m == 2);
         }
-        QCOMPARE(window.bank(), afterFirst); // a tab change touches nothing
+        QCOMPARE(WindowTestAccess::bank(window), afterFirst); // a tab change touches nothing
         paste(rig, 2, QStringLiteral("Three"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
-        QCOMPARE(bytesOf(window.bank(), 0), bytesOf(afterFirst, 0));
-        const int w0 = window.bank().width(0);
-        const int w2 = window.bank().width(2);
-        QCOMPARE(window.usageMeter().pixel(w0 - 1, 0), usagemeter::Colours[0]);
-        QCOMPARE(window.usageMeter().pixel(w0, 0), usagemeter::Colours[2]);
-        QCOMPARE(window.usageMeter().pixel(w0 + w2, 0), qRgb(0, 0, 0));
-        QCOMPARE(int(window.bank().usedTotal()), w0 + w2);
+        QCOMPARE(bytesOf(WindowTestAccess::bank(window), 0), bytesOf(afterFirst, 0));
+        const int w0 = WindowTestAccess::bank(window).width(0);
+        const int w2 = WindowTestAccess::bank(window).width(2);
+        const QImage meter = shownMeter(window);
+        QCOMPARE(meter.pixel(w0 - 1, 0), usagemeter::Colours[0]);
+        QCOMPARE(meter.pixel(w0, 0), usagemeter::Colours[2]);
+        QCOMPARE(meter.pixel(w0 + w2, 0), qRgb(0, 0, 0));
+        QCOMPARE(int(WindowTestAccess::bank(window).usedTotal()), w0 + w2);
 
         selectTab(rig, 2); // the current tab: nothing changes
-        QCOMPARE(window.currentMessage(), 2);
+        QCOMPARE(shownMessage(window), 2);
         selectTab(rig, 0);
-        QCOMPARE(window.currentMessage(), 0);
+        QCOMPARE(shownMessage(window), 0);
         QVERIFY(rig.child<QWidget>("Frame10")->isVisible());
         QVERIFY(!rig.child<QWidget>("Frame12")->isVisible());
         QCOMPARE(rig.child<QScrollBar>("HScroll10")->value(), 700);
@@ -671,14 +680,14 @@ private Q_SLOTS:
                                 "|Pictures(*.bmp;*.gif;*.jpg;*.jpeg;*.ico;*.cur;*.png)"
                                 "|*.bmp;*.gif;*.jpg;*.jpeg;*.ico;*.cur;*.png|All files(*)|*"));
         QCOMPARE(rig.dialogs.requests[0].fileName, QString());
-        QCOMPARE(window.dialogFileName(), fixture("icon32.ico"));
-        QCOMPARE(int(window.bank().width(0)), 4);
-        QCOMPARE(window.bank().byte(0, 0, 3), quint8(0xff));
-        QCOMPARE(window.bank().byte(0, 6, 0), quint8(0xff));
-        QCOMPARE(window.bank().byte(0, 11, 0), quint8(0));
-        QCOMPARE(int(window.bank().usedTotal()), 4);
-        QCOMPARE(window.usageMeter().pixel(3, 0), qRgb(255, 0, 0));
-        QCOMPARE(window.usageMeter().pixel(4, 0), qRgb(0, 0, 0));
+        QCOMPARE(int(WindowTestAccess::bank(window).width(0)), 4);
+        QCOMPARE(WindowTestAccess::bank(window).byte(0, 0, 3), quint8(0xff));
+        QCOMPARE(WindowTestAccess::bank(window).byte(0, 6, 0), quint8(0xff));
+        QCOMPARE(WindowTestAccess::bank(window).byte(0, 11, 0), quint8(0));
+        QCOMPARE(int(WindowTestAccess::bank(window).usedTotal()), 4);
+        const QImage meter = shownMeter(window);
+        QCOMPARE(meter.pixel(3, 0), qRgb(255, 0, 0));
+        QCOMPARE(meter.pixel(4, 0), qRgb(0, 0, 0));
 
         // Save offers the loaded name; Load always starts from "".
         rig.dialogs.answer.clear();
@@ -686,11 +695,13 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.requests[1].save, true);
         QCOMPARE(rig.dialogs.requests[1].filter, QStringLiteral("Picture(*.bmp)|*.bmp"));
         QCOMPARE(rig.dialogs.requests[1].fileName, fixture("icon32.ico"));
-        QCOMPARE(window.dialogFileName(), fixture("icon32.ico")); // a cancelled save keeps the name
+        rig.child<QPushButton>("CmdSvPic")->click(); // a cancelled save keeps the name
+        QCOMPARE(rig.dialogs.requests[2].fileName, fixture("icon32.ico"));
         rig.child<QPushButton>("CmdLdPic")->click();
-        QCOMPARE(rig.dialogs.requests[2].fileName, QString());
-        QCOMPARE(window.dialogFileName(), QString());
-        QCOMPARE(int(window.bank().width(0)), 4); // cancelled: the message stays
+        QCOMPARE(rig.dialogs.requests[3].fileName, QString());
+        rig.child<QPushButton>("CmdSvPic")->click(); // a cancelled load leaves no name
+        QCOMPARE(rig.dialogs.requests[4].fileName, QString());
+        QCOMPARE(int(WindowTestAccess::bank(window).width(0)), 4); // cancelled: the message stays
     }
 
     void shouldLightGreyAndColouredPixelsByTheirRedBits_data()
@@ -713,14 +724,15 @@ private Q_SLOTS:
         QVERIFY(rig.prompt.boxes.isEmpty());
         const int expected[12] = {0x80, 0x7f, 0xff, 0xff, 0, 0, 0, 0xff, 0x80, 0x55, 0xaa, 0};
         for (int r = 0; r < 12; ++r) {
-            QCOMPARE(int(window.bank().byte(6, r, 0)), expected[r]);
-            QCOMPARE(int(window.bank().byte(6, r, 1)), expected[r]);
-            QCOMPARE(int(window.bank().byte(6, r, 2)), 0);
+            QCOMPARE(int(WindowTestAccess::bank(window).byte(6, r, 0)), expected[r]);
+            QCOMPARE(int(WindowTestAccess::bank(window).byte(6, r, 1)), expected[r]);
+            QCOMPARE(int(WindowTestAccess::bank(window).byte(6, r, 2)), 0);
         }
-        QCOMPARE(int(window.bank().width(6)), 2);
-        QCOMPARE(int(window.bank().usedTotal()), 2);
-        QCOMPARE(window.usageMeter().pixel(1, 5), usagemeter::Colours[6]);
-        QCOMPARE(window.usageMeter().pixel(2, 5), qRgb(0, 0, 0));
+        QCOMPARE(int(WindowTestAccess::bank(window).width(6)), 2);
+        QCOMPARE(int(WindowTestAccess::bank(window).usedTotal()), 2);
+        const QImage meter = shownMeter(window);
+        QCOMPARE(meter.pixel(1, 5), usagemeter::Colours[6]);
+        QCOMPARE(meter.pixel(2, 5), qRgb(0, 0, 0));
     }
 
     void shouldLayTextOverALoadedPicture()
@@ -729,9 +741,9 @@ private Q_SLOTS:
         FontPictureWindow &window = rig.start();
         rig.dialogs.answer = fixture("icon32.ico");
         rig.child<QPushButton>("CmdLdPic")->click();
-        const auto picture = bytesOf(window.bank(), 0);
+        const auto picture = bytesOf(WindowTestAccess::bank(window), 0);
         paste(rig, 0, QStringLiteral("......"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
-        const auto combined = bytesOf(window.bank(), 0);
+        const auto combined = bytesOf(WindowTestAccess::bank(window), 0);
 
         MessageBank textOnly;
         DrawingSurface surface;
@@ -744,7 +756,7 @@ private Q_SLOTS:
 
         // A second paste keeps the picture and replaces only the text.
         paste(rig, 0, QString(), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
-        QCOMPARE(bytesOf(window.bank(), 0), picture);
+        QCOMPARE(bytesOf(WindowTestAccess::bank(window), 0), picture);
     }
 
     void shouldLeaveTheMessageWhenAPictureCannotBeLoaded_data()
@@ -766,21 +778,21 @@ private Q_SLOTS:
         rig.dialogs.answer = fixture("white8x12.bmp");
         rig.child<QPushButton>("CmdLdPic")->click();
         paste(rig, 0, QStringLiteral("Keep"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
-        const MessageBank before = window.bank();
-        const QImage surface = window.surface(0).image();
-        const QImage meter = window.usageMeter();
+        const MessageBank before = WindowTestAccess::bank(window);
+        const QImage surface = shownSurface(window, 0);
+        const QImage meter = shownMeter(window);
         rig.dialogs.answer = file;
         rig.child<QPushButton>("CmdLdPic")->click();
         QCOMPARE(rig.prompt.boxes.size(), 1);
         QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Cannot open picture"));
         QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Load Picture"));
         QVERIFY(rig.prompt.boxes[0].detail.contains(file));
-        QCOMPARE(window.bank(), before);
-        QCOMPARE(window.surface(0).image(), surface);
-        QCOMPARE(window.usageMeter(), meter);
+        QCOMPARE(WindowTestAccess::bank(window), before);
+        QCOMPARE(shownSurface(window, 0), surface);
+        QCOMPARE(shownMeter(window), meter);
         // Up Paste Text still finds the earlier picture under the text.
         paste(rig, 0, QStringLiteral("Keep"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
-        QCOMPARE(window.bank(), before);
+        QCOMPARE(WindowTestAccess::bank(window), before);
     }
 
     void shouldSaveAndReloadIntoAnotherMessage()
@@ -799,9 +811,9 @@ private Q_SLOTS:
         selectTab(rig, 4);
         rig.dialogs.answer = path;
         rig.child<QPushButton>("CmdLdPic")->click();
-        QCOMPARE(bytesOf(window.bank(), 4), bytesOf(window.bank(), 0));
-        QCOMPARE(window.bank().width(4), window.bank().width(0));
-        QCOMPARE(window.surface(4).image(), window.surface(0).image());
+        QCOMPARE(bytesOf(WindowTestAccess::bank(window), 4), bytesOf(WindowTestAccess::bank(window), 0));
+        QCOMPARE(WindowTestAccess::bank(window).width(4), WindowTestAccess::bank(window).width(0));
+        QCOMPARE(shownSurface(window, 4), shownSurface(window, 0));
     }
 
     void shouldReportASaveThatFails()
@@ -817,7 +829,7 @@ private Q_SLOTS:
         QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Cannot save picture"));
         QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Save Picture"));
         QVERIFY(!rig.prompt.boxes[0].detail.isEmpty());
-        QCOMPARE(window.bank(), MessageBank());
+        QCOMPARE(WindowTestAccess::bank(window), MessageBank());
     }
 
     void shouldSendTheBankByteForByte()
@@ -841,11 +853,12 @@ private Q_SLOTS:
         settings[0] = {QStringLiteral("7"), false, QStringLiteral("Freeze show")};
         settings[3] = {QStringLiteral("4"), true, QStringLiteral("From up to down")};
         settings[5].speed = QStringLiteral("2.5");
-        const QByteArray expected = buildBadgeStream(window.bank(), settings, sketchDirections()).bytes();
+        const QByteArray expected =
+            buildBadgeStream(WindowTestAccess::bank(window), settings, sketchDirections()).bytes();
 
         rig.child<QPushButton>("CmdSend")->click();
-        QVERIFY(window.isSending());
-        QTRY_VERIFY(!window.isSending());
+        QVERIFY(WindowTestAccess::isSending(window));
+        QTRY_VERIFY(!WindowTestAccess::isSending(window));
         QCOMPARE(rig.port.written(), expected);
         QCOMPARE(rig.port.portNumber(), 2);
         QCOMPARE(rig.port.settings(), QStringLiteral("1200,n,8,1"));
@@ -922,7 +935,7 @@ private Q_SLOTS:
         QCOMPARE(rig.prompt.boxes[0].title, title);
         for (const QString &part : detail)
             QVERIFY2(rig.prompt.boxes[0].detail.contains(part), qPrintable(rig.prompt.boxes[0].detail));
-        QVERIFY(!rig.window->isSending());
+        QVERIFY(!WindowTestAccess::isSending(*rig.window));
         QVERIFY(!rig.port.isOpen());
         QCOMPARE(rig.port.written(), QByteArray());
     }
@@ -987,7 +1000,7 @@ private Q_SLOTS:
         rig.child<QPlainTextEdit>("TxtBox0")->setFocus();
         QTRY_VERIFY(!combo->hasFocus());
         QCOMPARE(combo->currentText(), typed);
-        QCOMPARE(window.currentSettings().messages[0].fontSize,
+        QCOMPARE(WindowTestAccess::currentSettings(window).messages[0].fontSize,
                  box == "FntSize0" ? typed : QStringLiteral("10"));
     }
 
@@ -1007,10 +1020,10 @@ private Q_SLOTS:
         paste(rig, 0, QStringLiteral("Sending"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
         rig.port.setNeverDrains(true);
         rig.child<QPushButton>("CmdSend")->click();
-        QVERIFY(window.isSending());
-        const MessageBank before = window.bank();
-        const QImage meter = window.usageMeter();
-        const QImage surface = window.surface(0).image();
+        QVERIFY(WindowTestAccess::isSending(window));
+        const MessageBank before = WindowTestAccess::bank(window);
+        const QImage meter = shownMeter(window);
+        const QImage surface = shownSurface(window, 0);
         const qsizetype writes = rig.port.writes().size();
         rig.dialogs.answer = fixture("white8x12.bmp");
         rig.child<QPlainTextEdit>("TxtBox0")->setPlainText(QStringLiteral("Other"));
@@ -1020,11 +1033,11 @@ private Q_SLOTS:
         QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Sending!"));
         QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Waits"));
         QVERIFY(rig.dialogs.requests.isEmpty());
-        QCOMPARE(window.bank(), before);
-        QCOMPARE(window.usageMeter(), meter);
-        QCOMPARE(window.surface(0).image(), surface);
+        QCOMPARE(WindowTestAccess::bank(window), before);
+        QCOMPARE(shownMeter(window), meter);
+        QCOMPARE(shownSurface(window, 0), surface);
         QCOMPARE(rig.port.writes().size(), writes);
-        QVERIFY(window.isSending());
+        QVERIFY(WindowTestAccess::isSending(window));
     }
 
     void shouldRefuseAPictureChosenAfterASendStarted()
@@ -1036,17 +1049,17 @@ private Q_SLOTS:
         rig.child<QPushButton>("CmdLdPic")->click();
         rig.port.setNeverDrains(true);
         rig.child<QPushButton>("CmdSend")->click(); // the open dialog does not block the window
-        QVERIFY(window.isSending());
-        const MessageBank before = window.bank();
-        const QImage surface = window.surface(0).image();
+        QVERIFY(WindowTestAccess::isSending(window));
+        const MessageBank before = WindowTestAccess::bank(window);
+        const QImage surface = shownSurface(window, 0);
         rig.dialogs.answer = fixture("white8x12.bmp");
         rig.dialogs.answerNow();
         QCOMPARE(rig.prompt.boxes.size(), 1);
         QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Sending!"));
         QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Waits"));
-        QCOMPARE(window.bank(), before);
-        QCOMPARE(window.surface(0).image(), surface);
-        QVERIFY(window.isSending());
+        QCOMPARE(WindowTestAccess::bank(window), before);
+        QCOMPARE(shownSurface(window, 0), surface);
+        QVERIFY(WindowTestAccess::isSending(window));
     }
 
     void shouldAllowTabsAndSavingWhileSending()
@@ -1057,14 +1070,14 @@ private Q_SLOTS:
         rig.port.setNeverDrains(true);
         rig.child<QPushButton>("CmdSend")->click();
         selectTab(rig, 1);
-        QCOMPARE(window.currentMessage(), 1);
+        QCOMPARE(shownMessage(window), 1);
         selectTab(rig, 0);
         const QString path = rig.dir.filePath(QStringLiteral("during.bmp"));
         rig.dialogs.answer = path;
         rig.child<QPushButton>("CmdSvPic")->click();
         QVERIFY(QFile::exists(path));
         QVERIFY(rig.prompt.boxes.isEmpty());
-        QVERIFY(window.isSending());
+        QVERIFY(WindowTestAccess::isSending(window));
     }
 
     void shouldAskBeforeClosingWhileSending_data()
@@ -1086,7 +1099,7 @@ private Q_SLOTS:
         paste(rig, 0, QStringLiteral("Sending"), KnownFont, QStringLiteral("10"), QStringLiteral("0"));
         rig.port.setNeverDrains(true);
         rig.child<QPushButton>("CmdSend")->click();
-        QVERIFY(window.isSending());
+        QVERIFY(WindowTestAccess::isSending(window));
         rig.child<QPlainTextEdit>("TxtBox5")->setPlainText(QStringLiteral("Typed while\nsending"));
         rig.prompt.answer = answer;
 
@@ -1098,7 +1111,7 @@ private Q_SLOTS:
         QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Sending! Are you exit?"));
         QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Warning"));
         QCOMPARE(window.isVisible(), !answer);
-        QCOMPARE(window.isSending(), !answer);
+        QCOMPARE(WindowTestAccess::isSending(window), !answer);
         QCOMPARE(rig.port.isOpen(), !answer);
         // The settings are written whatever the answer.
         const SketchSettings stored = readSketchSettings(ProfileFile(rig.settingsPath()));
@@ -1122,7 +1135,7 @@ private Q_SLOTS:
         rig.child<QPushButton>("CmdExit")->click();
         QVERIFY(rig.prompt.boxes.isEmpty());
         QVERIFY(!window.isVisible());
-        SketchSettings expected = window.currentSettings();
+        SketchSettings expected = WindowTestAccess::currentSettings(window);
         expected.commPort.clear();
         QCOMPARE(readSketchSettings(ProfileFile(rig.settingsPath())), expected);
         QCOMPARE(expected.topLocationAdjust, QStringLiteral("3"));
@@ -1138,13 +1151,13 @@ private Q_SLOTS:
         first.child<QCheckBox>("ChkFls7")->setCheckState(Qt::Checked);
         first.child<QComboBox>("FntSize7")->setCurrentText(QStringLiteral("12"));
         first.child<QCheckBox>("ChkBold7")->setCheckState(Qt::Checked);
-        const SketchSettings closed = first.window->currentSettings();
+        const SketchSettings closed = WindowTestAccess::currentSettings(*first.window);
         first.window->close();
 
         WindowRig second;
         QVERIFY(QFile::copy(first.settingsPath(), second.settingsPath()));
         second.start();
-        SketchSettings reopened = second.window->currentSettings();
+        SketchSettings reopened = WindowTestAccess::currentSettings(*second.window);
         QCOMPARE(reopened, closed);
     }
 };

@@ -2,9 +2,11 @@
 
 #include "filedialogs.h"
 #include "fontpicturewindow.h"
+#include "sketchusagemeter.h"
 
 #include "fakeserialcontrol.h"
 #include "testsupport.h"
+#include "windowtestaccess.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +15,47 @@
 #include <utility>
 
 namespace lume::test {
+
+// What the window's controls show, as a user sees it.
+
+// The message whose editor is on view, the one Up Paste Text and Load Picture change; -1 when none
+// or more than one is.
+inline int shownMessage(const QWidget &window)
+{
+    int shown = -1;
+    for (int m = 0; m < MessageBank::MessageCount; ++m) {
+        const auto *frame = window.findChild<QWidget *>(QStringLiteral("Frame1%1").arg(m));
+        if (frame && !frame->isHidden()) {
+            if (shown >= 0)
+                return -1;
+            shown = m;
+        }
+    }
+    return shown;
+}
+
+// The pixels a control paints in area, as 32-bit RGB.
+inline QImage paintedImage(const QWidget &window, const QString &control, const QRect &area)
+{
+    auto *view = window.findChild<QWidget *>(control);
+    if (!view)
+        qFatal("no control %s", qPrintable(control));
+    return view->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Message m's drawing surface, all 4096 columns, as its PicBox paints it.
+inline QImage shownSurface(const QWidget &window, int m)
+{
+    return paintedImage(window, QStringLiteral("PicBox%1").arg(m),
+                        QRect(0, 0, DrawingSurface::Width, DrawingSurface::Height));
+}
+
+// The usage meter as Picture2 paints it inside its border.
+inline QImage shownMeter(const QWidget &window)
+{
+    return paintedImage(window, QStringLiteral("Picture2"),
+                        QRect(2, 2, usagemeter::Width, usagemeter::Height));
+}
 
 // Answers the file dialogs with a prepared name ("" cancels) and records what they were given.
 // With keepOpen the dialog stays open until answerNow(), as a real one does while the user looks.

@@ -62,9 +62,7 @@ public:
     void stop();
 
     [[nodiscard]] QString devicePath() const { return m_terminal.slavePath(); }
-    [[nodiscard]] QString registrationFile() const { return m_registration.filePath(); }
     [[nodiscard]] QString errorString() const { return m_error; }
-    [[nodiscard]] const SimOptions &options() const { return m_options; }
     // The status finished() gave; valid once it has been emitted.
     [[nodiscard]] int exitCode() const { return m_exitCode; }
 

@@ -18,7 +18,6 @@ public:
     bool announce(const QString &device, qint64 pid);
     void remove();
 
-    [[nodiscard]] QString filePath() const { return m_path; }
     [[nodiscard]] QString errorString() const { return m_error; }
 
 private:

@@ -76,7 +76,7 @@ Messages sketchMessages(const SketchSettings &settings)
         // Kept also for an empty text, so that a --screen-text over it takes the message's font.
         message.fontFamily = restoredFontName(families, stored.fontName);
         message.fontSize = stored.fontSize;
-        message.bold = stored.fontBold != StoredUnchecked; // a greyed box draws bold
+        message.bold = isChecked(stored.fontBold); // a greyed box draws bold
         message.topAdjust = top;
         const QString text = textBoxText(stored.text);
         if (!text.isEmpty())

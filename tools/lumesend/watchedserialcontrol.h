@@ -23,14 +23,12 @@ public:
     [[nodiscard]] std::optional<qint64> pendingOutput() override;
     [[nodiscard]] SerialFailure lastFailure() const override { return m_port.lastFailure(); }
 
-    // Bytes queued since the port was opened.
-    [[nodiscard]] qint64 queued() const { return m_queued; }
     // Bytes that have left the port, as far as the last pending count tells.
     [[nodiscard]] qint64 sent() const { return m_queued - m_pending; }
 
 private:
     SerialControl &m_port;
-    qint64 m_queued = 0;
+    qint64 m_queued = 0; // since the port was opened
     qint64 m_pending = 0;
 };
 

@@ -33,6 +33,7 @@ using lume::test::BadgesimProgram;
 using lume::test::FakeFileDialogs;
 using lume::test::PseudoTerminal;
 using lume::test::RecordingPrompt;
+using lume::test::shownMessage;
 using lume::test::Simulator;
 
 namespace {
@@ -255,7 +256,7 @@ private Q_SLOTS:
 
         QTabBar *tabs = window.findChild<QTabWidget *>("TabStrip1")->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
-        QCOMPARE(window.currentMessage(), 2);
+        QCOMPARE(shownMessage(window), 2);
         dialogs.answer = QStringLiteral(LUME_SOURCE_DIR "/fontpicture/tests/data/stripes24x12.gif");
         window.findChild<QPushButton *>("CmdLdPic")->click();
         window.findChild<QComboBox *>("ComMod2")->setCurrentText(QStringLiteral("Freeze show"));
@@ -268,18 +269,18 @@ private Q_SLOTS:
         window.findChild<QComboBox *>("MovSpeed7")->setCurrentText(QStringLiteral("1"));
         window.findChild<QPushButton *>("CmdUpText")->click();
         for (int m : {0, 2, 7})
-            QVERIFY2(!bankMatrix(window.bank(), m).isDark(), qPrintable(QString::number(m)));
+            QVERIFY2(!bankMatrix(WindowTestAccess::bank(window), m).isDark(), qPrintable(QString::number(m)));
 
         window.findChild<QPushButton *>("CmdSend")->click();
-        QVERIFY(window.isSending());
-        QTRY_VERIFY_WITH_TIMEOUT(!window.isSending(), test::SafetyNetMs);
+        QVERIFY(WindowTestAccess::isSending(window));
+        QTRY_VERIFY_WITH_TIMEOUT(!WindowTestAccess::isSending(window), test::SafetyNetMs);
         QCOMPARE(session.prompt.boxes.size(), 0);
 
         ShownList shown;
         shown[0] = {7, true, 1, "to right"};
         shown[2] = {2, false, 4, "freeze"};
         shown[7] = {1, false, 3, "to down"};
-        verifyReceived(session, window.bank(), shown);
+        verifyReceived(session, WindowTestAccess::bank(window), shown);
     }
 
     void scriptlumeShouldSendToTheSimulatorItFinds_data()
@@ -349,18 +350,19 @@ private Q_SLOTS:
 
         QSignalSpy finished(&window, &Form1::transferFinished);
         window.findChild<QPushButton *>("CmdSend")->click();
-        QVERIFY(window.isSending());
+        QVERIFY(WindowTestAccess::isSending(window));
         QVERIFY(finished.wait(test::SafetyNetMs));
         QCOMPARE(session.prompt.boxes.size(), 0);
-        QCOMPARE(window.bank().widths(), (std::array<qint16, 8> {firstWidth, 0, thirdWidth}));
+        QCOMPARE(WindowTestAccess::bank(window).widths(),
+                 (std::array<qint16, 8> {firstWidth, 0, thirdWidth}));
         for (int m : {0, 2})
-            QVERIFY2(!bankMatrix(window.bank(), m).isDark(), qPrintable(QString::number(m)));
+            QVERIFY2(!bankMatrix(WindowTestAccess::bank(window), m).isDark(), qPrintable(QString::number(m)));
 
         ShownList shown;
         shown[0] = {6, true, 1, "to right"};
         shown[1] = {3, false, 2, "to up"};
         shown[2] = {8, false, 4, "freeze"};
-        verifyReceived(session, window.bank(), shown);
+        verifyReceived(session, WindowTestAccess::bank(window), shown);
     }
 
 private:

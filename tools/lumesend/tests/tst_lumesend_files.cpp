@@ -196,7 +196,7 @@ private Q_SLOTS:
             rig.child<QPushButton>("CmdUpText")->click();
         }
         rig.child<QPushButton>("CmdSend")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!window.isSending(), test::SafetyNetMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!WindowTestAccess::isSending(window), test::SafetyNetMs);
         QVERIFY(rig.prompt.boxes.isEmpty());
         const QByteArray sent = rig.port.written();
         QVERIFY(sent.size() > 689);

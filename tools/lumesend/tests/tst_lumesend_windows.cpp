@@ -117,7 +117,7 @@ private Q_SLOTS:
         for (const Msg &msg : msgs) {
             const QString k = QString::number(msg.number - 1);
             rig.child<QTabWidget>("TabStrip1")->setCurrentIndex(msg.number - 1);
-            QCOMPARE(window.currentMessage(), msg.number - 1);
+            QCOMPARE(shownMessage(window), msg.number - 1);
             if (msg.kind == Msg::Picture || msg.kind == Msg::ScreenOverPicture) {
                 rig.dialogs.answer = m_dir.filePath(msg.picture);
                 rig.child<QPushButton>("CmdLdPic")->click();
@@ -134,8 +134,8 @@ private Q_SLOTS:
         }
         QVERIFY(rig.prompt.boxes.isEmpty());
         rig.child<QPushButton>("CmdSend")->click();
-        QVERIFY(window.isSending());
-        QTRY_VERIFY_WITH_TIMEOUT(!window.isSending(), test::SafetyNetMs);
+        QVERIFY(WindowTestAccess::isSending(window));
+        QTRY_VERIFY_WITH_TIMEOUT(!WindowTestAccess::isSending(window), test::SafetyNetMs);
         QVERIFY(rig.prompt.boxes.isEmpty());
 
         const QByteArray sent = rig.port.written();

@@ -209,7 +209,7 @@ private Q_SLOTS:
         fillLine(pty);
         window.findChild<QPushButton *>("CmdSend")->click();
         QTest::qWait(100);
-        QVERIFY(window.isSending());
+        QVERIFY(WindowTestAccess::isSending(window));
         QVERIFY(port.isOpen());
 
         prompt.answer = true;
@@ -220,7 +220,7 @@ private Q_SLOTS:
         QVERIFY2(clock.elapsed() < SoonMs, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(prompt.boxes.size(), 1);
         QCOMPARE(prompt.boxes[0].text, QStringLiteral("Sending! Are you exit?"));
-        QVERIFY(!window.isSending());
+        QVERIFY(!WindowTestAccess::isSending(window));
         QVERIFY(!port.isOpen());
         QVERIFY(idlesQuietly(300));
         QVERIFY(port.open()); // the device was let go
@@ -253,7 +253,7 @@ private Q_SLOTS:
         fillLine(pty);
         window.findChild<QPushButton *>("CmdSend")->click();
         QTest::qWait(100);
-        QVERIFY(window.isSending());
+        QVERIFY(WindowTestAccess::isSending(window));
 
         prompt.answer = true;
         QElapsedTimer clock;
@@ -262,7 +262,7 @@ private Q_SLOTS:
         QVERIFY2(clock.elapsed() < SoonMs, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(prompt.boxes.size(), 1);
         QCOMPARE(prompt.boxes[0].text, QStringLiteral("Sending datas to Display! Are you exit?"));
-        QVERIFY(!window.isSending());
+        QVERIFY(!WindowTestAccess::isSending(window));
         QVERIFY(!port.isOpen());
         QVERIFY(idlesQuietly(300));
     }
