@@ -3,6 +3,7 @@
 #include "portdiagnosis.h"
 #include "portdirectory.h"
 #include "profilefile.h"
+#include "programoptions.h"
 #include "qtserialcontrol.h"
 
 #include <QApplication>
@@ -10,6 +11,11 @@
 
 int main(int argc, char **argv)
 {
+    if (const auto status = lume::answerCommandLine(
+            argc, argv,
+            {"Scriptlume", "2.20",
+             "Composes Chinese, Japanese or Korean messages for an LED name badge and sends them."}))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scriptlume"));
     QApplication::setApplicationVersion(QStringLiteral("2.20"));
