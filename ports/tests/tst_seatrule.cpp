@@ -35,6 +35,12 @@ private Q_SLOTS:
             const QString where = QStringLiteral("line %1: %2").arg(line).arg(text);
             // Other users and remote sessions stay out: the seat's user gets an access list.
             QVERIFY2(!text.contains(QStringLiteral("MODE")), qPrintable(where));
+            // A negated parent key matches as soon as any parent (the tty itself) differs.
+            QVERIFY2(
+                !QRegularExpression(QStringLiteral(R"re((SUBSYSTEMS|ATTRS\{[^}]*\}|DRIVERS|KERNELS)!=)re"))
+                     .match(text)
+                     .hasMatch(),
+                qPrintable(where));
             const QRegularExpressionMatch match = ids.match(text);
             if (!match.hasMatch())
                 continue;
