@@ -20,32 +20,40 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/lume-wayland.XXXXXX")
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
 mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir -p "$XDG_CONFIG_HOME"
 socket=lume-smoke
-westonPid= programPid=
+westonPid= programPid= drainers=()
 cleanup() {
     local status=$?
     [[ -n $programPid ]] && kill "$programPid" 2>/dev/null && wait "$programPid" 2>/dev/null
     [[ -n $westonPid ]] && kill "$westonPid" 2>/dev/null && wait "$westonPid" 2>/dev/null
+    for pid in "${drainers[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
     rm -rf "$work"
     exit $status
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
-# weston tells of its readiness by its log line; the socket exists from then on.
+# weston listens on its socket before it loads its shell: the shell's log line tells it is ready.
+# (The socket file alone is no sign: it exists a moment before weston listens on it.)
 mkfifo "$work/weston.log"
 env -u DISPLAY -u WAYLAND_DISPLAY weston --backend=headless-backend.so --socket=$socket --idle-time=0 \
     --no-config >"$work/weston.log" 2>&1 &
 westonPid=$!
+# Each FIFO is opened once: opened again after its writer ended, it would wait forever.
+exec 3<"$work/weston.log"
 ready=
-while IFS= read -r line; do
+while IFS= read -r -u 3 line; do
     echo "weston: $line" >>"$work/weston.out"
-    if [[ $line == *"launching '"* || -S $XDG_RUNTIME_DIR/$socket ]]; then
+    if [[ $line == *desktop-shell* ]]; then
         ready=1
         break
     fi
-done <"$work/weston.log"
+done
 # Keep draining weston's output so that it never blocks on a full pipe.
-cat <"$work/weston.log" >>"$work/weston.out" 2>/dev/null &
+cat <&3 >>"$work/weston.out" 2>/dev/null &
+drainers=($!)
+exec 3<&-
 [[ -n $ready && -S $XDG_RUNTIME_DIR/$socket ]] || {
     cat "$work/weston.out" >&2
     die "weston did not start"
@@ -57,8 +65,9 @@ mkfifo "$work/program.err"
 env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$socket WAYLAND_DEBUG=client \
     "$program" 2>"$work/program.err" &
 programPid=$!
+exec 4<"$work/program.err"
 titled= shown=
-while IFS= read -r line; do
+while IFS= read -r -u 4 line; do
     if [[ -z $titled && $line == *'xdg_toplevel@'*'.set_title("'"$title"'")'* ]]; then
         titled=1
         echo "waylandsmoke: ${line#*-> }"
@@ -69,8 +78,10 @@ while IFS= read -r line; do
     elif [[ $line != *'wl_'* && $line != *'xdg_'* && $line != *'zwp_'* && $line != *'zxdg_'* && $line != *'wp_'* ]]; then
         echo "$program: $line" >&2
     fi
-done <"$work/program.err"
-cat <"$work/program.err" >/dev/null 2>&1 &
+done
+cat <&4 >/dev/null 2>&1 &
+drainers+=($!)
+exec 4<&-
 [[ -n $shown ]] || die "$program showed no window titled \"$title\" (titled: ${titled:-no})"
 kill -0 "$programPid" 2>/dev/null || die "$program ended before its window was up"
 echo "waylandsmoke: $program shows \"$title\" on Wayland"
