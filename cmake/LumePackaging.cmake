@@ -16,6 +16,10 @@ install(FILES ${LUME_PACKAGE_DATA}/metainfo/org.lume.Sketchlume.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${LUME_PACKAGE_DATA}/completion/lumesend
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+# The illustrated guide of both programs.
+install(FILES ${PROJECT_SOURCE_DIR}/doc/guide/sketchlume.md ${PROJECT_SOURCE_DIR}/doc/guide/scriptlume.md
+        DESTINATION ${LUME_DOC_DIR}/guide)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/doc/guide/images DESTINATION ${LUME_DOC_DIR}/guide FILES_MATCHING PATTERN "*.png")
 # The USB serial adapters for the user at the seat, in udev's own folder under the prefix (/usr).
 install(FILES ${LUME_PACKAGE_DATA}/udev/70-lume-serial.rules DESTINATION lib/udev/rules.d)
 
