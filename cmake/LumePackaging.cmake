@@ -16,6 +16,12 @@ install(FILES ${LUME_PACKAGE_DATA}/metainfo/org.lume.Sketchlume.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${LUME_PACKAGE_DATA}/completion/lumesend
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+# The illustrated guide of both programs.
+install(FILES ${PROJECT_SOURCE_DIR}/doc/guide/sketchlume.md ${PROJECT_SOURCE_DIR}/doc/guide/scriptlume.md
+        DESTINATION ${LUME_DOC_DIR}/guide)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/doc/guide/images DESTINATION ${LUME_DOC_DIR}/guide FILES_MATCHING PATTERN "*.png")
+# The USB serial adapters for the user at the seat, in udev's own folder under the prefix (/usr).
+install(FILES ${LUME_PACKAGE_DATA}/udev/70-lume-serial.rules DESTINATION lib/udev/rules.d)
 
 # Manual pages and the changelog (a native package's changelog.gz) compressed as Debian keeps
 # them: gzip -9n, no name, no time stamp.
@@ -65,6 +71,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-wqy-microhei | fonts-
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-extra")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "bash-completion")
 set(CPACK_STRIP_FILES ON)
+# The postinst lets udev apply the rule to adapters that are already plugged in.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${LUME_PACKAGE_DATA}/postinst)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

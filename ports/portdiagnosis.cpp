@@ -1,6 +1,7 @@
 #include "portdiagnosis.h"
 
 #include "devicenames.h"
+#include "seatrule.h"
 #include "virtualports.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,9 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/xattr.h>
 #endif
 
 namespace lume {
@@ -82,6 +86,22 @@ QString holderText(const PortHolder &holder)
         : QCoreApplication::translate("lume::PortDiagnostics", "%1 (PID %2)")
               .arg(holder.name)
               .arg(holder.pid);
+}
+
+QString usbIds(const PortInfo &info)
+{
+    return QStringLiteral("%1:%2")
+        .arg(info.vendorId, 4, 16, QLatin1Char('0'))
+        .arg(info.productId, 4, 16, QLatin1Char('0'));
+}
+
+QString brlttyHint()
+{
+    return QCoreApplication::translate(
+        "lume::PortDiagnostics",
+        "brltty (the braille display service) claims CH340 and other serial adapters. If you use no "
+        "braille display, remove it: sudo apt remove brltty (or stop it for good: sudo systemctl mask "
+        "brltty-udev.service brltty.service), then plug the adapter in again.");
 }
 
 QString missingDriverHint()
@@ -248,6 +268,67 @@ QList<PortHolder> PortDiagnostics::holders(const QString &device) const
     return found;
 }
 
+bool PortDiagnostics::aclAllowsReadWrite(const QByteArray &xattr, uint uid, const QList<uint> &groups)
+{
+    // Linux's posix_acl_access: a 4-byte version 2, then entries of a 16-bit tag, 16-bit
+    // permissions and a 32-bit id, little-endian.
+    constexpr quint16 UserTag = 0x02, GroupTag = 0x08, MaskTag = 0x10;
+    constexpr quint16 ReadWrite = 0x6;
+    const auto u16 = [&xattr](qsizetype at) {
+        return quint16(quint8(xattr[at]) | quint8(xattr[at + 1]) << 8);
+    };
+    if (xattr.size() < 4 || (xattr.size() - 4) % 8 != 0 || u16(0) != 2 || u16(2) != 0)
+        return false;
+    bool granted = false;
+    quint16 mask = ReadWrite;
+    for (qsizetype at = 4; at < xattr.size(); at += 8) {
+        const quint16 tag = u16(at);
+        const quint16 permissions = u16(at + 2);
+        const uint id = uint(u16(at + 4)) | uint(u16(at + 6)) << 16;
+        if (tag == MaskTag)
+            mask = permissions;
+        else if ((tag == UserTag && id == uid) || (tag == GroupTag && groups.contains(id)))
+            granted = granted || (permissions & ReadWrite) == ReadWrite;
+    }
+    return granted && (mask & ReadWrite) == ReadWrite;
+}
+
+std::optional<QString> PortDiagnostics::seatHint(const QString &device) const
+{
+    const PortInfo info = sysfsPortInfo(m_system.scanRoots, ttyName(device), device);
+    if (info.vendorId < 0 || info.productId < 0)
+        return std::nullopt;
+    if (const SeatAdapter *adapter = SeatRule::find(info.vendorId, info.productId)) {
+        return QCoreApplication::translate(
+                   "lume::PortDiagnostics",
+                   "The udev rule %1 gives this adapter (%2, %3) to the user at the machine's seat (%4): "
+                   "a session at the machine's own screen and keyboard, while it is the active one. It "
+                   "does not apply to a remote login (ssh) or to a session in the background. If you "
+                   "sit at the machine, let udev apply it (the adapter may have been plugged in before "
+                   "the rule came): sudo udevadm control --reload-rules && sudo udevadm trigger "
+                   "--subsystem-match=tty --action=add")
+            .arg(SeatRule::path(), QLatin1String(adapter->chip), usbIds(info),
+                 QLatin1String(SeatRule::DefaultSeat));
+    }
+    return QCoreApplication::translate(
+               "lume::PortDiagnostics",
+               "The udev rule %1 gives the common USB serial adapters (FTDI, CH340, PL2303, CP210x) to the "
+               "user at the machine's seat; this adapter (%2) is not among them, so the group that owns "
+               "the device is the way in.")
+        .arg(SeatRule::path(), usbIds(info));
+}
+
+QList<qint64> PortDiagnostics::processesNamed(const QString &name) const
+{
+    QList<qint64> found;
+    const QStringList processes = QDir(m_system.procRoot).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &entry : processes) {
+        if (allDigits(entry) && processName(entry.toLongLong()) == name)
+            found << entry.toLongLong();
+    }
+    return found;
+}
+
 std::optional<PortDiagnosis> PortDiagnostics::permission(const QString &device) const
 {
 #ifdef Q_OS_UNIX
@@ -265,6 +346,14 @@ std::optional<PortDiagnosis> PortDiagnostics::permission(const QString &device) 
     const uint need = owner ? 0600u : inGroup ? 0060u : 0006u;
     if ((mode & need) == need)
         return std::nullopt;
+#ifdef Q_OS_LINUX
+    // The seat's user gets the device through an access list (udev's uaccess), not its mode.
+    QByteArray acl(1024, '\0');
+    const ssize_t aclSize = ::getxattr(QFile::encodeName(device).constData(), "system.posix_acl_access",
+                                       acl.data(), size_t(acl.size()));
+    if (aclSize > 0 && aclAllowsReadWrite(acl.left(aclSize), user.uid, user.sessionGroups))
+        return std::nullopt;
+#endif
 
     PortDiagnosis diagnosis;
     diagnosis.verdict = PortDiagnosis::Verdict::Permission;
@@ -305,6 +394,8 @@ std::optional<PortDiagnosis> PortDiagnostics::permission(const QString &device) 
                    "sudo udevadm trigger; then: sudo usermod -aG dialout %2, and log in again")
                    .arg(ttyName(device), user.userName);
     }
+    if (const std::optional<QString> seat = seatHint(device))
+        diagnosis.hints.prepend(*seat);
     return diagnosis;
 #else
     Q_UNUSED(device);
@@ -350,11 +441,22 @@ PortDiagnosis PortDiagnostics::busy(const QString &device, QList<PortHolder> hol
         hinted.insert(holder.name);
         if (holder.name == u"ModemManager") {
             const PortInfo info = sysfsPortInfo(m_system.scanRoots, ttyName(device), device);
-            const QString match = info.vendorId >= 0 && info.productId >= 0
-                ? QStringLiteral("ATTRS{idVendor}==\"%1\", ATTRS{idProduct}==\"%2\"")
-                      .arg(info.vendorId, 4, 16, QLatin1Char('0'))
-                      .arg(info.productId, 4, 16, QLatin1Char('0'))
-                : QStringLiteral("KERNEL==\"%1\"").arg(ttyName(device));
+            const bool known = info.vendorId >= 0 && info.productId >= 0;
+            if (known && SeatRule::find(info.vendorId, info.productId)) {
+                diagnosis.hints
+                    << QCoreApplication::translate(
+                           "lume::PortDiagnostics",
+                           "ModemManager holds the adapter (%1), though the udev rule %2 tells it "
+                           "to leave this adapter alone: the rule was not applied to it. Apply it "
+                           "and plug the adapter in again: sudo udevadm control --reload-rules && "
+                           "sudo udevadm trigger --subsystem-match=tty --action=add")
+                           .arg(usbIds(info), SeatRule::path());
+                continue;
+            }
+            const QString match = known ? QStringLiteral("ATTRS{idVendor}==\"%1\", ATTRS{idProduct}==\"%2\"")
+                                              .arg(info.vendorId, 4, 16, QLatin1Char('0'))
+                                              .arg(info.productId, 4, 16, QLatin1Char('0'))
+                                        : QStringLiteral("KERNEL==\"%1\"").arg(ttyName(device));
             diagnosis.hints
                 << QCoreApplication::translate(
                        "lume::PortDiagnostics",
@@ -365,12 +467,7 @@ PortDiagnosis PortDiagnostics::busy(const QString &device, QList<PortHolder> hol
                        "--reload-rules, then plug the adapter in again.")
                        .arg(match);
         } else if (holder.name == u"brltty") {
-            diagnosis.hints << QCoreApplication::translate(
-                "lume::PortDiagnostics",
-                "brltty (the braille display service) claims CH340 and other serial adapters. If you use no "
-                "braille display, remove it: sudo apt remove brltty (or stop it for good: sudo systemctl "
-                "mask "
-                "brltty-udev.service brltty.service), then plug the adapter in again.");
+            diagnosis.hints << brlttyHint();
         } else if (isTerminalProgram(holder.name)) {
             diagnosis.hints << QCoreApplication::translate(
                                    "lume::PortDiagnostics",
@@ -409,6 +506,27 @@ PortDiagnosis PortDiagnostics::busy(const QString &device, QList<PortHolder> hol
 }
 
 PortDiagnosis PortDiagnostics::notThere(const QString &device, const QString &portName) const
+{
+    PortDiagnosis diagnosis = notThereWithoutClaims(device, portName);
+    // brltty takes an adapter it mistakes for a braille display from its driver: the device
+    // appears and vanishes at once.
+    if (diagnosis.verdict != PortDiagnosis::Verdict::Gone &&
+        diagnosis.verdict != PortDiagnosis::Verdict::Missing)
+        return diagnosis;
+    if (const QList<qint64> brltty = processesNamed(QStringLiteral("brltty")); !brltty.isEmpty()) {
+        diagnosis.hints.prepend(
+            QCoreApplication::translate(
+                "lume::PortDiagnostics",
+                "brltty (PID %1) is running and may have claimed the adapter: the kernel's log then "
+                "shows \"interface 0 claimed by ... while 'brltty' sets config\" (sudo dmesg | "
+                "grep brltty).")
+                .arg(brltty.first()));
+        diagnosis.hints.insert(1, brlttyHint());
+    }
+    return diagnosis;
+}
+
+PortDiagnosis PortDiagnostics::notThereWithoutClaims(const QString &device, const QString &portName) const
 {
     PortDiagnosis diagnosis;
     diagnosis.device = device;

@@ -85,11 +85,19 @@ public:
 
     [[nodiscard]] QList<PortHolder> holders(const QString &device) const;
     [[nodiscard]] static QString lockFileName(const QString &device);
+    // Whether a Linux access list (the system.posix_acl_access attribute) lets this user, or one
+    // of these groups, read and write: how udev's uaccess gives the seat's user a device.
+    [[nodiscard]] static bool aclAllowsReadWrite(const QByteArray &xattr, uint uid,
+                                                 const QList<uint> &groups);
 
 private:
     [[nodiscard]] std::optional<PortDiagnosis> permission(const QString &device) const;
     [[nodiscard]] PortDiagnosis busy(const QString &device, QList<PortHolder> holders) const;
     [[nodiscard]] PortDiagnosis notThere(const QString &device, const QString &portName) const;
+    [[nodiscard]] PortDiagnosis notThereWithoutClaims(const QString &device, const QString &portName) const;
+    // What the package's udev rule does for this adapter, when it is a USB adapter.
+    [[nodiscard]] std::optional<QString> seatHint(const QString &device) const;
+    [[nodiscard]] QList<qint64> processesNamed(const QString &name) const;
     [[nodiscard]] QString processName(qint64 pid) const;
 
     DiagnosisSystem m_system;

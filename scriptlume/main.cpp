@@ -2,8 +2,9 @@
 #include "form1.h"
 #include "portdiagnosis.h"
 #include "portdirectory.h"
-#include "settingslocation.h"
+#include "programoptions.h"
 #include "qtserialcontrol.h"
+#include "settingslocation.h"
 #include "uitranslations.h"
 
 #include <QApplication>
@@ -11,6 +12,11 @@
 
 int main(int argc, char **argv)
 {
+    if (const auto status = lume::answerCommandLine(
+            argc, argv,
+            {"Scriptlume", "2.20",
+             "Composes Chinese, Japanese or Korean messages for an LED name badge and sends them."}))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scriptlume"));
     QApplication::setApplicationVersion(QStringLiteral("2.20"));

@@ -5,8 +5,9 @@
 #include "badgesender.h"
 #include "portdiagnosis.h"
 #include "portdirectory.h"
-#include "settingslocation.h"
+#include "programoptions.h"
 #include "qtserialcontrol.h"
+#include "settingslocation.h"
 #include "uitranslations.h"
 
 #include <QApplication>
@@ -14,6 +15,11 @@
 
 int main(int argc, char *argv[])
 {
+    if (const auto status = lume::answerCommandLine(
+            argc, argv,
+            {"Sketchlume", "2.00",
+             "Composes the messages of an LED name badge from text or pictures and sends them."}))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sketchlume"));
     QApplication::setApplicationVersion(QStringLiteral("2.00"));

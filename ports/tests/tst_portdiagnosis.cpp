@@ -138,6 +138,69 @@ private Q_SLOTS:
             QVERIFY2(diagnosis.text().contains(word), qPrintable(diagnosis.text()));
     }
 
+    void shouldNameTheSeatRuleForAnAdapter_data()
+    {
+        QTest::addColumn<int>("vendor");
+        QTest::addColumn<int>("product");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("covered") << 0x1a86 << 0x7523
+                                 << QStringList {"/usr/lib/udev/rules.d/70-lume-serial.rules",
+                                                 "(WCH CH340, 1a86:7523)",
+                                                 "seat (seat0)",
+                                                 "remote login",
+                                                 "udevadm trigger --subsystem-match=tty --action=add",
+                                                 "sudo usermod -aG dialout alice"};
+        QTest::newRow("not covered") << 0x2341 << 0x0043
+                                     << QStringList {"(2341:0043) is not among them",
+                                                     "sudo usermod -aG dialout alice"};
+    }
+
+    void shouldNameTheSeatRuleForAnAdapter()
+    {
+        QFETCH(int, vendor);
+        QFETCH(int, product);
+        QFETCH(QStringList, words);
+        PseudoTerminal pty;
+        QVERIFY(pty.isValid());
+        World world;
+        world.sys.addUsbSerial(QStringLiteral("ttyUSB0"), QStringLiteral("1-2"), QStringLiteral("ch341"),
+                               vendor, product, {}, {}, {});
+        const QString device = world.device(QStringLiteral("ttyUSB0"), pty);
+        QCOMPARE(::chmod(qPrintable(pty.slavePath()), 0660), 0);
+        struct stat node
+        {
+        };
+        QCOMPARE(::stat(qPrintable(pty.slavePath()), &node), 0);
+        world.system.user = alice(node, {Alice}, {Alice});
+
+        const PortDiagnosis diagnosis = PortDiagnostics(world.system).check(device);
+        QCOMPARE(diagnosis.verdict, PortDiagnosis::Verdict::Permission);
+        for (const QString &word : words)
+            QVERIFY2(diagnosis.text().contains(word), qPrintable(diagnosis.text()));
+    }
+
+    // brltty takes an adapter from its driver: the device vanishes, and the diagnosis says who.
+    void shouldSayWhenBrlttyMayHaveClaimedTheAdapter()
+    {
+        World world;
+        world.addProcess(77, "bash", {});
+        const QString unplugged = world.sys.roots().dev + QStringLiteral("/ttyUSB0");
+        const PortDiagnosis without = PortDiagnostics(world.system).check(unplugged);
+        QCOMPARE(without.verdict, PortDiagnosis::Verdict::Gone);
+        QVERIFY2(!without.text().contains(QStringLiteral("brltty")), qPrintable(without.text()));
+
+        world.addProcess(1234, "brltty", {});
+        for (const PortDiagnosis &diagnosis :
+             {PortDiagnostics(world.system).check(unplugged), PortDiagnostics(world.system).check({})}) {
+            QVERIFY(diagnosis.verdict == PortDiagnosis::Verdict::Gone ||
+                    diagnosis.verdict == PortDiagnosis::Verdict::Missing);
+            QVERIFY2(diagnosis.hints.value(0).startsWith(QStringLiteral("brltty (PID 1234) is running")),
+                     qPrintable(diagnosis.text()));
+            QVERIFY2(diagnosis.hints.value(1).contains(QStringLiteral("sudo apt remove brltty")),
+                     qPrintable(diagnosis.text()));
+        }
+    }
+
     void shouldNameTheProcessHoldingAPseudoTerminal()
     {
         PseudoTerminal pty;
@@ -224,27 +287,40 @@ private Q_SLOTS:
     void shouldGiveTheHintForWellKnownHolders_data()
     {
         QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("vendor");
+        QTest::addColumn<int>("product");
         QTest::addColumn<QStringList>("words");
+        // An adapter that the package's udev rule does not cover: the hint writes a rule of its own.
         QTest::newRow("ModemManager")
-            << QByteArray("ModemManager")
-            << QStringList {"ATTRS{idVendor}==\"1a86\", ATTRS{idProduct}==\"7523\", "
+            << QByteArray("ModemManager") << 0x0557 << 0x2008
+            << QStringList {"ATTRS{idVendor}==\"0557\", ATTRS{idProduct}==\"2008\", "
                             "ENV{ID_MM_DEVICE_IGNORE}=\"1\"",
                             "wait a moment"};
-        QTest::newRow("brltty") << QByteArray("brltty") << QStringList {"sudo apt remove brltty"};
-        QTest::newRow("minicom") << QByteArray("minicom")
+        // One that it covers: the rule was not applied, and a second rule would not help.
+        QTest::newRow("ModemManager, adapter of the rule")
+            << QByteArray("ModemManager") << 0x1a86 << 0x7523
+            << QStringList {"ModemManager holds the adapter (1a86:7523)",
+                            "/usr/lib/udev/rules.d/70-lume-serial.rules", "the rule was not applied",
+                            "udevadm trigger --subsystem-match=tty --action=add"};
+        QTest::newRow("brltty") << QByteArray("brltty") << 0x1a86 << 0x7523
+                                << QStringList {"sudo apt remove brltty"};
+        QTest::newRow("minicom") << QByteArray("minicom") << 0x1a86 << 0x7523
                                  << QStringList {"terminal program minicom (PID 4242)", "kill 4242"};
-        QTest::newRow("anything") << QByteArray("python3") << QStringList {"Close python3 (PID 4242)"};
-        QTest::newRow("no name") << QByteArray("") << QStringList {"process 4242"};
+        QTest::newRow("anything") << QByteArray("python3") << 0x1a86 << 0x7523
+                                  << QStringList {"Close python3 (PID 4242)"};
+        QTest::newRow("no name") << QByteArray("") << 0x1a86 << 0x7523 << QStringList {"process 4242"};
     }
 
     void shouldGiveTheHintForWellKnownHolders()
     {
         QFETCH(QByteArray, name);
+        QFETCH(int, vendor);
+        QFETCH(int, product);
         QFETCH(QStringList, words);
         PseudoTerminal pty;
         World world;
         world.sys.addUsbSerial(QStringLiteral("ttyUSB0"), QStringLiteral("1-2"), QStringLiteral("ch341"),
-                               0x1a86, 0x7523, {}, {}, {});
+                               vendor, product, {}, {}, {});
         const QString device = world.device(QStringLiteral("ttyUSB0"), pty);
         world.addProcess(4242, name, device);
         // Entries that are no process, or that cannot be read, are passed over.

@@ -170,8 +170,46 @@ sketchlumeHotPlug() {
     }
 }
 
+# The package's udev rule on the real FTDI adapter: a udev daemon of the shared root, started for
+# this case only (the others see the devices as the faked dialout above leaves them), with the rule
+# in udev's runtime folder.
+udevRule() {
+    local udevd status=0 info serial
+    udevd=$(command -v systemd-udevd || echo /lib/systemd/systemd-udevd)
+    [[ -x $udevd ]] || {
+        echo "systemd-udevd missing: install the Debian package udev"
+        return 1
+    }
+    mkdir -p /run/udev/rules.d && cp "$x/70-lume-serial.rules" /run/udev/rules.d/ || return 1
+    # The scenarios run in a chroot, where udevadm would otherwise refuse to act.
+    export SYSTEMD_IGNORE_CHROOT=1
+    "$udevd" --daemon --resolve-names=never || {
+        echo "systemd-udevd did not start"
+        return 1
+    }
+    udevadm trigger --subsystem-match=tty --action=add && udevadm settle --timeout=60 || status=1
+    info=$(udevadm info --query=all --name=/dev/ttyUSB0 2>&1)
+    serial=$(udevadm info --query=property --name=/dev/ttyS1 2>&1)
+    udevadm control --exit
+    grep -E '^E: (ID_VENDOR_ID|ID_MODEL_ID|ID_MM_DEVICE_IGNORE|TAGS|CURRENT_TAGS)=' <<<"$info" | sed 's/^/@@INFO udev ttyUSB0 /'
+    grep -qx 'E: ID_MM_DEVICE_IGNORE=1' <<<"$info" || {
+        echo "ttyUSB0 lacks ID_MM_DEVICE_IGNORE=1: $info"
+        status=1
+    }
+    grep -qE '^E: CURRENT_TAGS=.*:uaccess:' <<<"$info" || {
+        echo "ttyUSB0 lacks the tag uaccess: $info"
+        status=1
+    }
+    # The built-in UART is no adapter of the rule.
+    ! grep -qE 'ID_MM_DEVICE_IGNORE|:uaccess:' <<<"$serial" || {
+        echo "the rule reached ttyS1: $serial"
+        status=1
+    }
+    return $status
+}
+
 cases=(${LUME_GUEST_CASES:-listPorts sendThroughEachDriver unprivilegedUser secondSender pacedUart
-    unplugMidTransfer sketchlumeHotPlug})
+    unplugMidTransfer sketchlumeHotPlug udevRule})
 echo "@@CASES ${#cases[@]}"
 for name in "${cases[@]}"; do
     echo "@@CASE $name"

@@ -56,7 +56,7 @@ trap 'exit 1' INT TERM HUP
 
 xchg=$work/xchg
 mkdir -p "$xchg" "$work/initramfs/bin" "$work/initramfs/lib/modules"
-cp "$here/guestcases.sh" "$probe" "$xchg/"
+cp "$here/guestcases.sh" "$probe" "$here/../../data/udev/70-lume-serial.rules" "$xchg/"
 # The streams the guest sends, composed here by the same lumesend (the guest only sends).
 compose() {
     local out=$1
