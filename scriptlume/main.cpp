@@ -1,9 +1,4 @@
-#include "badgesender.h"
-#include "form1.h"
-#include "portdiagnosis.h"
-#include "portdirectory.h"
-#include "profilefile.h"
-#include "qtserialcontrol.h"
+#include "scriptlumeprogram.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,22 +11,7 @@ int main(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral("scriptlume"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("scriptlume")));
 
-    lume::PortDirectory ports = lume::PortDirectory::system();
-    lume::QtSerialControl serial(lume::systemPorts(ports));
-    lume::BadgeSender::setFailureExplainer(lume::PortDiagnostics::systemExplainer());
-    lume::Form1 window({
-        .serial = serial,
-        .prompt = nullptr,
-        .settingsPath = lume::settingsFilePath(QCoreApplication::applicationDirPath(),
-                                               QString::fromLatin1(lume::ScriptSettings::FileName)),
-        .fontSearchDirs = {},
-        .portDevice = [&ports](int comNumber) { return ports.toolTip(comNumber); },
-        .listPorts =
-            [&ports] {
-                ports.refresh();
-                return ports.toolTips();
-            },
-    });
-    window.show();
+    lume::ScriptlumeProgram scriptlume;
+    scriptlume.window().show();
     return app.exec();
 }

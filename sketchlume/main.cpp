@@ -1,12 +1,4 @@
-#include "filedialogs.h"
-#include "fontpicturewindow.h"
-#include "messageboxprompt.h"
-
-#include "badgesender.h"
-#include "portdiagnosis.h"
-#include "portdirectory.h"
-#include "profilefile.h"
-#include "qtserialcontrol.h"
+#include "sketchlumeprogram.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,22 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("sketchlume"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("sketchlume")));
 
-    lume::PortDirectory ports = lume::PortDirectory::system();
-    lume::QtSerialControl port(lume::systemPorts(ports));
-    lume::BadgeSender::setFailureExplainer(lume::PortDiagnostics::systemExplainer());
-    lume::MessageBoxPrompt prompt;
-    lume::QtFileDialogs dialogs;
-    const QString settings =
-        lume::settingsFilePath(QCoreApplication::applicationDirPath(), QStringLiteral("Lumeset.ini"));
-
-    lume::FontPictureWindow window({port, prompt, dialogs, settings,
-                                    [&ports](int comNumber) { return ports.toolTip(comNumber); },
-                                    [&ports] {
-                                        ports.refresh();
-                                        return ports.toolTips();
-                                    }});
-    prompt.setParentWidget(&window);
-    dialogs.setParentWidget(&window);
-    window.show();
+    lume::SketchlumeProgram sketchlume;
+    sketchlume.window().show();
     return app.exec();
 }

@@ -2,7 +2,6 @@
 #include "fakeserialcontrol.h"
 #include "testsupport.h"
 
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -180,12 +179,13 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, hint);
         // The program's explainer (the port diagnosis) gets the failure as the control gave it.
-        BadgeSender::setFailureExplainer([hint, kind](const SerialFailure &failure) {
-            return failure.kind == SerialFailure::Kind(kind) && failure.device == u"/dev/ttyUSB0" ? hint
-                                                                                                  : QString();
-        });
-        const auto reset = qScopeGuard([] { BadgeSender::setFailureExplainer({}); });
-        Rig rig(profileUpTo(32));
+        SendProfile profile = profileUpTo(32);
+        profile.explainFailure = [hint, kind](const SerialFailure &failure) {
+            return failure.kind == SerialFailure::Kind(kind) && failure.device == u"/dev/ttyUSB0"
+                ? QStringList {hint}
+                : QStringList {};
+        };
+        Rig rig(profile);
         rig.port.setOpenFailure(
             {SerialFailure::Kind(kind), QStringLiteral("/dev/ttyUSB0"), QStringLiteral("Permission denied")});
         MessageBank bank = smallBank();
@@ -231,8 +231,8 @@ private Q_SLOTS:
         QFETCH(QString, why);
         QFETCH(QString, detail);
         const SerialFailure failure {SerialFailure::Kind::Other, device, reason};
-        QVERIFY(!BadgeSender::failureExplainer());
-        QCOMPARE(BadgeSender::portFailureDetail(failure, [&why](const SerialFailure &) { return why; }),
+        QCOMPARE(BadgeSender::portFailureDetail(failure,
+                                                [&why](const SerialFailure &) { return QStringList {why}; }),
                  detail);
         if (why.isEmpty())
             QCOMPARE(BadgeSender::portFailureDetail(failure), detail);

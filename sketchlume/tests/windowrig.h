@@ -4,6 +4,7 @@
 #include "fontpicturewindow.h"
 
 #include "fakeserialcontrol.h"
+#include "portdiagnosis.h"
 #include "testsupport.h"
 
 #include <QTemporaryDir>
@@ -55,7 +56,8 @@ private:
     Done m_open;
 };
 
-// A Sketchlume window on fakes, its settings file in a temporary folder.
+// A Sketchlume window on fakes, its settings file in a temporary folder; a port failure is explained
+// from the system's side, as in the program.
 struct WindowRig
 {
     FakeSerialControl port;
@@ -70,9 +72,14 @@ struct WindowRig
 
     FontPictureWindow &start()
     {
-        window = std::make_unique<FontPictureWindow>(
-            FontPictureDependencies {port, prompt, dialogs, settingsPath(),
-                                     [](int n) { return QStringLiteral("/dev/ttyFAKE%1").arg(n); }});
+        window = std::make_unique<FontPictureWindow>(FontPictureDependencies {
+            .port = port,
+            .prompt = prompt,
+            .dialogs = dialogs,
+            .settingsPath = settingsPath(),
+            .portDevice = [](int n) { return QStringLiteral("/dev/ttyFAKE%1").arg(n); },
+            .explainFailure = PortDiagnostics::systemExplainer(),
+        });
         window->show();
         return *window;
     }

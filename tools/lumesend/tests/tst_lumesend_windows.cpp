@@ -54,8 +54,8 @@ struct ScriptRig
     {
         serial.setOpenablePorts({1});
         window = std::make_unique<Form1>(Form1Dependencies {
-            .serial = serial,
-            .prompt = &prompt,
+            .port = serial,
+            .prompt = prompt,
             .settingsPath = dir.filePath(QStringLiteral("Scriptlume.ini")),
             .fontSearchDirs = {DotFontDir},
         });
@@ -183,7 +183,7 @@ private Q_SLOTS:
             control<QCheckBox>(&window, "ChkSel" + k)->setCheckState(Qt::Checked);
             setMovement(&window, msg, "ComSpd", scriptDirections());
         }
-        QSignalSpy finished(&window, &Form1::transferFinished);
+        QSignalSpy finished(window.findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         control<QPushButton>(&window, "CmdSend")->click();
         QTRY_COMPARE(finished.count(), 1);
         QVERIFY(rig.prompt.boxes.isEmpty());
