@@ -5,8 +5,6 @@
 
 #include <QCoreApplication>
 
-#include <cerrno>
-
 namespace lume {
 
 BadgeSender::BadgeSender(SerialControl &port, UserPrompt &prompt, ProgressDisplay &progress,
@@ -55,48 +53,25 @@ bool BadgeSender::readComSet(const QString &portText)
     return true;
 }
 
-namespace {
-
-BadgeSender::FailureExplainer &explainerOfAllSenders()
+QStringList BadgeSender::portFailureParagraphs(const SerialFailure &failure, const FailureExplainer &explain)
 {
-    static BadgeSender::FailureExplainer explainer;
-    return explainer;
-}
-
-} // namespace
-
-void BadgeSender::setFailureExplainer(FailureExplainer explainer)
-{
-    explainerOfAllSenders() = std::move(explainer);
-}
-
-const BadgeSender::FailureExplainer &BadgeSender::failureExplainer()
-{
-    return explainerOfAllSenders();
-}
-
-QString BadgeSender::portFailureDetail(const SerialFailure &failure)
-{
-    return portFailureDetail(failure, failureExplainer());
+    QStringList paragraphs;
+    if (!failure.device.isEmpty() && !failure.reason.isEmpty())
+        paragraphs << QStringLiteral("%1: %2").arg(failure.device, failure.reason);
+    else if (!failure.reason.isEmpty())
+        paragraphs << failure.reason;
+    // What the system shows about why, with the command that fixes it.
+    if (explain) {
+        for (const QString &paragraph : explain(failure))
+            if (!paragraph.isEmpty())
+                paragraphs << paragraph;
+    }
+    return paragraphs;
 }
 
 QString BadgeSender::portFailureDetail(const SerialFailure &failure, const FailureExplainer &explain)
 {
-    QString detail;
-    if (!failure.device.isEmpty() && !failure.reason.isEmpty())
-        detail = QStringLiteral("%1: %2").arg(failure.device, failure.reason);
-    else
-        detail = failure.reason;
-    // What the system shows about why, with the command that fixes it.
-    const QString why = explain ? explain(failure) : QString();
-    if (why.isEmpty())
-        return detail;
-    return detail.isEmpty() ? why : detail + QStringLiteral("\n\n") + why;
-}
-
-bool BadgeSender::hasNoModemLines(const SerialFailure &failure)
-{
-    return failure.systemError == ENOTTY || failure.systemError == EINVAL;
+    return portFailureParagraphs(failure, explain).join(QStringLiteral("\n\n"));
 }
 
 bool BadgeSender::openPort()
@@ -104,21 +79,21 @@ bool BadgeSender::openPort()
     if (!m_port.open()) {
         m_prompt.notify(QCoreApplication::translate("lume::BadgeSender", "Port in use or not port"),
                         QCoreApplication::translate("lume::BadgeSender", "Warning"),
-                        portFailureDetail(m_port.lastFailure()));
+                        portFailureParagraphs(m_port.lastFailure(), m_profile.explainFailure));
         return false;
     }
     if (!m_port.isOpen()) {
         m_port.setOption9(false);
         m_prompt.notify(QCoreApplication::translate("lume::BadgeSender", "Open port fail!"),
                         QCoreApplication::translate("lume::BadgeSender", "Error"),
-                        portFailureDetail(m_port.lastFailure()));
+                        portFailureParagraphs(m_port.lastFailure(), m_profile.explainFailure));
         return false;
     }
-    // A device without modem-control lines cannot take DTR but still sends.
-    if (!m_port.setOption9(true) && !hasNoModemLines(m_port.lastFailure())) {
+    // A control counts a device without modem-control lines as done: it still sends.
+    if (!m_port.setOption9(true)) {
         m_prompt.notify(QCoreApplication::translate("lume::BadgeSender", "Port in use or not port"),
                         QCoreApplication::translate("lume::BadgeSender", "Warning"),
-                        portFailureDetail(m_port.lastFailure()));
+                        portFailureParagraphs(m_port.lastFailure(), m_profile.explainFailure));
         return false;
     }
     return true;

@@ -10,8 +10,6 @@
 
 #include <functional>
 
-#include <functional>
-
 namespace lume {
 
 class SerialControl;
@@ -36,6 +34,8 @@ struct SendProfile
     ProgressSteps progress;
     // The entry of the probe to preselect; empty when there is none.
     std::function<QString(const ProbeResult &)> preselect;
+    // Explains a port that does not open; none: the failure's own words are all.
+    FailureExplainer explainFailure {};
 };
 
 // The port side of the Send command shared by both windows: the busy test, ReadComSet, opening the
@@ -61,18 +61,12 @@ public:
     void cancel();
 
     [[nodiscard]] const SendProfile &profile() const { return m_profile; }
-    // Why a port failed and the command that fixes it, from the system's side; empty: nothing to add.
-    using FailureExplainer = std::function<QString(const SerialFailure &)>;
-    // The explainer of every sender; a program sets it once at start (the port diagnosis). None
-    // by default: the failure's own words are all.
-    static void setFailureExplainer(FailureExplainer explainer);
-    [[nodiscard]] static const FailureExplainer &failureExplainer();
-    // The failure in the system's words, then what the explainer adds.
-    [[nodiscard]] static QString portFailureDetail(const SerialFailure &failure);
+    // The failure in the system's words, then what the explainer adds, a paragraph each.
+    [[nodiscard]] static QStringList portFailureParagraphs(const SerialFailure &failure,
+                                                           const FailureExplainer &explain = {});
+    // The same as a message box's detail text: the paragraphs apart by blank lines.
     [[nodiscard]] static QString portFailureDetail(const SerialFailure &failure,
-                                                   const FailureExplainer &explain);
-    // Option 9 failed because the device has no modem-control lines (ENOTTY, EINVAL).
-    [[nodiscard]] static bool hasNoModemLines(const SerialFailure &failure);
+                                                   const FailureExplainer &explain = {});
 
 Q_SIGNALS:
     void transferFinished();

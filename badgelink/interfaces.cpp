@@ -1,7 +1,14 @@
 #include "serialcontrol.h"
 #include "userprompt.h"
 
+#include <cerrno>
+
 namespace lume {
+
+bool lacksModemLines(int systemError)
+{
+    return systemError == ENOTTY || systemError == EINVAL;
+}
 
 SerialControl::~SerialControl() = default;
 UserPrompt::~UserPrompt() = default;

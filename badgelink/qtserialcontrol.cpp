@@ -347,9 +347,7 @@ bool QtSerialControl::setOption9(bool on)
     const int error = driveDtr(int(m_port.handle()), on);
     if (error == 0)
         return true;
-    // A device without modem-control lines (a pseudo-terminal, the generic usbserial driver, some
-    // gadget and Bluetooth ports) still sends: DTR is a courtesy to the badge, not a condition.
-    if (error == ENOTTY || error == EINVAL)
+    if (lacksModemLines(error))
         return true;
     m_failure = {SerialFailure::Kind::Other, m_device, systemReason(error), error};
     return false;

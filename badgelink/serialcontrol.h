@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace lume {
@@ -25,6 +27,14 @@ struct SerialFailure
     friend bool operator==(const SerialFailure &, const SerialFailure &) = default;
 };
 
+// Why a port failed and the commands that fix it, from the system's side, a paragraph each; empty:
+// nothing to add to the failure's own words.
+using FailureExplainer = std::function<QStringList(const SerialFailure &)>;
+
+// Driving DTR failed with this errno because the device has no modem-control lines: a
+// pseudo-terminal, the generic usbserial driver, some gadget and Bluetooth ports.
+[[nodiscard]] bool lacksModemLines(int systemError);
+
 // The serial communications control: exactly the operations the badge programs perform on the
 // port. Every operation that can fail says so through its result; lastFailure() tells why.
 class SerialControl
@@ -33,6 +43,8 @@ public:
     virtual ~SerialControl();
 
     static constexpr const char *BadgeLineSettings = "1200,n,8,1";
+    // What that line carries: 1200 baud, ten bit times a byte (8N1).
+    static constexpr double BadgeLineBytesPerSecond = 120;
 
     // The next open uses port n ("COMn").
     virtual bool setCommPort(int number) = 0;
@@ -42,7 +54,8 @@ public:
     // Closing a port that is not open does nothing.
     virtual void close() = 0;
     [[nodiscard]] virtual bool isOpen() const = 0;
-    // Boolean option 9 of the control: drives DTR on a real port.
+    // Boolean option 9 of the control: drives DTR on a real port. A device without modem-control
+    // lines (lacksModemLines) still sends: DTR is a courtesy to the badge, so that counts as done.
     virtual bool setOption9(bool on) = 0;
     // Queues the bytes in order; may return before they have left the port.
     virtual bool write(const QByteArray &bytes) = 0;

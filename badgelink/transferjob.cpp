@@ -11,8 +11,7 @@ namespace {
 constexpr int PreambleWrite = 0;
 constexpr int FirstRowWrite = 2;
 constexpr int FirstTrailerWrite = FirstRowWrite + MessageBank::RowCount;
-// 1200 baud, 8N1: ten bit times per byte.
-constexpr double LineBytesPerMs = 0.12;
+constexpr double LineBytesPerMs = SerialControl::BadgeLineBytesPerSecond / 1000;
 } // namespace
 
 TransferJob::TransferJob(SerialControl &port, ProgressDisplay *progress, ProgressSteps steps,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace lume {
 
@@ -9,8 +10,9 @@ class UserPrompt
 {
 public:
     virtual ~UserPrompt();
-    // A box with an exclamation icon and an OK button; detail is the expandable text, if any.
-    virtual void notify(const QString &text, const QString &title, const QString &detail = {}) = 0;
+    // A box with an exclamation icon and an OK button; detail is the expandable text, if any, a
+    // paragraph each: a box shows them apart by blank lines, a command line as lines of their own.
+    virtual void notify(const QString &text, const QString &title, const QStringList &detail = {}) = 0;
     // A box with an exclamation icon and Yes and No; true for Yes.
     virtual bool askYesNo(const QString &text, const QString &title) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -90,6 +91,14 @@ bool isConsole(const QString &path, const QStringList &consoles)
         return std::all_of(number.begin(), number.end(), [](QChar c) { return c.isDigit(); });
     }
     return false;
+}
+
+bool isConsoleDevice(const QString &device, const QStringList &consoles)
+{
+    if (isConsole(device, consoles))
+        return true;
+    const QString target = QFileInfo(device).canonicalFilePath();
+    return !target.isEmpty() && target != device && isConsole(target, consoles);
 }
 
 QStringList consoleDevices()

@@ -15,6 +15,10 @@ namespace lume {
 // One of the given consoles, the controlling terminal, or a virtual console /dev/tty0, /dev/tty1, ...
 [[nodiscard]] bool isConsole(const QString &path, const QStringList &consoles);
 
+// A device that is, or leads to through symbolic links, a console: a badge stream is never
+// written there.
+[[nodiscard]] bool isConsoleDevice(const QString &device, const QStringList &consoles);
+
 // The devices named in /sys/class/tty/console/active, as /dev paths.
 [[nodiscard]] QStringList consoleDevices();
 // The same from a file of that format: names separated by white space, "tty0 ttyS0".

@@ -116,13 +116,18 @@ QString missingDriverHint()
 
 } // namespace
 
+QStringList PortDiagnosis::paragraphs() const
+{
+    QStringList all;
+    if (!summary.isEmpty())
+        all << summary;
+    all << hints;
+    return all;
+}
+
 QString PortDiagnosis::text() const
 {
-    QStringList paragraphs;
-    if (!summary.isEmpty())
-        paragraphs << summary;
-    paragraphs << hints;
-    return paragraphs.join(QStringLiteral("\n\n"));
+    return paragraphs().join(QStringLiteral("\n\n"));
 }
 
 UserAccounts UserAccounts::current()
@@ -573,9 +578,7 @@ PortDiagnosis PortDiagnostics::check(const QString &device, const QString &portN
         return notThere(device, portName);
     const QStringList consoles =
         consoleDevices(m_system.scanRoots.sysfs + QStringLiteral("/class/tty/console/active"));
-    const QString canonical = QFileInfo(device).canonicalFilePath();
-    if (arrangeDevices({device}, consoles).isEmpty() ||
-        (!canonical.isEmpty() && arrangeDevices({canonical}, consoles).isEmpty())) {
+    if (isConsoleDevice(device, consoles)) {
         PortDiagnosis diagnosis;
         diagnosis.verdict = PortDiagnosis::Verdict::Console;
         diagnosis.device = device;
@@ -675,9 +678,9 @@ PortDiagnosis PortDiagnostics::check(const QString &device, const QString &portN
 #endif
 }
 
-PortDiagnostics::Explainer PortDiagnostics::systemExplainer()
+FailureExplainer PortDiagnostics::systemExplainer()
 {
-    return [](const SerialFailure &failure) { return PortDiagnostics().explain(failure).text(); };
+    return [](const SerialFailure &failure) { return PortDiagnostics().explain(failure).paragraphs(); };
 }
 
 PortDiagnosis PortDiagnostics::explain(const SerialFailure &failure) const

@@ -59,7 +59,9 @@ struct PortDiagnosis
     QList<PortHolder> holders;
 
     [[nodiscard]] bool usable() const { return verdict == Verdict::Usable; }
-    // The summary and the hints, separated by blank lines (the message box's detail text).
+    // The summary, if any, and the hints.
+    [[nodiscard]] QStringList paragraphs() const;
+    // The paragraphs, separated by blank lines (the message box's detail text).
     [[nodiscard]] QString text() const;
 };
 
@@ -78,10 +80,9 @@ public:
     // After a failed open: the control's failure, explained from the system's side. Opens nothing.
     [[nodiscard]] PortDiagnosis explain(const SerialFailure &failure) const;
 
-    using Explainer = std::function<QString(const SerialFailure &)>;
-    // explain() as a message box's detail text, for BadgeSender's failure explainer. The system is
+    // explain()'s paragraphs, as a program's Send explains a port that does not open. The system is
     // looked at afresh for each failure: the user may have been added to a group meanwhile.
-    [[nodiscard]] static Explainer systemExplainer();
+    [[nodiscard]] static FailureExplainer systemExplainer();
 
     [[nodiscard]] QList<PortHolder> holders(const QString &device) const;
     [[nodiscard]] static QString lockFileName(const QString &device);

@@ -235,8 +235,7 @@ QList<PortInfo> scanSerialPorts(const PortScanRoots &roots)
         const bool listed = std::any_of(found.begin(), found.end(),
                                         [&path](const PortInfo &info) { return info.device == path; });
         // A registry entry may name any device: the consoles stay out all the same.
-        if (listed || isConsole(device, consoles) ||
-            isConsole(QFileInfo(device).canonicalFilePath(), consoles))
+        if (listed || isConsoleDevice(device, consoles))
             continue;
         PortInfo info;
         info.device = device;

@@ -12,7 +12,6 @@
 #include "captionfit.h"
 #include "designcolours.h"
 #include "dropdownwidth.h"
-#include "messageboxprompt.h"
 #include "portbox.h"
 #include "profilefile.h"
 #include "valuecheckbox.h"
@@ -29,24 +28,35 @@ namespace lume {
 namespace {
 constexpr const char *RequestedFaceName = "requestedFaceName";
 constexpr const char *RequestedCharset = "requestedCharset";
+
+std::unique_ptr<Ui::Form1> setUpForm(QWidget *window)
+{
+    auto ui = std::make_unique<Ui::Form1>();
+    ui->setupUi(window);
+    return ui;
+}
+
+SendProfile sendProfile(const Form1Dependencies &dependencies)
+{
+    SendProfile profile = scriptSendProfile();
+    profile.explainFailure = dependencies.explainFailure;
+    return profile;
+}
+
 } // namespace
 
 Form1::Form1(Form1Dependencies dependencies, QWidget *parent)
     : QWidget(parent)
     , m_dependencies(std::move(dependencies))
-    , m_ownPrompt(m_dependencies.prompt ? nullptr : std::make_unique<MessageBoxPrompt>(this))
-    , m_prompt(m_dependencies.prompt ? m_dependencies.prompt : m_ownPrompt.get())
-    , m_ui(std::make_unique<Ui::Form1>())
-    , m_send(m_dependencies.serial, *m_prompt, scriptSendProfile(),
+    , m_ui(setUpForm(this))
+    , m_send(m_ui->ProgressBar1, m_dependencies.prompt, m_dependencies.port, sendProfile(m_dependencies),
              {tr("No Sending Text! Do Not Send!"), tr("Note"), tr("Sending datas to Display! Are you exit?"),
               tr("Warning")})
 {
     nameComboBoxesByLabel();
-    m_ui->setupUi(this);
     setFont(designSystemFont(9.75, true));
     setUpControls();
     fitCaptionFonts(this);
-    m_send.showProgressOn(m_ui->ProgressBar1);
     connectControls();
     startUp();
     // After start-up, so that the restored texts are marked in the restored language.
@@ -112,14 +122,14 @@ void Form1::connectControls()
     connect(m_ui->CmdSend, &QPushButton::clicked, this, &Form1::sendMessages);
     connect(m_ui->CmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_timer1, &QTimer::timeout, this, &Form1::drawUsageMeter);
-    connect(&m_send.sender(), &BadgeSender::transferFinished, this, &Form1::transferFinished);
-    m_portBox = new PortBox(m_ui->ComSele, MaxPort, m_dependencies.portDevice, m_dependencies.listPorts);
+    m_portBox =
+        new PortBox(m_ui->ComSele, scriptSendProfile(), m_dependencies.portDevice, m_dependencies.listPorts);
 }
 
 void Form1::startUp()
 {
     restoreSettings();
-    m_portBox->probe(m_dependencies.serial, scriptPreselectedPort);
+    m_portBox->probe(m_dependencies.port);
     showTextStarts(this);
     fitListTextFonts(this);
     fitDropDownWidths(this); // the port box fits its own again whenever it lists the ports
@@ -269,9 +279,10 @@ bool Form1::rasterise(const ScriptSettings &settings,
     QStringList folders;
     for (const QString &dir : searchDirs)
         folders << QDir::toNativeSeparators(QDir(dir).absolutePath());
-    m_prompt->notify(tr("Font file \"%1\" not found!").arg(prepared.missingFile), tr("Error"),
-                     tr("Scriptlume looks for its dot-font files in these folders, in this order:\n") +
-                         folders.join(QLatin1Char('\n')));
+    m_dependencies.prompt.notify(tr("Font file \"%1\" not found!").arg(prepared.missingFile), tr("Error"),
+                                 {tr("Scriptlume looks for its dot-font files in these folders, in this "
+                                     "order:\n") +
+                                  folders.join(QLatin1Char('\n'))});
     return false;
 }
 

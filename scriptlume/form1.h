@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 #include "messagebank.h"
+#include "portbox.h"
 #include "scriptsettings.h"
 #include "sendcontroller.h"
 
@@ -22,23 +23,22 @@ class Form1;
 
 namespace lume {
 
-class PortBox;
 class SerialControl;
 class UserPrompt;
 class ValueCheckBox;
 class WindowTestAccess;
 
-// What the window works with, given from outside so that tests replace the port, the message boxes
-// and the files.
+// What the window works with from outside: the program gives the machine's (scriptlume.h), tests
+// give fakes.
 struct Form1Dependencies
 {
-    SerialControl &serial;
-    UserPrompt *prompt = nullptr; // nullptr: message boxes on the window
-    QString settingsPath {}; // "Scriptlume.ini", read at start and written at close
+    SerialControl &port;
+    UserPrompt &prompt;
+    QString settingsPath; // Scriptlume.ini, read at start and written at close
     QStringList fontSearchDirs {}; // empty: defaultFontSearchDirs()
-    std::function<QString(int comNumber)> portDevice {}; // the device behind "COMn", for the port tooltips
-    // Lists the ports again when the port list opens: (n, tooltip) of every "COMn"; empty: never.
-    std::function<QList<std::pair<int, QString>>()> listPorts {};
+    PortBox::DeviceOf portDevice {}; // the device behind "COMn", for the port tooltips
+    PortBox::Lister listPorts {}; // lists the ports again when the port list opens; empty: never
+    FailureExplainer explainFailure {}; // why a port does not open; empty: the failure's own words
     QString uiLanguage {}; // the language of the texts (UiTranslations); empty: English
 };
 
@@ -50,15 +50,10 @@ class Form1 : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int MaxPort = 16;
     static constexpr int TextLimit = 512;
 
     explicit Form1(Form1Dependencies dependencies, QWidget *parent = nullptr);
     ~Form1() override;
-
-Q_SIGNALS:
-    // A transfer has written its last block and closed the port.
-    void transferFinished();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -88,9 +83,7 @@ private:
 
     MessageBank m_bank;
     Form1Dependencies m_dependencies;
-    std::unique_ptr<UserPrompt> m_ownPrompt;
-    UserPrompt *m_prompt = nullptr;
-    std::unique_ptr<Ui::Form1> m_ui;
+    std::unique_ptr<Ui::Form1> m_ui; // set up before the members built on its controls
     SendController m_send;
     PortBox *m_portBox = nullptr;
 

@@ -1,10 +1,5 @@
-#include "badgesender.h"
-#include "form1.h"
-#include "portdiagnosis.h"
-#include "portdirectory.h"
 #include "programoptions.h"
-#include "qtserialcontrol.h"
-#include "settingslocation.h"
+#include "scriptlumeprogram.h"
 #include "uitranslations.h"
 
 #include <QApplication>
@@ -24,23 +19,8 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("scriptlume")));
     const lume::UiTranslations translations(lume::LocaleEnvironment::current());
 
-    lume::PortDirectory ports = lume::PortDirectory::system();
-    lume::QtSerialControl serial(lume::systemPorts(ports));
-    lume::BadgeSender::setFailureExplainer(lume::PortDiagnostics::systemExplainer());
-    lume::Form1 window({
-        .serial = serial,
-        .prompt = nullptr,
-        .settingsPath = lume::settingsFilePath(QCoreApplication::applicationDirPath(),
-                                               QString::fromLatin1(lume::ScriptSettings::FileName)),
-        .fontSearchDirs = {},
-        .portDevice = [&ports](int comNumber) { return ports.toolTip(comNumber); },
-        .listPorts =
-            [&ports] {
-                ports.refresh();
-                return ports.toolTips();
-            },
-        .uiLanguage = translations.language(),
-    });
-    window.show();
+    lume::ScriptlumeProgram scriptlume(lume::ScriptlumeProgram::defaultSettingsPath(),
+                                       translations.language());
+    scriptlume.window().show();
     return app.exec();
 }

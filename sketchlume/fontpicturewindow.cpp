@@ -6,8 +6,8 @@
 #include "meterview.h"
 #include "pictureio.h"
 #include "sketchsendprofile.h"
-#include "ui_fontpicturewindow.h"
 #include "sketchusagemeter.h"
+#include "ui_fontpicturewindow.h"
 
 #include "accessibility.h"
 #include "captionfit.h"
@@ -28,21 +28,33 @@
 namespace lume {
 
 namespace {
-constexpr int ProbedPorts = 32;
 constexpr const char *MessageProperty = "lumeMessage";
+std::unique_ptr<Ui::FontPictureWindow> setUpForm(QWidget *window)
+{
+    auto ui = std::make_unique<Ui::FontPictureWindow>();
+    ui->setupUi(window);
+    return ui;
+}
+
+SendProfile sendProfile(const FontPictureDependencies &deps)
+{
+    SendProfile profile = sketchSendProfile();
+    profile.explainFailure = deps.explainFailure;
+    return profile;
+}
+
 } // namespace
 
 FontPictureWindow::FontPictureWindow(FontPictureDependencies dependencies, QWidget *parent)
     : QWidget(parent)
     , m_deps(std::move(dependencies))
-    , m_ui(std::make_unique<Ui::FontPictureWindow>())
+    , m_ui(setUpForm(this))
     , m_meter(usagemeter::Width, usagemeter::Height, QImage::Format_RGB32)
-    , m_send(m_deps.port, m_deps.prompt, sketchSendProfile(),
+    , m_send(m_ui->ProgressBar1, m_deps.prompt, m_deps.port, sendProfile(m_deps),
              {tr("Not Images or Text! Don't Sending!"), tr("Notice"), tr("Sending! Are you exit?"),
               tr("Warning")})
 {
     nameComboBoxesByLabel();
-    m_ui->setupUi(this);
     setFont(designSystemFont(9.75, true));
     m_meter.fill(qRgb(0, 0, 0));
     setUpControls();
@@ -120,7 +132,7 @@ void FontPictureWindow::connectControls()
     connect(m_ui->CmdSvPic, &QPushButton::clicked, this, &FontPictureWindow::savePicture);
     connect(m_ui->CmdSend, &QPushButton::clicked, this, &FontPictureWindow::send);
     connect(m_ui->CmdExit, &QPushButton::clicked, this, &QWidget::close);
-    m_portBox = new PortBox(m_ui->ComSele, ProbedPorts, m_deps.portDevice, m_deps.listPorts);
+    m_portBox = new PortBox(m_ui->ComSele, sketchSendProfile(), m_deps.portDevice, m_deps.listPorts);
 }
 
 void FontPictureWindow::startUp()
@@ -138,7 +150,7 @@ void FontPictureWindow::startUp()
         m_editors[m].frame2->setVisible(m == 0);
     }
 
-    m_portBox->probe(m_deps.port, sketchPreselectedPort);
+    m_portBox->probe(m_deps.port);
     showTextStarts(this);
     fitListTextFonts(this);
     fitDropDownWidths(this); // the font lists are filled now; the port box fits its own
@@ -244,7 +256,7 @@ void FontPictureWindow::loadChosenPicture(const QString &fileName)
         return;
     const PictureLoad picture = lume::loadPicture(fileName);
     if (!picture.ok()) {
-        m_deps.prompt.notify(tr("Cannot open picture"), tr("Load Picture"), picture.error);
+        m_deps.prompt.notify(tr("Cannot open picture"), tr("Load Picture"), {picture.error});
         return;
     }
     Editor &e = m_editors[m_current];
@@ -269,7 +281,7 @@ void FontPictureWindow::saveChosenPicture(const QString &fileName)
     m_fileName = fileName;
     const QString error = lume::savePicture(m_editors[m_current].surface.image(), fileName);
     if (!error.isEmpty())
-        m_deps.prompt.notify(tr("Cannot save picture"), tr("Save Picture"), error);
+        m_deps.prompt.notify(tr("Cannot save picture"), tr("Save Picture"), {error});
 }
 
 void FontPictureWindow::send()

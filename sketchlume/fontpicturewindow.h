@@ -6,6 +6,7 @@
 #include "surfaceview.h"
 
 #include "messagebank.h"
+#include "portbox.h"
 #include "sendcontroller.h"
 #include "userprompt.h"
 
@@ -28,22 +29,22 @@ class FontPictureWindow;
 namespace lume {
 
 class FileDialogs;
-class PortBox;
 class SerialControl;
 class UserPrompt;
 class ValueCheckBox;
 class WindowTestAccess;
 
-// What the window needs from outside; tests give fakes for all of it.
+// What the window works with from outside: the program gives the machine's (sketchlume.h), tests
+// give fakes.
 struct FontPictureDependencies
 {
     SerialControl &port;
     UserPrompt &prompt;
     FileDialogs &dialogs;
-    QString settingsPath; // Lumeset.ini
-    std::function<QString(int comNumber)> portDevice; // the device behind "COMn", for tooltips
-    // Lists the ports again when the port list opens: (n, tooltip) of every "COMn"; empty: never.
-    std::function<QList<std::pair<int, QString>>()> listPorts {};
+    QString settingsPath; // Lumeset.ini, read at start and written at close
+    PortBox::DeviceOf portDevice {}; // the device behind "COMn", for the port tooltips
+    PortBox::Lister listPorts {}; // lists the ports again when the port list opens; empty: never
+    FailureExplainer explainFailure {}; // why a port does not open; empty: the failure's own words
 };
 
 // Sketchlume's window Form1, drawn in fontpicturewindow.ui. The controls carry the design's names;
@@ -111,7 +112,7 @@ private:
     void storeSettings();
 
     FontPictureDependencies m_deps;
-    std::unique_ptr<Ui::FontPictureWindow> m_ui;
+    std::unique_ptr<Ui::FontPictureWindow> m_ui; // set up before the members built on its controls
     MessageBank m_bank;
     std::array<Editor, MessageBank::MessageCount> m_editors;
     QStringList m_fontFamilies;

@@ -1,13 +1,5 @@
-#include "filedialogs.h"
-#include "fontpicturewindow.h"
-#include "messageboxprompt.h"
-
-#include "badgesender.h"
-#include "portdiagnosis.h"
-#include "portdirectory.h"
 #include "programoptions.h"
-#include "qtserialcontrol.h"
-#include "settingslocation.h"
+#include "sketchlumeprogram.h"
 #include "uitranslations.h"
 
 #include <QApplication>
@@ -27,22 +19,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("sketchlume")));
     const lume::UiTranslations translations(lume::LocaleEnvironment::current());
 
-    lume::PortDirectory ports = lume::PortDirectory::system();
-    lume::QtSerialControl port(lume::systemPorts(ports));
-    lume::BadgeSender::setFailureExplainer(lume::PortDiagnostics::systemExplainer());
-    lume::MessageBoxPrompt prompt;
-    lume::QtFileDialogs dialogs;
-    const QString settings =
-        lume::settingsFilePath(QCoreApplication::applicationDirPath(), QStringLiteral("Lumeset.ini"));
-
-    lume::FontPictureWindow window({port, prompt, dialogs, settings,
-                                    [&ports](int comNumber) { return ports.toolTip(comNumber); },
-                                    [&ports] {
-                                        ports.refresh();
-                                        return ports.toolTips();
-                                    }});
-    prompt.setParentWidget(&window);
-    dialogs.setParentWidget(&window);
-    window.show();
+    lume::SketchlumeProgram sketchlume;
+    sketchlume.window().show();
     return app.exec();
 }

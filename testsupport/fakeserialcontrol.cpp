@@ -78,7 +78,9 @@ bool FakeSerialControl::isOpen() const
 bool FakeSerialControl::setOption9(bool on)
 {
     m_calls << Call {Operation::SetOption9, on ? QStringLiteral("true") : QStringLiteral("false")};
-    if (m_open && m_option9Failure.kind != SerialFailure::Kind::None) {
+    // As every control: a device without modem-control lines counts as done.
+    if (m_open && m_option9Failure.kind != SerialFailure::Kind::None &&
+        !lacksModemLines(m_option9Failure.systemError)) {
         m_failure = m_option9Failure;
         return false;
     }
@@ -89,6 +91,8 @@ bool FakeSerialControl::setOption9(bool on)
 bool FakeSerialControl::write(const QByteArray &bytes)
 {
     m_calls << Call {Operation::Write, QString::number(bytes.size())};
+    if (m_writeObserver)
+        m_writeObserver(bytes);
     const int index = int(m_writes.size());
     if (!m_open || index == m_failingWrite) {
         m_writes << QByteArray();

@@ -48,6 +48,11 @@ public:
     void setDrainRate(double bytesPerSecond) { m_rate = bytesPerSecond; }
     // Milliseconds of a virtual clock; the default is real time.
     void setClock(std::function<qint64()> msecs) { m_clock = std::move(msecs); }
+    // Called with each write as it arrives, before it is queued: what the window shows at that moment.
+    void setWriteObserver(std::function<void(const QByteArray &bytes)> observer)
+    {
+        m_writeObserver = std::move(observer);
+    }
 
     [[nodiscard]] const QList<Call> &calls() const { return m_calls; }
     [[nodiscard]] const QList<QByteArray> &writes() const { return m_writes; }
@@ -70,6 +75,7 @@ private:
     SerialFailure m_option9Failure;
     SerialFailure m_failure;
     std::function<qint64()> m_clock;
+    std::function<void(const QByteArray &)> m_writeObserver;
     QElapsedTimer m_elapsed;
     std::optional<bool> m_option9;
     QString m_settings;

@@ -26,9 +26,9 @@ public:
         QString title;
         QString detail;
     };
-    void notify(const QString &text, const QString &title, const QString &detail) override
+    void notify(const QString &text, const QString &title, const QStringList &detail) override
     {
-        boxes << Box {text, title, detail};
+        boxes << Box {text, title, detail.join(QStringLiteral("\n\n"))}; // as the box shows it
     }
     bool askYesNo(const QString &text, const QString &title) override
     {

@@ -8,12 +8,13 @@ MessageBoxPrompt::MessageBoxPrompt(QWidget *parent)
     : m_parent(parent)
 { }
 
-void MessageBoxPrompt::notify(const QString &text, const QString &title, const QString &detail)
+void MessageBoxPrompt::notify(const QString &text, const QString &title, const QStringList &detail)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, m_parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    if (!detail.isEmpty())
-        box->setDetailedText(detail);
+    const QString detailText = detail.join(QStringLiteral("\n\n"));
+    if (!detailText.isEmpty())
+        box->setDetailedText(detailText);
     box->open();
 }
 

@@ -15,7 +15,7 @@ public:
     void setParentWidget(QWidget *parent) { m_parent = parent; }
 
     // Window-modal and returns at once: the command that shows a failure ends anyway.
-    void notify(const QString &text, const QString &title, const QString &detail = {}) override;
+    void notify(const QString &text, const QString &title, const QStringList &detail = {}) override;
     // Waits for the answer (a close cannot go on without it), the transfer going on meanwhile.
     bool askYesNo(const QString &text, const QString &title) override;
 

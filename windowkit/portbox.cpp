@@ -10,10 +10,11 @@
 
 namespace lume {
 
-PortBox::PortBox(QComboBox *box, int maxPort, DeviceOf deviceOf, Lister lister)
+PortBox::PortBox(QComboBox *box, const SendProfile &profile, DeviceOf deviceOf, Lister lister)
     : QObject(box)
     , m_box(box)
-    , m_maxPort(maxPort)
+    , m_maxPort(profile.maxPort)
+    , m_preselect(profile.preselect)
     , m_deviceOf(std::move(deviceOf))
     , m_lister(std::move(lister))
 {
@@ -22,7 +23,7 @@ PortBox::PortBox(QComboBox *box, int maxPort, DeviceOf deviceOf, Lister lister)
         box->installEventFilter(this);
 }
 
-ProbeResult PortBox::probe(SerialControl &port, const Preselection &preselect)
+ProbeResult PortBox::probe(SerialControl &port)
 {
     m_box->clear();
     m_box->clearEditText();
@@ -33,7 +34,7 @@ ProbeResult PortBox::probe(SerialControl &port, const Preselection &preselect)
         if (!device.isEmpty())
             m_box->setItemData(m_box->count() - 1, device, Qt::ToolTipRole);
     }
-    const QString chosen = preselect(probe);
+    const QString chosen = m_preselect ? m_preselect(probe) : QString();
     m_box->setCurrentIndex(chosen.isEmpty() ? -1 : m_box->findText(chosen));
     if (chosen.isEmpty())
         m_box->clearEditText();

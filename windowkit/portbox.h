@@ -27,13 +27,14 @@ public:
     using DeviceOf = std::function<QString(int comNumber)>;
     // (n, tooltip) for every port "COMn"; numbers above the box's maximum are left out.
     using Lister = std::function<QList<std::pair<int, QString>>()>;
-    using Preselection = std::function<QString(const ProbeResult &probe)>;
 
-    // Lives as long as the box. Without a lister the list stays as the probe left it.
-    PortBox(QComboBox *box, int maxPort, DeviceOf deviceOf = {}, Lister lister = {});
+    // Lives as long as the box; the profile gives the highest port and the preselection. Without a
+    // lister the list stays as the probe left it.
+    PortBox(QComboBox *box, const SendProfile &profile, DeviceOf deviceOf = {}, Lister lister = {});
 
-    // COM1 to COMmax, each opened and closed once; the box ends blank when none opens.
-    ProbeResult probe(SerialControl &port, const Preselection &preselect);
+    // COM1 to COMmax, each opened and closed once, and the profile's entry preselected; the box
+    // ends blank when none opens.
+    ProbeResult probe(SerialControl &port);
     void refresh();
 
 protected:
@@ -44,6 +45,7 @@ private:
 
     QComboBox *m_box;
     int m_maxPort;
+    std::function<QString(const ProbeResult &)> m_preselect;
     DeviceOf m_deviceOf;
     Lister m_lister;
 };

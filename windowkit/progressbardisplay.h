@@ -11,8 +11,7 @@ namespace lume {
 class ProgressBarDisplay final : public ProgressDisplay
 {
 public:
-    explicit ProgressBarDisplay(QProgressBar *bar = nullptr);
-    void setBar(QProgressBar *bar) { m_bar = bar; }
+    explicit ProgressBarDisplay(QProgressBar *bar);
 
     void setProgressRange(int minimum, int maximum) override;
     void setProgressValue(int value) override;

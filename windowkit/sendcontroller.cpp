@@ -4,10 +4,12 @@
 
 namespace lume {
 
-SendController::SendController(SerialControl &port, UserPrompt &prompt, SendProfile profile, SendTexts texts)
+SendController::SendController(QProgressBar *bar, UserPrompt &prompt, SerialControl &port,
+                               SendProfile profile, SendTexts texts)
     : m_prompt(prompt)
     , m_texts(std::move(texts))
-    , m_sender(port, prompt, m_progress, std::move(profile))
+    , m_progress(bar)
+    , m_sender(port, prompt, m_progress, std::move(profile), bar)
 { }
 
 bool SendController::send(MessageBank &bank, const QString &portText, const SendSteps &steps)

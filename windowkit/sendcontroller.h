@@ -26,16 +26,15 @@ struct SendSteps
 };
 
 // The Send and close commands of a window: the busy refusal, the nothing-to-send check, ReadComSet,
-// the program's preparation, the transfer, and the question when the window closes during one.
+// the program's preparation, the transfer on the window's progress bar, and the question when the
+// window closes during one. The transfer's BadgeSender is a child of the bar, where tests find it.
 class SendController
 {
 public:
-    SendController(SerialControl &port, UserPrompt &prompt, SendProfile profile, SendTexts texts);
+    SendController(QProgressBar *bar, UserPrompt &prompt, SerialControl &port, SendProfile profile,
+                   SendTexts texts);
     SendController(const SendController &) = delete;
     SendController &operator=(const SendController &) = delete;
-
-    // The bar the transfer advances; it may come after construction, as a form makes it.
-    void showProgressOn(QProgressBar *bar) { m_progress.setBar(bar); }
 
     [[nodiscard]] bool isSending() const { return m_sender.isSending(); }
     // The busy message for any command that must not run during a transfer; true while one runs.
@@ -46,7 +45,7 @@ public:
     // the transfer with the port closed. False keeps the window open.
     [[nodiscard]] bool allowClose(const std::function<void()> &storeSettings);
 
-    [[nodiscard]] BadgeSender &sender() { return m_sender; }
+    [[nodiscard]] const SendProfile &profile() const { return m_sender.profile(); }
 
 private:
     UserPrompt &m_prompt;

@@ -3,7 +3,6 @@
 #include "testsupport.h"
 #include "testwaits.h"
 
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -181,12 +180,13 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, hint);
         // The program's explainer (the port diagnosis) gets the failure as the control gave it.
-        BadgeSender::setFailureExplainer([hint, kind](const SerialFailure &failure) {
-            return failure.kind == SerialFailure::Kind(kind) && failure.device == u"/dev/ttyUSB0" ? hint
-                                                                                                  : QString();
-        });
-        const auto reset = qScopeGuard([] { BadgeSender::setFailureExplainer({}); });
-        Rig rig(profileUpTo(32));
+        SendProfile profile = profileUpTo(32);
+        profile.explainFailure = [hint, kind](const SerialFailure &failure) {
+            return failure.kind == SerialFailure::Kind(kind) && failure.device == u"/dev/ttyUSB0"
+                ? QStringList {hint}
+                : QStringList {};
+        };
+        Rig rig(profile);
         rig.port.setOpenFailure(
             {SerialFailure::Kind(kind), QStringLiteral("/dev/ttyUSB0"), QStringLiteral("Permission denied")});
         MessageBank bank = smallBank();
@@ -232,8 +232,8 @@ private Q_SLOTS:
         QFETCH(QString, why);
         QFETCH(QString, detail);
         const SerialFailure failure {SerialFailure::Kind::Other, device, reason};
-        QVERIFY(!BadgeSender::failureExplainer());
-        QCOMPARE(BadgeSender::portFailureDetail(failure, [&why](const SerialFailure &) { return why; }),
+        QCOMPARE(BadgeSender::portFailureDetail(failure,
+                                                [&why](const SerialFailure &) { return QStringList {why}; }),
                  detail);
         if (why.isEmpty())
             QCOMPARE(BadgeSender::portFailureDetail(failure), detail);

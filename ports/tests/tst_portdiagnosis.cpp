@@ -333,7 +333,7 @@ private Q_SLOTS:
                                      QStringLiteral("Device or resource busy")};
         const PortDiagnostics diagnostics(world.system);
         const QString detail = BadgeSender::portFailureDetail(
-            failure, [&diagnostics](const SerialFailure &f) { return diagnostics.explain(f).text(); });
+            failure, [&diagnostics](const SerialFailure &f) { return diagnostics.explain(f).paragraphs(); });
         QVERIFY(detail.startsWith(device + QStringLiteral(": Device or resource busy\n\n")));
         for (const QString &word : words)
             QVERIFY2(detail.contains(word), qPrintable(detail));

@@ -6,6 +6,7 @@
 //   bench_scriptlume_startup [rounds]
 #include "fakeserialcontrol.h"
 #include "form1.h"
+#include "messageboxprompt.h"
 #include "profilefile.h"
 #include "qtserialcontrol.h"
 #include "scriptsettings.h"
@@ -56,7 +57,8 @@ Round startOnce(SerialControl &serial, const QString &settingsPath)
     QElapsedTimer clock;
     PaintWatch watch(clock);
     clock.start();
-    Form1 window({.serial = serial, .settingsPath = settingsPath});
+    MessageBoxPrompt prompt;
+    Form1 window({.port = serial, .prompt = prompt, .settingsPath = settingsPath});
     window.installEventFilter(&watch);
     QEventLoop loop;
     auto *timer1 = window.findChild<QTimer *>(QStringLiteral("Timer1"));

@@ -152,11 +152,13 @@ struct Rig
     Form1 &start()
     {
         window = std::make_unique<Form1>(Form1Dependencies {
-            .serial = serial,
-            .prompt = &prompt,
+            .port = serial,
+            .prompt = prompt,
             .settingsPath = settingsPath,
             .fontSearchDirs = fontDirs,
             .portDevice = [](int n) { return QStringLiteral("/dev/fake%1").arg(n); },
+            // As in the program: a port failure is explained from the system's side.
+            .explainFailure = PortDiagnostics::systemExplainer(),
         });
         probeCalls = serial.calls().size();
         return *window;
@@ -218,12 +220,7 @@ class TstForm1 : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        // As the program sets it at start: a port failure is explained from the system's side.
-        BadgeSender::setFailureExplainer(PortDiagnostics::systemExplainer());
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void shouldPlaceEveryControl_data()
     {
@@ -503,7 +500,7 @@ private Q_SLOTS:
         rig.direction(0)->setCurrentIndex(2);
         rig.flash(0)->click();
         rig.port()->setEditText(QStringLiteral("COM1"));
-        QSignalSpy finished(rig.window.get(), &Form1::transferFinished);
+        QSignalSpy finished(rig.window->findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         rig.send()->click();
         QTRY_COMPARE(finished.count(), 1);
         QVERIFY(rig.prompt.boxes.isEmpty());
@@ -711,7 +708,7 @@ private Q_SLOTS:
         // What the meter showed is what the rasteriser sets.
         const QList<qint16> estimated = rig.widths();
         rig.port()->setEditText(QStringLiteral("COM1"));
-        QSignalSpy finished(rig.window.get(), &Form1::transferFinished);
+        QSignalSpy finished(rig.window->findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         rig.send()->click();
         QTRY_COMPARE(finished.count(), 1);
         QVERIFY(rig.prompt.boxes.isEmpty());
@@ -926,7 +923,7 @@ private Q_SLOTS:
         }
         const QList<qint16> estimated = rig.widths();
         rig.port()->setEditText(QStringLiteral("COM1"));
-        QSignalSpy finished(rig.window.get(), &Form1::transferFinished);
+        QSignalSpy finished(rig.window->findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         rig.send()->click();
         QTRY_COMPARE(finished.count(), 1);
         QVERIFY(rig.prompt.boxes.isEmpty());
@@ -966,7 +963,7 @@ private Q_SLOTS:
             settings[m].direction = QStringLiteral("to Left");
         const BadgeStream expected = buildBadgeStream(expectedBank, settings, scriptDirections());
 
-        QSignalSpy finished(&window, &Form1::transferFinished);
+        QSignalSpy finished(window.findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         rig.send()->click();
         QVERIFY(WindowTestAccess::isSending(window));
         QTRY_COMPARE(finished.count(), 1);
@@ -1022,7 +1019,7 @@ private Q_SLOTS:
         rig.language()->setEditText(language);
         rig.port()->setEditText(QStringLiteral("COM2"));
         const QList<qint16> widths = rig.widths();
-        QSignalSpy finished(rig.window.get(), &Form1::transferFinished);
+        QSignalSpy finished(rig.window->findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         rig.send()->click();
         if (missing.isEmpty()) {
             QTRY_COMPARE(finished.count(), 1);
@@ -1150,7 +1147,8 @@ private Q_SLOTS:
         QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Port in use or not port"));
         QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Warning"));
         // The words Sketchlume gives for the same failure.
-        QCOMPARE(rig.prompt.boxes[0].detail, BadgeSender::portFailureDetail(failure));
+        QCOMPARE(rig.prompt.boxes[0].detail,
+                 BadgeSender::portFailureDetail(failure, PortDiagnostics::systemExplainer()));
         QVERIFY(rig.prompt.boxes[0].detail.contains(hint));
         if (!device.isEmpty())
             QVERIFY(rig.prompt.boxes[0].detail.contains(device + QStringLiteral(": ") + reason));
@@ -1168,7 +1166,7 @@ private Q_SLOTS:
         rig.start();
         rig.port()->setEditText(QStringLiteral("COM1"));
         rig.select(1)->click(); // message 1 not sent: its width becomes 0
-        QSignalSpy finished(rig.window.get(), &Form1::transferFinished);
+        QSignalSpy finished(rig.window->findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         rig.send()->click();
         QTRY_COMPARE(finished.count(), 1);
         QCOMPARE(WindowTestAccess::bank(*rig.window).width(1), qint16(0));

@@ -32,7 +32,7 @@ struct Rig
     Form1 &start()
     {
         window = std::make_unique<Form1>(
-            Form1Dependencies {.serial = serial, .prompt = &prompt, .settingsPath = settingsPath});
+            Form1Dependencies {.port = serial, .prompt = prompt, .settingsPath = settingsPath});
         window->show();
         return *window;
     }

@@ -76,7 +76,7 @@ struct Rig
     Form1 &start()
     {
         window = std::make_unique<Form1>(Form1Dependencies {
-            .serial = serial, .prompt = &prompt, .settingsPath = settingsPath, .fontSearchDirs = {fontDir}});
+            .port = serial, .prompt = prompt, .settingsPath = settingsPath, .fontSearchDirs = {fontDir}});
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qWarning("window not exposed");

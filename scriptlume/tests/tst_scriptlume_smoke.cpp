@@ -2,6 +2,7 @@
 // and quits through Exit.
 #include "fakeserialcontrol.h"
 #include "form1.h"
+#include "messageboxprompt.h"
 
 #include <QApplication>
 #include <QFile>
@@ -26,7 +27,9 @@ private Q_SLOTS:
         const QString settings = dir.filePath(QStringLiteral("Scriptlume.ini"));
         FakeSerialControl serial;
         serial.setOpenablePorts({2});
-        Form1 window({.serial = serial, .settingsPath = settings});
+        MessageBoxPrompt prompt;
+        Form1 window({.port = serial, .prompt = prompt, .settingsPath = settings});
+        prompt.setParentWidget(&window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Scriptlume Ver 2.20"));

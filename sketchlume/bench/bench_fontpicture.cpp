@@ -35,7 +35,7 @@ QTextStream out(stdout);
 class SilentPrompt final : public UserPrompt
 {
 public:
-    void notify(const QString &, const QString &, const QString &) override { }
+    void notify(const QString &, const QString &, const QStringList &) override { }
     bool askYesNo(const QString &, const QString &) override { return true; }
 };
 

@@ -102,12 +102,6 @@ class TstFontPictureWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // As the program sets it at start: a port failure is explained from the system's side.
-        BadgeSender::setFailureExplainer(PortDiagnostics::systemExplainer());
-    }
-
     void shouldPlaceEveryControlAsDesigned_data()
     {
         QTest::addColumn<QString>("name");

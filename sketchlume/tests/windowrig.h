@@ -5,6 +5,7 @@
 #include "sketchusagemeter.h"
 
 #include "fakeserialcontrol.h"
+#include "portdiagnosis.h"
 #include "testsupport.h"
 #include "windowtestaccess.h"
 
@@ -98,7 +99,8 @@ private:
     Done m_open;
 };
 
-// A Sketchlume window on fakes, its settings file in a temporary folder.
+// A Sketchlume window on fakes, its settings file in a temporary folder; a port failure is explained
+// from the system's side, as in the program.
 struct WindowRig
 {
     FakeSerialControl port;
@@ -113,9 +115,14 @@ struct WindowRig
 
     FontPictureWindow &start()
     {
-        window = std::make_unique<FontPictureWindow>(
-            FontPictureDependencies {port, prompt, dialogs, settingsPath(),
-                                     [](int n) { return QStringLiteral("/dev/ttyFAKE%1").arg(n); }});
+        window = std::make_unique<FontPictureWindow>(FontPictureDependencies {
+            .port = port,
+            .prompt = prompt,
+            .dialogs = dialogs,
+            .settingsPath = settingsPath(),
+            .portDevice = [](int n) { return QStringLiteral("/dev/ttyFAKE%1").arg(n); },
+            .explainFailure = PortDiagnostics::systemExplainer(),
+        });
         window->show();
         return *window;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serialcontrol.h"
 #include "streamdecoder.h"
 
 #include <QByteArray>
@@ -20,7 +21,7 @@ struct ReceiverEvent
         Incomplete, // the line went quiet in the middle of a stream
         Skipped, // bytes that belong to no stream
     };
-    static constexpr double LineBytesPerSecond = 120.0; // 1200 baud, 8N1: ten bit times a byte
+    static constexpr double LineBytesPerSecond = SerialControl::BadgeLineBytesPerSecond;
 
     Kind kind = Kind::Stream;
     std::optional<DecodedStream> stream; // Kind::Stream only

@@ -3,14 +3,7 @@
 //   sketchdriver SETTINGS_FILE TEXT PLUG_REQUEST
 // Controls are found by their object names only. Exit status 0 when the transfer ran to its end;
 // the caller compares what arrived with what lumesend makes of the settings the window left.
-#include "filedialogs.h"
-#include "fontpicturewindow.h"
-#include "messageboxprompt.h"
-
-#include "badgesender.h"
-#include "portdiagnosis.h"
-#include "portdirectory.h"
-#include "qtserialcontrol.h"
+#include "sketchlumeprogram.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,33 +16,8 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <memory>
 
 namespace {
-
-// Sketchlume as fontpicture/main.cpp builds it, with the settings file given.
-struct Sketchlume
-{
-    lume::PortDirectory ports = lume::PortDirectory::system();
-    lume::QtSerialControl port {lume::systemPorts(ports)};
-    lume::MessageBoxPrompt prompt;
-    lume::QtFileDialogs dialogs;
-    std::unique_ptr<lume::FontPictureWindow> window;
-
-    explicit Sketchlume(const QString &settings)
-    {
-        lume::BadgeSender::setFailureExplainer(lume::PortDiagnostics::systemExplainer());
-        window = std::make_unique<lume::FontPictureWindow>(lume::FontPictureDependencies {
-            port, prompt, dialogs, settings, [this](int comNumber) { return ports.toolTip(comNumber); },
-            [this] {
-                ports.refresh();
-                return ports.toolTips();
-            }});
-        prompt.setParentWidget(window.get());
-        dialogs.setParentWidget(window.get());
-        window->show();
-    }
-};
 
 [[noreturn]] void fail(const QString &why)
 {
@@ -102,8 +70,10 @@ int main(int argc, char *argv[])
     });
     boxWatch.start(100);
 
-    Sketchlume sketch(QString::fromLocal8Bit(argv[1]));
-    QWidget *window = sketch.window.get();
+    // Sketchlume as its program builds it, with the settings file given.
+    lume::SketchlumeProgram sketch(QString::fromLocal8Bit(argv[1]));
+    QWidget *window = &sketch.window();
+    window->show();
     control<QPlainTextEdit>(window, "TxtBox0")->setPlainText(QString::fromLocal8Bit(argv[2]));
     // Empty messages stay empty in lumesend's reading of the settings, as in the window.
     for (int m = 1; m < 8; ++m) {
@@ -142,9 +112,9 @@ int main(int argc, char *argv[])
     box->setCurrentIndex(entry);
 
     QTest::mouseClick(control<QPushButton>(window, "CmdSend"), Qt::LeftButton);
-    if (!waitFor([&] { return sketch.port.isOpen(); }, 5000))
+    if (!waitFor([&] { return sketch.port().isOpen(); }, 5000))
         fail(QStringLiteral("Send did not open %1").arg(device));
-    if (!waitFor([&] { return !sketch.port.isOpen(); }, 30000))
+    if (!waitFor([&] { return !sketch.port().isOpen(); }, 30000))
         fail(QStringLiteral("the transfer to %1 did not end").arg(device));
     std::printf("sketchdriver: sent to %s as %s\n", qPrintable(device), qPrintable(box->currentText()));
     window->close(); // writes the settings file

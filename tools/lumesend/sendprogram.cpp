@@ -128,15 +128,6 @@ QStringList portListLines(const QList<PortEntry> &entries)
     return lines;
 }
 
-bool isConsoleDevice(const QString &device, const QStringList &consoles)
-{
-    QStringList names {device};
-    const QString target = QFileInfo(device).canonicalFilePath(); // through symbolic links
-    if (!target.isEmpty() && target != device)
-        names << target;
-    return arrangeDevices(names, consoles).size() != names.size();
-}
-
 int runSendCommand(const SendCommandLine &line)
 {
     switch (line.action) {
@@ -156,7 +147,6 @@ int runSendCommand(const SendCommandLine &line)
     const SendRequest &request = line.request;
 
     // The port is named before anything is composed: a wrong name is a mistake in the command line.
-    BadgeSender::setFailureExplainer(PortDiagnostics::systemExplainer());
     std::optional<PortDirectory> directory; // outlives the serial control that resolves through it
     std::unique_ptr<QtSerialControl> serial;
     std::unique_ptr<SendSession> session;
@@ -174,7 +164,7 @@ int runSendCommand(const SendCommandLine &line)
             directory = PortDirectory::system();
             serial = std::make_unique<QtSerialControl>(systemPorts(*directory));
         }
-        session = std::make_unique<SendSession>(*serial);
+        session = std::make_unique<SendSession>(*serial, PortDiagnostics::systemExplainer());
         if (!session->configure(portName)) {
             printError(session->errorLines());
             return SendExitUsage;

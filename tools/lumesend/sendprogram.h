@@ -12,9 +12,6 @@ namespace lume {
 // "COMn  device  description" for every port of the directory, one a line; opens none of them.
 [[nodiscard]] QStringList portListLines(const QList<PortEntry> &entries);
 
-// A device that is, or leads to, one of the consoles: a badge stream is never written there.
-[[nodiscard]] bool isConsoleDevice(const QString &device, const QStringList &consoles);
-
 // Runs the command line's action; returns the exit status. Everything but --help and --version needs
 // the application object. A send runs the event loop until the last byte has left the port.
 [[nodiscard]] int runSendCommand(const SendCommandLine &line);

@@ -11,14 +11,13 @@ namespace lume {
 
 namespace {
 constexpr int BarWidth = 30;
-constexpr double LineBytesPerSecond = 120; // 1200 baud, ten bit times a byte
 } // namespace
 
 QString progressLine(qint64 sent, qint64 total)
 {
     sent = std::clamp<qint64>(sent, 0, std::max<qint64>(total, 0));
     const int filled = total > 0 ? int(sent * BarWidth / total) : BarWidth;
-    const int secondsLeft = int(std::ceil(double(total - sent) / LineBytesPerSecond));
+    const int secondsLeft = int(std::ceil(double(total - sent) / SerialControl::BadgeLineBytesPerSecond));
     return QStringLiteral("[%1%2] %3 of %4 bytes, %5 s left")
         .arg(QString(filled, u'#'), QString(BarWidth - filled, u'-'))
         .arg(sent)
@@ -32,10 +31,21 @@ SendProfile SendSession::profile()
     return sketchSendProfile();
 }
 
-SendSession::SendSession(SerialControl &port, QObject *parent)
+namespace {
+
+SendProfile explainingProfile(FailureExplainer explain)
+{
+    SendProfile profile = SendSession::profile();
+    profile.explainFailure = std::move(explain);
+    return profile;
+}
+
+} // namespace
+
+SendSession::SendSession(SerialControl &port, FailureExplainer explain, QObject *parent)
     : QObject(parent)
     , m_port(port)
-    , m_sender(m_port, *this, *this, profile())
+    , m_sender(m_port, *this, *this, explainingProfile(std::move(explain)))
 {
     m_progressTimer.setInterval(ProgressIntervalMs);
     connect(&m_progressTimer, &QTimer::timeout, this, &SendSession::drawProgress);
@@ -69,11 +79,12 @@ bool SendSession::start(MessageBank &bank, const MessageSettingsList &settings)
     return true;
 }
 
-void SendSession::notify(const QString &text, const QString &, const QString &detail)
+void SendSession::notify(const QString &text, const QString &, const QStringList &detail)
 {
     // The window's box: its text and the first paragraph of its detail make the message, the
     // other paragraphs are the hints.
-    QStringList paragraphs = detail.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
+    QStringList paragraphs = detail;
+    paragraphs.removeAll(QString());
     QString message = text;
     if (!paragraphs.isEmpty()) {
         const bool sentence = message.endsWith(u'!') || message.endsWith(u':');
@@ -108,7 +119,7 @@ void SendSession::transferFinished()
     const SerialFailure failure = m_port.lastFailure();
     if (failure.kind != SerialFailure::Kind::None) {
         notify(QStringLiteral("The badge may not have received everything:"), {},
-               BadgeSender::portFailureDetail(failure));
+               BadgeSender::portFailureParagraphs(failure, m_sender.profile().explainFailure));
         Q_EMIT finished(SendExitFailed);
         return;
     }

@@ -25,7 +25,8 @@ class SendSession final : public QObject, private UserPrompt, private ProgressDi
 public:
     static constexpr int ProgressIntervalMs = 250;
 
-    explicit SendSession(SerialControl &port, QObject *parent = nullptr);
+    // explain: why a port does not open, from the system's side; none: the failure's own words.
+    explicit SendSession(SerialControl &port, FailureExplainer explain = {}, QObject *parent = nullptr);
     ~SendSession() override;
 
     // Progress is drawn on this terminal while the transfer runs; nullptr draws none.
@@ -46,7 +47,7 @@ Q_SIGNALS:
     void finished(int exitStatus);
 
 private:
-    void notify(const QString &text, const QString &title, const QString &detail) override;
+    void notify(const QString &text, const QString &title, const QStringList &detail) override;
     bool askYesNo(const QString &text, const QString &title) override;
     void setProgressRange(int, int) override { }
     void setProgressValue(int) override { drawProgress(); }

@@ -20,6 +20,17 @@ QStringList entriesOf(const QComboBox &box)
     return entries;
 }
 
+// A program that takes COM1 to COM16, preselecting the first or the last port that opened.
+SendProfile upTo16(bool last = false)
+{
+    SendProfile profile;
+    profile.maxPort = 16;
+    profile.preselect = [last](const ProbeResult &p) {
+        return p.ports.isEmpty() ? QString() : last ? p.ports.last() : p.ports.first();
+    };
+    return profile;
+}
+
 } // namespace
 
 class TstPortBox : public QObject
@@ -49,7 +60,7 @@ private Q_SLOTS:
                      {3, "/dev/ttyUSB0  QinHeng CH340 serial converter (1a86:7523, ch341)"},
                      {17, "/dev/pts/3  virtual badge (badgesim, pid 42)"}};
         int listings = 0;
-        new PortBox(&box, 16, {}, [&] {
+        new PortBox(&box, upTo16(), {}, [&] {
             ++listings;
             return ports;
         });
@@ -100,10 +111,9 @@ private Q_SLOTS:
         QComboBox box;
         box.setEditable(true);
         box.addItems({"COM1", "COM8"});
-        auto *ports = new PortBox(&box, 16, [](int n) { return QStringLiteral("/dev/fake%1").arg(n); });
-        const ProbeResult probe = ports->probe(port, [last](const ProbeResult &p) {
-            return p.ports.isEmpty() ? QString() : last ? p.ports.last() : p.ports.first();
-        });
+        auto *ports =
+            new PortBox(&box, upTo16(last), [](int n) { return QStringLiteral("/dev/fake%1").arg(n); });
+        const ProbeResult probe = ports->probe(port);
         QCOMPARE(probe.ports, entries);
         QStringList shown;
         for (int i = 0; i < box.count(); ++i)
@@ -119,7 +129,7 @@ private Q_SLOTS:
         QComboBox box;
         box.setEditable(true);
         Ports ports {{1, "/dev/ttyS1"}, {3, "/dev/ttyUSB0"}};
-        auto *portBox = new PortBox(&box, 16, {}, [&] { return ports; });
+        auto *portBox = new PortBox(&box, upTo16(), {}, [&] { return ports; });
         portBox->refresh();
         box.setCurrentIndex(1);
         QCOMPARE(box.toolTip(), QStringLiteral("/dev/ttyUSB0"));
@@ -137,7 +147,7 @@ private Q_SLOTS:
     {
         QComboBox box;
         box.addItem("COM1");
-        new PortBox(&box, 16);
+        new PortBox(&box, upTo16());
         QTest::keyClick(&box, Qt::Key_F4);
         box.hidePopup();
         QCOMPARE(box.count(), 1);

@@ -32,7 +32,8 @@ struct Rig
 {
     FakeSerialControl port;
     test::RecordingPrompt prompt;
-    SendController controller {port, prompt, profile(), Texts};
+    QProgressBar bar;
+    SendController controller {&bar, prompt, port, profile(), Texts};
     MessageBank bank;
     int prepared = 0;
 
@@ -109,7 +110,7 @@ private Q_SLOTS:
         QVERIFY(!rig.send(QStringLiteral("COM1")));
         QCOMPARE(rig.prepared, 1);
         QCOMPARE(rig.prompt.boxes.size(), 1);
-        QCOMPARE(rig.prompt.boxes.first().text, rig.controller.sender().profile().busyText);
+        QCOMPARE(rig.prompt.boxes.first().text, profile().busyText);
         QVERIFY(rig.controller.refuseWhileSending());
     }
 
@@ -146,11 +147,9 @@ private Q_SLOTS:
     void shouldAdvanceTheBarItIsGiven()
     {
         Rig rig;
-        QProgressBar bar;
-        bar.setRange(0, 19);
+        rig.bar.setRange(0, 19);
         QList<int> values;
-        connect(&bar, &QProgressBar::valueChanged, this, [&values](int value) { values << value; });
-        rig.controller.showProgressOn(&bar);
+        connect(&rig.bar, &QProgressBar::valueChanged, this, [&values](int value) { values << value; });
         QVERIFY(rig.send(QStringLiteral("COM1")));
         QTRY_VERIFY(!rig.controller.isSending());
         QVERIFY(values.contains(18));

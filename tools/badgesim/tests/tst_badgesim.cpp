@@ -34,9 +34,9 @@ namespace {
 class NoPrompt : public UserPrompt
 {
 public:
-    void notify(const QString &text, const QString &, const QString &detail) override
+    void notify(const QString &text, const QString &, const QStringList &detail) override
     {
-        shown << text + u' ' + detail;
+        shown << text + u' ' + detail.join(QStringLiteral("\n\n"));
     }
     bool askYesNo(const QString &text, const QString &) override
     {

@@ -319,8 +319,8 @@ private Q_SLOTS:
         QVERIFY2(session.start(runtimeDir().path(), ports.freeCount, ports.gonePort),
                  session.sim.errors.constData());
         Form1 window({
-            .serial = *session.serial,
-            .prompt = &session.prompt,
+            .port = *session.serial,
+            .prompt = session.prompt,
             .settingsPath = session.work.filePath(QStringLiteral("Scriptlume.ini")),
             .fontSearchDirs = {DataDir},
             .portDevice = session.portDevice(),
@@ -348,7 +348,7 @@ private Q_SLOTS:
         window.findChild<QComboBox *>("ComSpd2")->setCurrentText(QStringLiteral("8"));
         window.findChild<QComboBox *>("ComMod2")->setCurrentText(QStringLiteral("Freeze"));
 
-        QSignalSpy finished(&window, &Form1::transferFinished);
+        QSignalSpy finished(window.findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         window.findChild<QPushButton *>("CmdSend")->click();
         QVERIFY(WindowTestAccess::isSending(window));
         QVERIFY(finished.wait(test::SafetyNetMs));

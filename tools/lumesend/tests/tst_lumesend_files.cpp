@@ -149,10 +149,10 @@ private Q_SLOTS:
         RecordingPrompt prompt;
         {
             Form1 window(Form1Dependencies {
-                .serial = serial, .prompt = &prompt, .settingsPath = path, .fontSearchDirs = {DotFontDir}});
+                .port = serial, .prompt = prompt, .settingsPath = path, .fontSearchDirs = {DotFontDir}});
             window.show();
             edit(&window, edits);
-            QSignalSpy finished(&window, &Form1::transferFinished);
+            QSignalSpy finished(window.findChild<BadgeSender *>(), &BadgeSender::transferFinished);
             window.findChild<QPushButton *>("CmdSend")->click();
             QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, test::SafetyNetMs);
             QCOMPARE(prompt.boxes.size(), 0);

@@ -55,8 +55,8 @@ struct ScriptRig
     {
         serial.setOpenablePorts({1});
         window = std::make_unique<Form1>(Form1Dependencies {
-            .serial = serial,
-            .prompt = &prompt,
+            .port = serial,
+            .prompt = prompt,
             .settingsPath = dir.filePath(QStringLiteral("Scriptlume.ini")),
             .fontSearchDirs = {DotFontDir},
         });
@@ -184,7 +184,7 @@ private Q_SLOTS:
             control<QCheckBox>(&window, "ChkSel" + k)->setCheckState(Qt::Checked);
             setMovement(&window, msg, "ComSpd", scriptDirections());
         }
-        QSignalSpy finished(&window, &Form1::transferFinished);
+        QSignalSpy finished(window.findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         control<QPushButton>(&window, "CmdSend")->click();
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, test::SafetyNetMs);
         QVERIFY(rig.prompt.boxes.isEmpty());

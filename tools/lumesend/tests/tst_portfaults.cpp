@@ -235,8 +235,8 @@ private Q_SLOTS:
         test::RecordingPrompt prompt;
         QTemporaryDir dir;
         Form1 window({
-            .serial = port,
-            .prompt = &prompt,
+            .port = port,
+            .prompt = prompt,
             .settingsPath = dir.filePath(QStringLiteral("Scriptlume.ini")),
             .fontSearchDirs = {test::DotFontDir},
             .portDevice = [&pty](int) { return pty.slavePath(); },

@@ -5,6 +5,7 @@
 #include "sendsession.h"
 
 #include "badgesender.h"
+#include "devicenames.h"
 #include "fakeserialcontrol.h"
 #include "portdiagnosis.h"
 #include "sketchsendprofile.h"
@@ -38,16 +39,10 @@ class TstSendSession : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // As the program sets it at start: a port failure is explained from the system's side.
-        BadgeSender::setFailureExplainer(PortDiagnostics::systemExplainer());
-    }
-
     void shouldWriteTheStreamWithTheBadgesLineSettings()
     {
         FakeSerialControl serial;
-        SendSession session(serial);
+        SendSession session(serial, PortDiagnostics::systemExplainer()); // as in the program
         QVERIFY(session.configure(QStringLiteral("COM7")));
         MessageBank bank = bankOfWidth(3);
         MessageSettingsList settings;
@@ -84,7 +79,7 @@ private Q_SLOTS:
             serial.setFailingWrite(4);
         else
             serial.setPendingUnreadable(true);
-        SendSession session(serial);
+        SendSession session(serial, PortDiagnostics::systemExplainer()); // as in the program
         QVERIFY(session.configure(QStringLiteral("COM1")));
         MessageBank bank = bankOfWidth(2);
         QSignalSpy finished(&session, &SendSession::finished);
@@ -133,7 +128,7 @@ private Q_SLOTS:
         FakeSerialControl serial;
         serial.setOpenFailure(failure);
         serial.setOpenReadsClosed(readsClosed);
-        SendSession session(serial);
+        SendSession session(serial, PortDiagnostics::systemExplainer()); // as in the program
         QVERIFY(session.configure(QStringLiteral("COM2")));
         MessageBank bank = bankOfWidth(1);
         QSignalSpy finished(&session, &SendSession::finished);
@@ -162,7 +157,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(bool, accepted);
         FakeSerialControl serial;
-        SendSession session(serial);
+        SendSession session(serial, PortDiagnostics::systemExplainer()); // as in the program
         QCOMPARE(session.configure(name), accepted);
         const QStringList refusal {
             QStringLiteral("Set Port Number Error! --port takes COM1 to COM32, not \"%1\"").arg(name)};
