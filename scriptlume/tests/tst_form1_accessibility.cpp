@@ -1,6 +1,7 @@
 // Scriptlume with a screen reader and with the keyboard alone.
 #include "accessibility.h"
 #include "accessibilitywalk.h"
+#include "badgesender.h"
 #include "badgestream.h"
 #include "dotfontrasteriser.h"
 #include "fakeserialcontrol.h"
@@ -49,8 +50,8 @@ struct Rig
     Form1 &start()
     {
         window = std::make_unique<Form1>(
-            Form1Dependencies {.serial = serial,
-                               .prompt = &prompt,
+            Form1Dependencies {.port = serial,
+                               .prompt = prompt,
                                .settingsPath = dir.filePath(QStringLiteral("Scriptlume.ini")),
                                .fontSearchDirs = {dir.path()}});
         window->show();
@@ -159,7 +160,7 @@ private Q_SLOTS:
             prepareBank(bank, texts, selected, QStringLiteral("Chinese (Simplified)"), {rig.dir.path()}).ok);
         const QByteArray expected = buildBadgeStream(bank, settings, scriptDirections()).bytes();
 
-        QSignalSpy finished(&window, &Form1::transferFinished);
+        QSignalSpy finished(window.findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         pressKey(&window, Qt::Key_Return);
         QTRY_COMPARE(finished.count(), 1);
         QCOMPARE(rig.serial.written(), expected);

@@ -5,6 +5,7 @@
 #include "scriptsettings.h"
 #include "testlanguages.h"
 #include "testsupport.h"
+#include "windowtestaccess.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -27,7 +28,7 @@ struct Rig
     std::unique_ptr<Form1> start(const QString &uiLanguage)
     {
         return std::make_unique<Form1>(Form1Dependencies {
-            .serial = serial, .prompt = &prompt, .settingsPath = settingsPath, .uiLanguage = uiLanguage});
+            .port = serial, .prompt = prompt, .settingsPath = settingsPath, .uiLanguage = uiLanguage});
     }
 };
 
@@ -116,7 +117,7 @@ private Q_SLOTS:
         Rig rig;
         const auto window = rig.start(chooseUiLanguage({language, {}, {}, lang}));
         QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("ComLanguage"))->currentText(), expected);
-        QCOMPARE(window->settingsFromControls().language, expected);
+        QCOMPARE(WindowTestAccess::settingsFromControls(*window).language, expected);
     }
 
     void shouldKeepTheStoredLanguageInAnyLocale()
