@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <QSet>
 #include <QtEndian>
 
 #include <algorithm>
@@ -234,6 +235,7 @@ QByteArray pictureFormat(const QByteArray &head)
 // about 1032:1) inflates to at most 66 MB.
 constexpr qint64 PngMetadataBytes = 1 << 20;
 constexpr qint64 PngCompressedMetadataBytes = 64 << 10;
+constexpr int PngChunksLooked = 1 << 16;
 
 // The bytes of a PNG's filtered rows, from its IHDR chunk; -1 when it is not one.
 qint64 pngRowBytes(const QByteArray &ihdr)
@@ -253,15 +255,16 @@ qint64 pngRowBytes(const QByteArray &ihdr)
 
 // Whether the PNG in [start, end) of the file declares only what it holds (see the caps above),
 // and no more compressed image data than twice its rows and 1 MiB, which even a stored stream
-// stays within; more would only cost time to pass over.
-bool pngDeclarationsFit(QIODevice &file, qint64 start, qint64 end)
+// stays within; more would only cost time to pass over. So does looking at more chunks than
+// chunksLeft, which counts down over all the PNGs of one file (an encoder writes a few hundred).
+bool pngDeclarationsFit(QIODevice &file, qint64 start, qint64 end, int &chunksLeft)
 {
     qint64 metadata = 0;
     qint64 compressed = 0;
     qint64 imageData = 0;
     qint64 rawBytes = -1;
     for (qint64 pos = start + 8; end - pos >= 8;) {
-        if (!file.seek(pos))
+        if (--chunksLeft < 0 || !file.seek(pos))
             return false;
         const QByteArray header = file.read(8);
         if (header.size() != 8)
@@ -307,6 +310,8 @@ bool iconDeclarationsFit(QFile &file)
     if (countBytes.size() != 2)
         return false;
     const int count = qFromLittleEndian<quint16>(countBytes.constData());
+    int chunksLeft = PngChunksLooked;
+    QSet<qint64> looked; // images of several sizes may share their bytes
     for (int i = 0; i < count; ++i) {
         if (!file.seek(6 + 16 * qint64(i)))
             return false;
@@ -317,7 +322,10 @@ bool iconDeclarationsFit(QFile &file)
         const qint64 offset = qFromLittleEndian<quint32>(entry.constData() + 12);
         if (offset + bytes > size || !file.seek(offset))
             return false;
-        if (pictureFormat(file.read(8)) == "png" && !pngDeclarationsFit(file, offset, offset + bytes))
+        if (looked.contains(offset) || pictureFormat(file.read(8)) != "png")
+            continue;
+        looked.insert(offset);
+        if (!pngDeclarationsFit(file, offset, offset + bytes, chunksLeft))
             return false;
     }
     return true;
@@ -408,7 +416,8 @@ PictureLoad loadPicture(const QString &path)
                              ? QCoreApplication::translate("QImageReader", "Unsupported image format")
                              : reader.errorString())};
     // A file that declares more than it holds is damaged: refused as a file that cannot be decoded.
-    const bool fits = format == "png" ? pngDeclarationsFit(file, 0, file.size())
+    int chunksLeft = PngChunksLooked;
+    const bool fits = format == "png" ? pngDeclarationsFit(file, 0, file.size(), chunksLeft)
         : format == "ico"             ? iconDeclarationsFit(file)
                                       : true;
     if (!file.seek(0) || !fits)
