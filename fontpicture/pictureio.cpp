@@ -250,7 +250,9 @@ qint64 pngRowBytes(const QByteArray &ihdr)
     if (width <= 0 || height <= 0 || channels == 0 || h[8] == 0 || h[8] > 16)
         return -1;
     const qint64 rowBytes = 1 + (width * channels * h[8] + 7) / 8; // below 2^38
-    return height > (qint64(1) << 62) / rowBytes ? qint64(1) << 62 : height * rowBytes;
+    // At most 2^60, far beyond any file, so that twice it and more stays in range.
+    constexpr qint64 Most = qint64(1) << 60;
+    return height > Most / rowBytes ? Most : height * rowBytes;
 }
 
 // Whether the PNG in [start, end) of the file declares only what it holds (see the caps above),
