@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <QSet>
 #include <QtEndian>
 
 #include <algorithm>
@@ -199,6 +200,139 @@ std::optional<JpegFrame> jpegFrame(const QString &path)
     return frame;
 }
 
+// Why each format read here stays within bounded memory (about 64 MB of pixels, a few more for
+// the decoder's own state) and time, whatever the file holds:
+// - BMP: uncompressed rows are cut to the surface before decoding; other files within the budget.
+// - GIF: the screen size from the header, twice, within the budget; only the first frame is read.
+// - JPEG: row by row when libjpeg allows it, else the coefficients, from the frame header, within
+//   the budget.
+// - Icon (ICO, CUR): every image lies within the file, embedded PNGs pass the PNG check, and no
+//   image larger than the budget is allocated (Qt's allocation limit).
+// - PNG: no chunk declares more than the file holds, metadata is capped (pngDeclarationsFit), and
+//   the pixels from the header within the budget.
+// Other formats are not read: vector pictures have no pixel size and can expand without bound.
+
+// The format by the file's first bytes, as named by Qt's readers; empty for anything else.
+QByteArray pictureFormat(const QByteArray &head)
+{
+    if (head.startsWith("BM"))
+        return "bmp";
+    if (head.startsWith("GIF87a") || head.startsWith("GIF89a"))
+        return "gif";
+    if (head.startsWith("\xff\xd8"))
+        return "jpeg";
+    if (head.startsWith(QByteArray("\0\0\1\0", 4)) || head.startsWith(QByteArray("\0\0\2\0", 4)))
+        return "ico"; // Qt's icon reader reads cursors as well
+    if (head.startsWith("\x89PNG\r\n\x1a\n"))
+        return "png";
+    return {};
+}
+
+// libpng, as Qt sets it up, allocates what a chunk declares before it reads a byte of it, and
+// keeps every text chunk it reads, a compressed one inflated up to 8 MB: 100 zTXt chunks in a file
+// of 700 KB took 2 GB. What a sound file needs is far less: all chunks but image data, headers
+// included, within 1 MiB, and zTXt, iCCP and compressed iTXt within 64 KiB, which zlib (at most
+// about 1032:1) inflates to at most 66 MB.
+constexpr qint64 PngMetadataBytes = 1 << 20;
+constexpr qint64 PngCompressedMetadataBytes = 64 << 10;
+constexpr int PngChunksLooked = 1 << 16;
+
+// The bytes of a PNG's filtered rows, from its IHDR chunk; -1 when it is not one.
+qint64 pngRowBytes(const QByteArray &ihdr)
+{
+    if (ihdr.size() < 13)
+        return -1;
+    const auto *h = reinterpret_cast<const uchar *>(ihdr.constData());
+    const qint64 width = qFromBigEndian<quint32>(h);
+    const qint64 height = qFromBigEndian<quint32>(h + 4);
+    static constexpr int Channels[] = {1, 0, 3, 1, 2, 0, 4};
+    const int channels = h[9] < 7 ? Channels[h[9]] : 0;
+    if (width <= 0 || height <= 0 || channels == 0 || h[8] == 0 || h[8] > 16)
+        return -1;
+    const qint64 rowBytes = 1 + (width * channels * h[8] + 7) / 8; // below 2^38
+    // At most 2^60, far beyond any file, so that twice it and more stays in range.
+    constexpr qint64 Most = qint64(1) << 60;
+    return height > Most / rowBytes ? Most : height * rowBytes;
+}
+
+// Whether the PNG in [start, end) of the file declares only what it holds (see the caps above),
+// and no more compressed image data than twice its rows and 1 MiB, which even a stored stream
+// stays within; more would only cost time to pass over. So does looking at more chunks than
+// chunksLeft, which counts down over all the PNGs of one file (an encoder writes a few hundred).
+bool pngDeclarationsFit(QIODevice &file, qint64 start, qint64 end, int &chunksLeft)
+{
+    qint64 metadata = 0;
+    qint64 compressed = 0;
+    qint64 imageData = 0;
+    qint64 rawBytes = -1;
+    for (qint64 pos = start + 8; end - pos >= 8;) {
+        if (--chunksLeft < 0 || !file.seek(pos))
+            return false;
+        const QByteArray header = file.read(8);
+        if (header.size() != 8)
+            return false;
+        const quint32 length = qFromBigEndian<quint32>(header.constData());
+        const QByteArray type = header.mid(4);
+        const qint64 data = pos + 8;
+        if (length > 0x7fffffffU || qint64(length) + 4 > end - data) // data and CRC
+            return false;
+        if (type == "IDAT") {
+            imageData += length;
+        } else {
+            metadata += 12 + qint64(length);
+            bool isCompressed = type == "zTXt" || type == "iCCP";
+            if (type == "iTXt") {
+                // keyword of 1 to 79 bytes, a zero byte, then the compression flag
+                const QByteArray head = file.read(std::min<qint64>(length, 81));
+                const qsizetype zero = head.indexOf('\0');
+                isCompressed = zero < 0 || zero + 1 >= head.size() || head.at(zero + 1) != 0;
+            }
+            if (isCompressed)
+                compressed += length;
+            if (type == "IHDR" && rawBytes < 0)
+                rawBytes = pngRowBytes(file.read(std::min<qint64>(length, 13)));
+            if (metadata > PngMetadataBytes || compressed > PngCompressedMetadataBytes)
+                return false;
+        }
+        pos = data + length + 4;
+        if (type == "IEND")
+            break;
+    }
+    return rawBytes < 0 || imageData <= 2 * rawBytes + (1 << 20);
+}
+
+// Whether every image of an icon lies within the file, and every embedded PNG passes
+// pngDeclarationsFit for the bytes the directory gives it.
+bool iconDeclarationsFit(QFile &file)
+{
+    const qint64 size = file.size();
+    if (!file.seek(4))
+        return false;
+    const QByteArray countBytes = file.read(2);
+    if (countBytes.size() != 2)
+        return false;
+    const int count = qFromLittleEndian<quint16>(countBytes.constData());
+    int chunksLeft = PngChunksLooked;
+    QSet<qint64> looked; // images of several sizes may share their bytes
+    for (int i = 0; i < count; ++i) {
+        if (!file.seek(6 + 16 * qint64(i)))
+            return false;
+        const QByteArray entry = file.read(16);
+        if (entry.size() != 16)
+            return false;
+        const qint64 bytes = qFromLittleEndian<quint32>(entry.constData() + 8);
+        const qint64 offset = qFromLittleEndian<quint32>(entry.constData() + 12);
+        if (offset + bytes > size || !file.seek(offset))
+            return false;
+        if (looked.contains(offset) || pictureFormat(file.read(8)) != "png")
+            continue;
+        looked.insert(offset);
+        if (!pngDeclarationsFit(file, offset, offset + bytes, chunksLeft))
+            return false;
+    }
+    return true;
+}
+
 // The memory the decoder holds at its peak for the image the reader stands at, from the headers.
 qint64 decodingBytes(QImageReader &reader, QSize size, const std::optional<JpegFrame> &jpeg)
 {
@@ -274,14 +408,29 @@ PictureLoad loadPicture(const QString &path)
     constexpr int LimitMb = int(PictureMemoryBudget >> 20);
     if (QImageReader::allocationLimit() == 0 || QImageReader::allocationLimit() > LimitMb)
         QImageReader::setAllocationLimit(LimitMb);
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true); // a picture named wrongly still loads, as on Windows
+    // The content decides, so that a picture named wrongly still loads, as on Windows, and nothing
+    // but the formats above is read, whatever plug-ins are installed.
+    const QByteArray format = pictureFormat(file.peek(8));
+    QImageReader reader(&file, format);
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false); // one file pixel per surface pixel, as the file stores them
-    if (!reader.canRead())
+    if (format.isEmpty() || !reader.canRead())
         return {
             {},
             QCoreApplication::translate("lume::PictureIo", "%1: not a picture file that can be read (%2).")
-                .arg(path, reader.errorString())};
+                .arg(path,
+                     format.isEmpty()
+                         ? QCoreApplication::translate("QImageReader", "Unsupported image format")
+                         : reader.errorString())};
+    // A file that declares more than it holds is damaged: refused as a file that cannot be decoded.
+    int chunksLeft = PngChunksLooked;
+    const bool fits = format == "png" ? pngDeclarationsFit(file, 0, file.size(), chunksLeft)
+        : format == "ico"             ? iconDeclarationsFit(file)
+                                      : true;
+    if (!file.seek(0) || !fits)
+        return {{},
+                QCoreApplication::translate("lume::PictureIo", "%1: the picture cannot be decoded (%2).")
+                    .arg(path, QCoreApplication::translate("QImageReader", "Unable to read image data"))};
     if (reader.format() == "bmp") {
         if (const std::optional<BmpLayout> bmp = uncompressedBmpLayout(file)) {
             if (bmpIsCutShort(file, *bmp))
@@ -307,6 +456,13 @@ PictureLoad loadPicture(const QString &path)
     return readSurfacePart(reader, path, reader.format() == "jpeg" ? jpegFrame(path) : std::nullopt);
 }
 
+QStringList acceptedPictureFormats()
+{
+    // The design's formats in its filter's order, then PNG.
+    return {QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+            QStringLiteral("ico"), QStringLiteral("cur"), QStringLiteral("png")};
+}
+
 QString savePicture(const QImage &image, const QString &path)
 {
     if (image.isNull())
@@ -325,12 +481,6 @@ QString savePicture(const QImage &image, const QString &path)
     if (!file.commit())
         return QStringLiteral("%1: %2").arg(path, file.errorString());
     return {};
-}
-
-QStringList acceptedPictureSuffixes()
-{
-    return {QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-            QStringLiteral("ico"), QStringLiteral("cur"), QStringLiteral("png")};
 }
 
 } // namespace lume

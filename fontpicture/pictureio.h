@@ -18,14 +18,14 @@ struct PictureLoad
 // progressive JPEG) would otherwise take gigabytes for a file of a few hundred bytes.
 constexpr qint64 PictureMemoryBudget = 64LL * 1024 * 1024;
 
-// Decodes a BMP, GIF, JPEG or icon file, or anything else Qt reads, by its content. Only the
-// top-left 4096 x 12 pixels are kept; JPEG and uncompressed BMP files decode only those, whatever
-// their size. An icon with several images gives its 32 x 32 one, the size Windows shows, else its
-// first.
+// Decodes a BMP, GIF, JPEG, icon (ICO or CUR) or PNG file, told by its content, whatever its name;
+// any other file is refused, whatever image plug-ins the machine has. Only the top-left 4096 x 12
+// pixels are kept; JPEG and uncompressed BMP files decode only those, whatever their size. An icon
+// with several images gives its 32 x 32 one, the size Windows shows, else its first.
 [[nodiscard]] PictureLoad loadPicture(const QString &path);
 
-// The file name suffixes of the formats loadPicture reads, in lower case.
-[[nodiscard]] QStringList acceptedPictureSuffixes();
+// The file name suffixes of the formats loadPicture() reads, lower case, for a file dialog's filter.
+[[nodiscard]] QStringList acceptedPictureFormats();
 
 // Writes the image as a 24-bit BMP file. The file is replaced atomically, so a failed save leaves
 // an existing file as it was. Returns the reason of a failure, empty on success.

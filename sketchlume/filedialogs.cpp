@@ -29,7 +29,7 @@ QString qtFileFilter(const QString &windowsFilter)
 QString pictureOpenFilter(const QString &designFilter)
 {
     QStringList patterns;
-    for (const QString &suffix : acceptedPictureSuffixes())
+    for (const QString &suffix : acceptedPictureFormats())
         patterns << QStringLiteral("*.") + suffix;
     const QString pictures = patterns.join(u';');
     return QStringList {

@@ -8,10 +8,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 using namespace lume;
 
@@ -20,6 +28,71 @@ namespace {
 QString fixture(const QString &name)
 {
     return QStringLiteral(LUME_SOURCE_DIR "/fontpicture/tests/data/") + name;
+}
+
+QString corpusFile(const QString &name)
+{
+    return QStringLiteral(LUME_SOURCE_DIR "/fontpicture/fuzz/corpus/fuzz_pictureio/") + name;
+}
+
+// The test binary run with this option and a file name loads the picture as the programs do and
+// prints the result: "loaded" or the reason.
+constexpr const char *LoadPictureOption = "--load-picture";
+
+int loadPictureInChild(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv); // the image plug-ins as in the programs
+    const PictureLoad picture = loadPicture(QString::fromLocal8Bit(argv[2]));
+    std::fputs(picture.ok() ? "loaded" : qPrintable(picture.error), stdout);
+    return 0;
+}
+
+// What one picture may take at the most, resident: the reader's budget, the decoders' state and
+// the program around them. A file that fools the reader takes gigabytes.
+constexpr long MemoryCeilingKb = 300 * 1024;
+
+struct ChildLoad
+{
+    QString output;
+    int status = 0;
+    long peakKb = 0;
+};
+
+// Loads the picture in a child process, so that its peak memory can be measured on its own.
+ChildLoad loadInChild(const QString &path)
+{
+    ChildLoad result;
+    int out[2];
+    if (pipe(out) != 0)
+        return result;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    const QByteArray program = QCoreApplication::applicationFilePath().toLocal8Bit();
+    const QByteArray file = path.toLocal8Bit();
+    char *argv[] = {const_cast<char *>(program.constData()), const_cast<char *>(LoadPictureOption),
+                    const_cast<char *>(file.constData()), nullptr};
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program.constData(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    QByteArray output;
+    char buffer[4096];
+    for (ssize_t n; spawned == 0 && (n = read(out[0], buffer, sizeof buffer)) != 0;) {
+        if (n > 0)
+            output.append(buffer, n);
+        else if (errno != EINTR)
+            break;
+    }
+    close(out[0]);
+    if (spawned != 0)
+        return {QStringLiteral("cannot start the child: %1").arg(spawned), -1, 0};
+    rusage usage {};
+    while (wait4(pid, &result.status, 0, &usage) < 0 && errno == EINTR) { }
+    result.output = QString::fromLocal8Bit(output);
+    result.peakKb = usage.ru_maxrss;
+    return result;
 }
 
 // Rows as hex of their first column bytes; every byte after them must be 0.
@@ -295,6 +368,48 @@ private Q_SLOTS:
         QCOMPARE(int(bank.width(2)), 512);
     }
 
+    // Small files that claim far more than they hold, one kind per row, each of which took from
+    // 500 MB to 2 GB before: every one is refused within the memory ceiling, whatever image
+    // plug-ins are installed (the SVG one is refused even when Qt's SVG plug-in could read it).
+    void shouldRefuseHostileFilesWithinBoundedMemory_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason"); // a part of the error text
+        const QString corrupt = QStringLiteral("the picture cannot be decoded (Unable to read image data).");
+        QTest::newRow("PNG found by the fuzzer") << "hostile-found-text-5c000025.png" << corrupt;
+        for (const char *kind : {"text", "ztxt", "itxt", "iccp", "splt", "exif", "lmnt"}) {
+            for (const char *where : {"before", "after"}) {
+                const QString name = QStringLiteral("hostile-%1-%2-idat.png").arg(kind, where);
+                QTest::newRow(qPrintable(QStringLiteral("PNG, %1 claiming 2 GB %2 IDAT").arg(kind, where)))
+                    << name << corrupt;
+            }
+        }
+        QTest::newRow("PNG, 24 zTXt of 7 MB inflated") << "hostile-ztxt-24-inflating.png" << corrupt;
+        QTest::newRow("icon embedding the PNG found") << "hostile-icon-embedded-png.ico" << corrupt;
+        QTest::newRow("BMP, run-length 30000 x 30000") << "hostile-rle-30000.bmp" << corrupt;
+        QTest::newRow("GIF, 30000 x 30000") << "huge-header.gif"
+                                            << "too large to decode";
+        QTest::newRow("JPEG, progressive 65500 x 65500") << "regression-progressive-65500.jpg"
+                                                         << "too large to decode";
+        QTest::newRow("SVGZ of 256 MB white space")
+            << "hostile-whitespace-bomb.svgz"
+            << "not a picture file that can be read (Unsupported image format).";
+    }
+
+    void shouldRefuseHostileFilesWithinBoundedMemory()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
+        const QString path = corpusFile(file);
+        const ChildLoad child = loadInChild(path);
+        QVERIFY2(WIFEXITED(child.status) && WEXITSTATUS(child.status) == 0,
+                 qPrintable(QStringLiteral("status %1: %2").arg(child.status).arg(child.output)));
+        QVERIFY2(child.peakKb <= MemoryCeilingKb,
+                 qPrintable(QStringLiteral("%1 MB resident").arg(child.peakKb / 1024)));
+        QCOMPARE(child.output.left(path.size() + 2), path + QStringLiteral(": "));
+        QVERIFY2(child.output.contains(reason), qPrintable(child.output));
+    }
+
     void shouldSaveA24BitBmpThatLoadsBackToTheSameMessage()
     {
         DrawingSurface surface;
@@ -361,5 +476,14 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstPictureIo)
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], LoadPictureOption) == 0)
+        return loadPictureInChild(argc, argv);
+    QGuiApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TstPictureIo test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_pictureio.moc"

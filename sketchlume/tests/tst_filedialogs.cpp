@@ -98,7 +98,7 @@ private Q_SLOTS:
                                QStringLiteral("All files (*)")}));
         QCOMPARE(dialog->selectedNameFilter(), dialog->nameFilters().first());
         // Every suffix the reader takes is offered, and a PNG it writes reads back.
-        for (const QString &suffix : acceptedPictureSuffixes())
+        for (const QString &suffix : acceptedPictureFormats())
             QVERIFY2(dialog->nameFilters()[1].contains(QStringLiteral("*.") + suffix), qPrintable(suffix));
         QVERIFY(loadPicture(png).ok());
         dialog->reject();

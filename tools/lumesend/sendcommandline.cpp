@@ -331,7 +331,7 @@ a message not named is empty, speed 4, direction 0, no flash):
     --size SIZE      the size in points, as in "Font Size:" (default 10)
     --bold           bold
     --top-adjust Y   the top of the text in pixels, as "Top Location Adjust:" (default -2)
-  --image FILE       a picture (BMP, GIF, JPEG, icon, PNG, ...), as Sketchlume's "Load Picture";
+  --image FILE       a picture (BMP, GIF, JPEG, icon or PNG), as Sketchlume's "Load Picture";
                      with --screen-text the text is drawn over it
   --speed TEXT       1 to 8 (default 4)
   --direction TEXT   "From right to left", "From left to right", "From down to up",
