@@ -135,6 +135,346 @@
         <source>&lt;-Free</source>
         <translation>&lt;-剩余</translation>
     </message>
+    <message>
+        <source>Messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1 preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing of message 1, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1 preview position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1 font name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1 font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1 font bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing of message 2, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 preview position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 font name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 font bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing of message 3, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 preview position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 font name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 font bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing of message 4, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 preview position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 font name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 font bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing of message 5, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 preview position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 font name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 font bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing of message 6, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 preview position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 font name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 font bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing of message 7, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 preview position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 font name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 font bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing of message 8, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 preview position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 font name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 font bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top location adjust</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage meter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -190,6 +530,193 @@
         <source>&lt;-- Free</source>
         <translation>&lt;-- 剩余</translation>
     </message>
+    <message>
+        <source>Message 1 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 1 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 2 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 3 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 4 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 5 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 6 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 7 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message 8 flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QImageReader</name>
+    <message>
+        <source>Unsupported image format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to read image data</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lume::BadgeSender</name>
@@ -212,6 +739,17 @@
     <message>
         <source>Open port fail!</source>
         <translation>打开端口失败！</translation>
+    </message>
+</context>
+<context>
+    <name>lume::FileDialogs</name>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -503,6 +1041,22 @@
         <source>Your user may not use this serial port. On Linux, add yourself to the group that owns it (usually &quot;dialout&quot;: sudo usermod -aG dialout $USER), then log out and in again.</source>
         <translation>你的用户无权使用该串口。在 Linux 上，请把自己加入拥有它的用户组（通常是“dialout”：sudo usermod -aG dialout $USER），然后注销并重新登录。</translation>
     </message>
+    <message>
+        <source>The udev rule %1 gives this adapter (%2, %3) to the user at the machine&apos;s seat (%4): a session at the machine&apos;s own screen and keyboard, while it is the active one. It does not apply to a remote login (ssh) or to a session in the background. If you sit at the machine, let udev apply it (the adapter may have been plugged in before the rule came): sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The udev rule %1 gives the common USB serial adapters (FTDI, CH340, PL2303, CP210x) to the user at the machine&apos;s seat; this adapter (%2) is not among them, so the group that owns the device is the way in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ModemManager holds the adapter (%1), though the udev rule %2 tells it to leave this adapter alone: the rule was not applied to it. Apply it and plug the adapter in again: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brltty (PID %1) is running and may have claimed the adapter: the kernel&apos;s log then shows &quot;interface 0 claimed by ... while &apos;brltty&apos; sets config&quot; (sudo dmesg | grep brltty).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lume::PortInfo</name>
@@ -563,6 +1117,17 @@
     <message>
         <source>Waits</source>
         <translation>请稍候</translation>
+    </message>
+</context>
+<context>
+    <name>lume::UsageMeter</name>
+    <message>
+        <source>%1 of %2 column bytes: %3 more than the badge holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 column bytes</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
