@@ -31,6 +31,8 @@ constexpr const char *RequestedCharset = "requestedCharset";
 
 std::unique_ptr<Ui::Form1> setUpForm(QWidget *window)
 {
+    // Before the controls exist: a screen reader may ask for them while they are made.
+    nameComboBoxesByLabel();
     auto ui = std::make_unique<Ui::Form1>();
     ui->setupUi(window);
     return ui;
@@ -53,7 +55,6 @@ Form1::Form1(Form1Dependencies dependencies, QWidget *parent)
              {tr("No Sending Text! Do Not Send!"), tr("Note"), tr("Sending datas to Display! Are you exit?"),
               tr("Warning")})
 {
-    nameComboBoxesByLabel();
     setFont(designSystemFont(9.75, true));
     setUpControls();
     fitCaptionFonts(this);

@@ -31,6 +31,8 @@ namespace {
 constexpr const char *MessageProperty = "lumeMessage";
 std::unique_ptr<Ui::FontPictureWindow> setUpForm(QWidget *window)
 {
+    // Before the controls exist: a screen reader may ask for them while they are made.
+    nameComboBoxesByLabel();
     auto ui = std::make_unique<Ui::FontPictureWindow>();
     ui->setupUi(window);
     return ui;
@@ -54,7 +56,6 @@ FontPictureWindow::FontPictureWindow(FontPictureDependencies dependencies, QWidg
              {tr("Not Images or Text! Don't Sending!"), tr("Notice"), tr("Sending! Are you exit?"),
               tr("Warning")})
 {
-    nameComboBoxesByLabel();
     setFont(designSystemFont(9.75, true));
     m_meter.fill(qRgb(0, 0, 0));
     setUpControls();

@@ -41,7 +41,11 @@ inline QImage paintedImage(const QWidget &window, const QString &control, const 
     auto *view = window.findChild<QWidget *>(control);
     if (!view)
         qFatal("no control %s", qPrintable(control));
-    return view->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    // One image pixel per pixel of the control, whatever the screen's scale.
+    QImage image(area.size(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    view->render(&image, QPoint(), QRegion(area));
+    return image;
 }
 
 // Message m's drawing surface, all 4096 columns, as its PicBox paints it.

@@ -158,7 +158,8 @@ void sketchlume(const QString &folder)
     lume::MessageBoxPrompt prompt;
     PictureDialogs dialogs(makePicture(folder));
     lume::FontPictureWindow window({port, prompt, dialogs, folder + QStringLiteral("/Lumeset.ini"),
-                                    [](int) { return QStringLiteral("/dev/ttyUSB0"); }, onePort});
+                                    [](int) { return QStringLiteral("/dev/ttyUSB0"); }, onePort,
+                                    lume::PortDiagnostics::systemExplainer()});
     prompt.setParentWidget(&window);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
@@ -183,12 +184,15 @@ void sketchlume(const QString &folder)
 void scriptlume(const QString &folder)
 {
     lume::QtSerialControl serial(missingDevice);
-    lume::Form1 window({.serial = serial,
-                        .prompt = nullptr,
+    lume::MessageBoxPrompt prompt;
+    lume::Form1 window({.port = serial,
+                        .prompt = prompt,
                         .settingsPath = folder + QStringLiteral("/Scriptlume.ini"),
                         .fontSearchDirs = {},
                         .portDevice = [](int) { return QStringLiteral("/dev/ttyUSB0"); },
-                        .listPorts = onePort});
+                        .listPorts = onePort,
+                        .explainFailure = lume::PortDiagnostics::systemExplainer()});
+    prompt.setParentWidget(&window);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         fail(QStringLiteral("Scriptlume's window did not show"));
@@ -211,7 +215,6 @@ int main(int argc, char **argv)
     if (argc != 2)
         fail(QStringLiteral("usage: guideshots OUTPUT_FOLDER"));
     g_output = QString::fromLocal8Bit(argv[1]);
-    lume::BadgeSender::setFailureExplainer(lume::PortDiagnostics::systemExplainer());
     QTemporaryDir work;
     if (!work.isValid())
         fail(QStringLiteral("no temporary folder"));
