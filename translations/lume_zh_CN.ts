@@ -137,343 +137,343 @@
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>信息</translation>
     </message>
     <message>
         <source>Message 1 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 预览</translation>
     </message>
     <message>
         <source>The drawing of message 1, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 的画面，4096 x 12 像素：其中的红色像素会在胸牌上亮起；用下方的滚动条移动画面</translation>
     </message>
     <message>
         <source>Message 1 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 预览位置</translation>
     </message>
     <message>
         <source>Message 1 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 文字</translation>
     </message>
     <message>
         <source>Message 1 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 字体名称</translation>
     </message>
     <message>
         <source>Message 1 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 字体大小</translation>
     </message>
     <message>
         <source>Message 1 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 粗体</translation>
     </message>
     <message>
         <source>Message 1 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 移动方向</translation>
     </message>
     <message>
         <source>Message 1 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 闪烁</translation>
     </message>
     <message>
         <source>Message 1 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 移动速度</translation>
     </message>
     <message>
         <source>Message 2 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 预览</translation>
     </message>
     <message>
         <source>The drawing of message 2, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 的画面，4096 x 12 像素：其中的红色像素会在胸牌上亮起；用下方的滚动条移动画面</translation>
     </message>
     <message>
         <source>Message 2 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 预览位置</translation>
     </message>
     <message>
         <source>Message 2 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 文字</translation>
     </message>
     <message>
         <source>Message 2 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 字体名称</translation>
     </message>
     <message>
         <source>Message 2 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 字体大小</translation>
     </message>
     <message>
         <source>Message 2 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 粗体</translation>
     </message>
     <message>
         <source>Message 2 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 移动方向</translation>
     </message>
     <message>
         <source>Message 2 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 闪烁</translation>
     </message>
     <message>
         <source>Message 2 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 移动速度</translation>
     </message>
     <message>
         <source>Message 3 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 预览</translation>
     </message>
     <message>
         <source>The drawing of message 3, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 的画面，4096 x 12 像素：其中的红色像素会在胸牌上亮起；用下方的滚动条移动画面</translation>
     </message>
     <message>
         <source>Message 3 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 预览位置</translation>
     </message>
     <message>
         <source>Message 3 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 文字</translation>
     </message>
     <message>
         <source>Message 3 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 字体名称</translation>
     </message>
     <message>
         <source>Message 3 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 字体大小</translation>
     </message>
     <message>
         <source>Message 3 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 粗体</translation>
     </message>
     <message>
         <source>Message 3 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 移动方向</translation>
     </message>
     <message>
         <source>Message 3 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 闪烁</translation>
     </message>
     <message>
         <source>Message 3 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 移动速度</translation>
     </message>
     <message>
         <source>Message 4 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 预览</translation>
     </message>
     <message>
         <source>The drawing of message 4, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 的画面，4096 x 12 像素：其中的红色像素会在胸牌上亮起；用下方的滚动条移动画面</translation>
     </message>
     <message>
         <source>Message 4 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 预览位置</translation>
     </message>
     <message>
         <source>Message 4 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 文字</translation>
     </message>
     <message>
         <source>Message 4 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 字体名称</translation>
     </message>
     <message>
         <source>Message 4 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 字体大小</translation>
     </message>
     <message>
         <source>Message 4 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 粗体</translation>
     </message>
     <message>
         <source>Message 4 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 移动方向</translation>
     </message>
     <message>
         <source>Message 4 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 闪烁</translation>
     </message>
     <message>
         <source>Message 4 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 移动速度</translation>
     </message>
     <message>
         <source>Message 5 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 预览</translation>
     </message>
     <message>
         <source>The drawing of message 5, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 的画面，4096 x 12 像素：其中的红色像素会在胸牌上亮起；用下方的滚动条移动画面</translation>
     </message>
     <message>
         <source>Message 5 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 预览位置</translation>
     </message>
     <message>
         <source>Message 5 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 文字</translation>
     </message>
     <message>
         <source>Message 5 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 字体名称</translation>
     </message>
     <message>
         <source>Message 5 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 字体大小</translation>
     </message>
     <message>
         <source>Message 5 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 粗体</translation>
     </message>
     <message>
         <source>Message 5 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 移动方向</translation>
     </message>
     <message>
         <source>Message 5 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 闪烁</translation>
     </message>
     <message>
         <source>Message 5 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 移动速度</translation>
     </message>
     <message>
         <source>Message 6 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 预览</translation>
     </message>
     <message>
         <source>The drawing of message 6, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 的画面，4096 x 12 像素：其中的红色像素会在胸牌上亮起；用下方的滚动条移动画面</translation>
     </message>
     <message>
         <source>Message 6 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 预览位置</translation>
     </message>
     <message>
         <source>Message 6 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 文字</translation>
     </message>
     <message>
         <source>Message 6 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 字体名称</translation>
     </message>
     <message>
         <source>Message 6 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 字体大小</translation>
     </message>
     <message>
         <source>Message 6 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 粗体</translation>
     </message>
     <message>
         <source>Message 6 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 移动方向</translation>
     </message>
     <message>
         <source>Message 6 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 闪烁</translation>
     </message>
     <message>
         <source>Message 6 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 移动速度</translation>
     </message>
     <message>
         <source>Message 7 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 预览</translation>
     </message>
     <message>
         <source>The drawing of message 7, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 的画面，4096 x 12 像素：其中的红色像素会在胸牌上亮起；用下方的滚动条移动画面</translation>
     </message>
     <message>
         <source>Message 7 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 预览位置</translation>
     </message>
     <message>
         <source>Message 7 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 文字</translation>
     </message>
     <message>
         <source>Message 7 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 字体名称</translation>
     </message>
     <message>
         <source>Message 7 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 字体大小</translation>
     </message>
     <message>
         <source>Message 7 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 粗体</translation>
     </message>
     <message>
         <source>Message 7 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 移动方向</translation>
     </message>
     <message>
         <source>Message 7 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 闪烁</translation>
     </message>
     <message>
         <source>Message 7 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 移动速度</translation>
     </message>
     <message>
         <source>Message 8 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 预览</translation>
     </message>
     <message>
         <source>The drawing of message 8, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 的画面，4096 x 12 像素：其中的红色像素会在胸牌上亮起；用下方的滚动条移动画面</translation>
     </message>
     <message>
         <source>Message 8 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 预览位置</translation>
     </message>
     <message>
         <source>Message 8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 文字</translation>
     </message>
     <message>
         <source>Message 8 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 字体名称</translation>
     </message>
     <message>
         <source>Message 8 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 字体大小</translation>
     </message>
     <message>
         <source>Message 8 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 粗体</translation>
     </message>
     <message>
         <source>Message 8 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 移动方向</translation>
     </message>
     <message>
         <source>Message 8 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 闪烁</translation>
     </message>
     <message>
         <source>Message 8 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 移动速度</translation>
     </message>
     <message>
         <source>Top location adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>上下位置调整</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>端口</translation>
     </message>
     <message>
         <source>Send progress</source>
-        <translation type="unfinished"></translation>
+        <translation>发送进度</translation>
     </message>
     <message>
         <source>Usage meter</source>
-        <translation type="unfinished"></translation>
+        <translation>用量条</translation>
     </message>
 </context>
 <context>
@@ -532,190 +532,190 @@
     </message>
     <message>
         <source>Message 1 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>选择信息1</translation>
     </message>
     <message>
         <source>Message 1 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 文字</translation>
     </message>
     <message>
         <source>Message 1 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 移动速度</translation>
     </message>
     <message>
         <source>Message 1 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 移动方向</translation>
     </message>
     <message>
         <source>Message 1 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息1 闪烁</translation>
     </message>
     <message>
         <source>Message 2 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>选择信息2</translation>
     </message>
     <message>
         <source>Message 2 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 文字</translation>
     </message>
     <message>
         <source>Message 2 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 移动速度</translation>
     </message>
     <message>
         <source>Message 2 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 移动方向</translation>
     </message>
     <message>
         <source>Message 2 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息2 闪烁</translation>
     </message>
     <message>
         <source>Message 3 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>选择信息3</translation>
     </message>
     <message>
         <source>Message 3 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 文字</translation>
     </message>
     <message>
         <source>Message 3 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 移动速度</translation>
     </message>
     <message>
         <source>Message 3 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 移动方向</translation>
     </message>
     <message>
         <source>Message 3 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息3 闪烁</translation>
     </message>
     <message>
         <source>Message 4 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>选择信息4</translation>
     </message>
     <message>
         <source>Message 4 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 文字</translation>
     </message>
     <message>
         <source>Message 4 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 移动速度</translation>
     </message>
     <message>
         <source>Message 4 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 移动方向</translation>
     </message>
     <message>
         <source>Message 4 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息4 闪烁</translation>
     </message>
     <message>
         <source>Message 5 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>选择信息5</translation>
     </message>
     <message>
         <source>Message 5 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 文字</translation>
     </message>
     <message>
         <source>Message 5 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 移动速度</translation>
     </message>
     <message>
         <source>Message 5 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 移动方向</translation>
     </message>
     <message>
         <source>Message 5 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息5 闪烁</translation>
     </message>
     <message>
         <source>Message 6 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>选择信息6</translation>
     </message>
     <message>
         <source>Message 6 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 文字</translation>
     </message>
     <message>
         <source>Message 6 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 移动速度</translation>
     </message>
     <message>
         <source>Message 6 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 移动方向</translation>
     </message>
     <message>
         <source>Message 6 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息6 闪烁</translation>
     </message>
     <message>
         <source>Message 7 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>选择信息7</translation>
     </message>
     <message>
         <source>Message 7 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 文字</translation>
     </message>
     <message>
         <source>Message 7 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 移动速度</translation>
     </message>
     <message>
         <source>Message 7 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 移动方向</translation>
     </message>
     <message>
         <source>Message 7 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息7 闪烁</translation>
     </message>
     <message>
         <source>Message 8 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>选择信息8</translation>
     </message>
     <message>
         <source>Message 8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 文字</translation>
     </message>
     <message>
         <source>Message 8 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 移动速度</translation>
     </message>
     <message>
         <source>Message 8 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 移动方向</translation>
     </message>
     <message>
         <source>Message 8 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>信息8 闪烁</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>语言</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>端口</translation>
     </message>
     <message>
         <source>Send progress</source>
-        <translation type="unfinished"></translation>
+        <translation>发送进度</translation>
     </message>
     <message>
         <source>Usage meter</source>
-        <translation type="unfinished"></translation>
+        <translation>用量条</translation>
     </message>
 </context>
 <context>
     <name>QImageReader</name>
     <message>
         <source>Unsupported image format</source>
-        <translation type="unfinished"></translation>
+        <translation>不支持的图像格式</translation>
     </message>
     <message>
         <source>Unable to read image data</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取图像数据</translation>
     </message>
 </context>
 <context>
@@ -745,11 +745,11 @@
     <name>lume::FileDialogs</name>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>图片</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>所有文件</translation>
     </message>
 </context>
 <context>
@@ -1043,19 +1043,19 @@
     </message>
     <message>
         <source>The udev rule %1 gives this adapter (%2, %3) to the user at the machine&apos;s seat (%4): a session at the machine&apos;s own screen and keyboard, while it is the active one. It does not apply to a remote login (ssh) or to a session in the background. If you sit at the machine, let udev apply it (the adapter may have been plugged in before the rule came): sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</source>
-        <translation type="unfinished"></translation>
+        <translation>udev 规则 %1 把这个适配器（%2，%3）交给本机座席（%4）上的用户使用：也就是在这台计算机自己的屏幕和键盘前登录的会话，且仅在它是当前活动会话时有效。它不适用于远程登录（ssh），也不适用于后台的会话。如果你就坐在这台计算机前，请让 udev 应用这条规则（适配器可能是在规则生效之前插入的）：sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</translation>
     </message>
     <message>
         <source>The udev rule %1 gives the common USB serial adapters (FTDI, CH340, PL2303, CP210x) to the user at the machine&apos;s seat; this adapter (%2) is not among them, so the group that owns the device is the way in.</source>
-        <translation type="unfinished"></translation>
+        <translation>udev 规则 %1 把常见的 USB 串口适配器（FTDI、CH340、PL2303、CP210x）交给本机座席上的用户使用；这个适配器（%2）不在其中，因此要通过拥有该设备的用户组来获得使用权限。</translation>
     </message>
     <message>
         <source>ModemManager holds the adapter (%1), though the udev rule %2 tells it to leave this adapter alone: the rule was not applied to it. Apply it and plug the adapter in again: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager 占用着适配器（%1），尽管 udev 规则 %2 要求它不要碰这个适配器：说明这条规则没有应用到该适配器上。请应用规则，然后重新插入适配器：sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</translation>
     </message>
     <message>
         <source>brltty (PID %1) is running and may have claimed the adapter: the kernel&apos;s log then shows &quot;interface 0 claimed by ... while &apos;brltty&apos; sets config&quot; (sudo dmesg | grep brltty).</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty（PID %1）正在运行，可能已经占用了适配器：此时内核日志中会出现“interface 0 claimed by ... while &apos;brltty&apos; sets config”（sudo dmesg | grep brltty）。</translation>
     </message>
 </context>
 <context>
@@ -1123,11 +1123,11 @@
     <name>lume::UsageMeter</name>
     <message>
         <source>%1 of %2 column bytes: %3 more than the badge holds</source>
-        <translation type="unfinished"></translation>
+        <translation>已用 %1 个列字节，最多可容纳 %2 个：超出 %3 个</translation>
     </message>
     <message>
         <source>%1 of %2 column bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>已用 %1 个列字节，最多可容纳 %2 个</translation>
     </message>
 </context>
 </TS>

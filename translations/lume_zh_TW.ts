@@ -137,343 +137,343 @@
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息</translation>
     </message>
     <message>
         <source>Message 1 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 預覽</translation>
     </message>
     <message>
         <source>The drawing of message 1, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 的畫面，4096 x 12 像素：其中的紅色像素會在胸牌上亮起；以下方的捲軸移動畫面</translation>
     </message>
     <message>
         <source>Message 1 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 預覽位置</translation>
     </message>
     <message>
         <source>Message 1 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 文字</translation>
     </message>
     <message>
         <source>Message 1 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 字型名稱</translation>
     </message>
     <message>
         <source>Message 1 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 字型大小</translation>
     </message>
     <message>
         <source>Message 1 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 粗體</translation>
     </message>
     <message>
         <source>Message 1 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 移動方向</translation>
     </message>
     <message>
         <source>Message 1 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 閃爍</translation>
     </message>
     <message>
         <source>Message 1 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 移動速度</translation>
     </message>
     <message>
         <source>Message 2 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 預覽</translation>
     </message>
     <message>
         <source>The drawing of message 2, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 的畫面，4096 x 12 像素：其中的紅色像素會在胸牌上亮起；以下方的捲軸移動畫面</translation>
     </message>
     <message>
         <source>Message 2 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 預覽位置</translation>
     </message>
     <message>
         <source>Message 2 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 文字</translation>
     </message>
     <message>
         <source>Message 2 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 字型名稱</translation>
     </message>
     <message>
         <source>Message 2 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 字型大小</translation>
     </message>
     <message>
         <source>Message 2 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 粗體</translation>
     </message>
     <message>
         <source>Message 2 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 移動方向</translation>
     </message>
     <message>
         <source>Message 2 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 閃爍</translation>
     </message>
     <message>
         <source>Message 2 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 移動速度</translation>
     </message>
     <message>
         <source>Message 3 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 預覽</translation>
     </message>
     <message>
         <source>The drawing of message 3, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 的畫面，4096 x 12 像素：其中的紅色像素會在胸牌上亮起；以下方的捲軸移動畫面</translation>
     </message>
     <message>
         <source>Message 3 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 預覽位置</translation>
     </message>
     <message>
         <source>Message 3 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 文字</translation>
     </message>
     <message>
         <source>Message 3 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 字型名稱</translation>
     </message>
     <message>
         <source>Message 3 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 字型大小</translation>
     </message>
     <message>
         <source>Message 3 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 粗體</translation>
     </message>
     <message>
         <source>Message 3 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 移動方向</translation>
     </message>
     <message>
         <source>Message 3 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 閃爍</translation>
     </message>
     <message>
         <source>Message 3 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 移動速度</translation>
     </message>
     <message>
         <source>Message 4 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 預覽</translation>
     </message>
     <message>
         <source>The drawing of message 4, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 的畫面，4096 x 12 像素：其中的紅色像素會在胸牌上亮起；以下方的捲軸移動畫面</translation>
     </message>
     <message>
         <source>Message 4 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 預覽位置</translation>
     </message>
     <message>
         <source>Message 4 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 文字</translation>
     </message>
     <message>
         <source>Message 4 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 字型名稱</translation>
     </message>
     <message>
         <source>Message 4 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 字型大小</translation>
     </message>
     <message>
         <source>Message 4 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 粗體</translation>
     </message>
     <message>
         <source>Message 4 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 移動方向</translation>
     </message>
     <message>
         <source>Message 4 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 閃爍</translation>
     </message>
     <message>
         <source>Message 4 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 移動速度</translation>
     </message>
     <message>
         <source>Message 5 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 預覽</translation>
     </message>
     <message>
         <source>The drawing of message 5, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 的畫面，4096 x 12 像素：其中的紅色像素會在胸牌上亮起；以下方的捲軸移動畫面</translation>
     </message>
     <message>
         <source>Message 5 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 預覽位置</translation>
     </message>
     <message>
         <source>Message 5 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 文字</translation>
     </message>
     <message>
         <source>Message 5 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 字型名稱</translation>
     </message>
     <message>
         <source>Message 5 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 字型大小</translation>
     </message>
     <message>
         <source>Message 5 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 粗體</translation>
     </message>
     <message>
         <source>Message 5 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 移動方向</translation>
     </message>
     <message>
         <source>Message 5 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 閃爍</translation>
     </message>
     <message>
         <source>Message 5 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 移動速度</translation>
     </message>
     <message>
         <source>Message 6 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 預覽</translation>
     </message>
     <message>
         <source>The drawing of message 6, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 的畫面，4096 x 12 像素：其中的紅色像素會在胸牌上亮起；以下方的捲軸移動畫面</translation>
     </message>
     <message>
         <source>Message 6 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 預覽位置</translation>
     </message>
     <message>
         <source>Message 6 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 文字</translation>
     </message>
     <message>
         <source>Message 6 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 字型名稱</translation>
     </message>
     <message>
         <source>Message 6 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 字型大小</translation>
     </message>
     <message>
         <source>Message 6 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 粗體</translation>
     </message>
     <message>
         <source>Message 6 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 移動方向</translation>
     </message>
     <message>
         <source>Message 6 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 閃爍</translation>
     </message>
     <message>
         <source>Message 6 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 移動速度</translation>
     </message>
     <message>
         <source>Message 7 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 預覽</translation>
     </message>
     <message>
         <source>The drawing of message 7, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 的畫面，4096 x 12 像素：其中的紅色像素會在胸牌上亮起；以下方的捲軸移動畫面</translation>
     </message>
     <message>
         <source>Message 7 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 預覽位置</translation>
     </message>
     <message>
         <source>Message 7 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 文字</translation>
     </message>
     <message>
         <source>Message 7 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 字型名稱</translation>
     </message>
     <message>
         <source>Message 7 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 字型大小</translation>
     </message>
     <message>
         <source>Message 7 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 粗體</translation>
     </message>
     <message>
         <source>Message 7 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 移動方向</translation>
     </message>
     <message>
         <source>Message 7 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 閃爍</translation>
     </message>
     <message>
         <source>Message 7 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 移動速度</translation>
     </message>
     <message>
         <source>Message 8 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 預覽</translation>
     </message>
     <message>
         <source>The drawing of message 8, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 的畫面，4096 x 12 像素：其中的紅色像素會在胸牌上亮起；以下方的捲軸移動畫面</translation>
     </message>
     <message>
         <source>Message 8 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 預覽位置</translation>
     </message>
     <message>
         <source>Message 8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 文字</translation>
     </message>
     <message>
         <source>Message 8 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 字型名稱</translation>
     </message>
     <message>
         <source>Message 8 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 字型大小</translation>
     </message>
     <message>
         <source>Message 8 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 粗體</translation>
     </message>
     <message>
         <source>Message 8 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 移動方向</translation>
     </message>
     <message>
         <source>Message 8 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 閃爍</translation>
     </message>
     <message>
         <source>Message 8 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 移動速度</translation>
     </message>
     <message>
         <source>Top location adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>上下位置調整</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠</translation>
     </message>
     <message>
         <source>Send progress</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送進度</translation>
     </message>
     <message>
         <source>Usage meter</source>
-        <translation type="unfinished"></translation>
+        <translation>用量列</translation>
     </message>
 </context>
 <context>
@@ -532,190 +532,190 @@
     </message>
     <message>
         <source>Message 1 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選取訊息1</translation>
     </message>
     <message>
         <source>Message 1 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 文字</translation>
     </message>
     <message>
         <source>Message 1 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 移動速度</translation>
     </message>
     <message>
         <source>Message 1 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 移動方向</translation>
     </message>
     <message>
         <source>Message 1 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息1 閃爍</translation>
     </message>
     <message>
         <source>Message 2 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選取訊息2</translation>
     </message>
     <message>
         <source>Message 2 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 文字</translation>
     </message>
     <message>
         <source>Message 2 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 移動速度</translation>
     </message>
     <message>
         <source>Message 2 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 移動方向</translation>
     </message>
     <message>
         <source>Message 2 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息2 閃爍</translation>
     </message>
     <message>
         <source>Message 3 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選取訊息3</translation>
     </message>
     <message>
         <source>Message 3 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 文字</translation>
     </message>
     <message>
         <source>Message 3 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 移動速度</translation>
     </message>
     <message>
         <source>Message 3 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 移動方向</translation>
     </message>
     <message>
         <source>Message 3 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息3 閃爍</translation>
     </message>
     <message>
         <source>Message 4 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選取訊息4</translation>
     </message>
     <message>
         <source>Message 4 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 文字</translation>
     </message>
     <message>
         <source>Message 4 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 移動速度</translation>
     </message>
     <message>
         <source>Message 4 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 移動方向</translation>
     </message>
     <message>
         <source>Message 4 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息4 閃爍</translation>
     </message>
     <message>
         <source>Message 5 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選取訊息5</translation>
     </message>
     <message>
         <source>Message 5 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 文字</translation>
     </message>
     <message>
         <source>Message 5 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 移動速度</translation>
     </message>
     <message>
         <source>Message 5 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 移動方向</translation>
     </message>
     <message>
         <source>Message 5 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息5 閃爍</translation>
     </message>
     <message>
         <source>Message 6 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選取訊息6</translation>
     </message>
     <message>
         <source>Message 6 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 文字</translation>
     </message>
     <message>
         <source>Message 6 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 移動速度</translation>
     </message>
     <message>
         <source>Message 6 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 移動方向</translation>
     </message>
     <message>
         <source>Message 6 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息6 閃爍</translation>
     </message>
     <message>
         <source>Message 7 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選取訊息7</translation>
     </message>
     <message>
         <source>Message 7 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 文字</translation>
     </message>
     <message>
         <source>Message 7 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 移動速度</translation>
     </message>
     <message>
         <source>Message 7 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 移動方向</translation>
     </message>
     <message>
         <source>Message 7 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息7 閃爍</translation>
     </message>
     <message>
         <source>Message 8 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選取訊息8</translation>
     </message>
     <message>
         <source>Message 8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 文字</translation>
     </message>
     <message>
         <source>Message 8 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 移動速度</translation>
     </message>
     <message>
         <source>Message 8 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 移動方向</translation>
     </message>
     <message>
         <source>Message 8 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>訊息8 閃爍</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>語言</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠</translation>
     </message>
     <message>
         <source>Send progress</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送進度</translation>
     </message>
     <message>
         <source>Usage meter</source>
-        <translation type="unfinished"></translation>
+        <translation>用量列</translation>
     </message>
 </context>
 <context>
     <name>QImageReader</name>
     <message>
         <source>Unsupported image format</source>
-        <translation type="unfinished"></translation>
+        <translation>不支援的影像格式</translation>
     </message>
     <message>
         <source>Unable to read image data</source>
-        <translation type="unfinished"></translation>
+        <translation>無法讀取影像資料</translation>
     </message>
 </context>
 <context>
@@ -745,11 +745,11 @@
     <name>lume::FileDialogs</name>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>圖片</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>所有檔案</translation>
     </message>
 </context>
 <context>
@@ -1043,19 +1043,19 @@
     </message>
     <message>
         <source>The udev rule %1 gives this adapter (%2, %3) to the user at the machine&apos;s seat (%4): a session at the machine&apos;s own screen and keyboard, while it is the active one. It does not apply to a remote login (ssh) or to a session in the background. If you sit at the machine, let udev apply it (the adapter may have been plugged in before the rule came): sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</source>
-        <translation type="unfinished"></translation>
+        <translation>udev 規則 %1 將此轉接器（%2，%3）交給本機座席（%4）上的使用者使用：也就是在這台電腦本身的螢幕與鍵盤前登入的工作階段，且僅在它是目前作用中的工作階段時有效。它不適用於遠端登入（ssh），也不適用於背景中的工作階段。若您就坐在這台電腦前，請讓 udev 套用此規則（轉接器可能是在規則生效之前插入的）：sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</translation>
     </message>
     <message>
         <source>The udev rule %1 gives the common USB serial adapters (FTDI, CH340, PL2303, CP210x) to the user at the machine&apos;s seat; this adapter (%2) is not among them, so the group that owns the device is the way in.</source>
-        <translation type="unfinished"></translation>
+        <translation>udev 規則 %1 將常見的 USB 序列埠轉接器（FTDI、CH340、PL2303、CP210x）交給本機座席上的使用者使用；此轉接器（%2）不在其中，因此須透過擁有該裝置的群組取得使用權限。</translation>
     </message>
     <message>
         <source>ModemManager holds the adapter (%1), though the udev rule %2 tells it to leave this adapter alone: the rule was not applied to it. Apply it and plug the adapter in again: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager 佔用著轉接器（%1），儘管 udev 規則 %2 要求它不要碰此轉接器：表示此規則並未套用到該轉接器。請套用規則，然後重新插入轉接器：sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</translation>
     </message>
     <message>
         <source>brltty (PID %1) is running and may have claimed the adapter: the kernel&apos;s log then shows &quot;interface 0 claimed by ... while &apos;brltty&apos; sets config&quot; (sudo dmesg | grep brltty).</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty（PID %1）正在執行，可能已佔用了轉接器：此時核心記錄中會出現「interface 0 claimed by ... while &apos;brltty&apos; sets config」（sudo dmesg | grep brltty）。</translation>
     </message>
 </context>
 <context>
@@ -1123,11 +1123,11 @@
     <name>lume::UsageMeter</name>
     <message>
         <source>%1 of %2 column bytes: %3 more than the badge holds</source>
-        <translation type="unfinished"></translation>
+        <translation>已用 %1 個行位元組，最多可容納 %2 個：超出 %3 個</translation>
     </message>
     <message>
         <source>%1 of %2 column bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>已用 %1 個行位元組，最多可容納 %2 個</translation>
     </message>
 </context>
 </TS>
