@@ -137,343 +137,343 @@
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ</translation>
     </message>
     <message>
         <source>Message 1 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 のプレビュー</translation>
     </message>
     <message>
         <source>The drawing of message 1, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 の絵（4096 x 12 ピクセル）。赤いピクセルがバッジで点灯します。下のスクロールバーで表示位置を動かせます</translation>
     </message>
     <message>
         <source>Message 1 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 のプレビュー位置</translation>
     </message>
     <message>
         <source>Message 1 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 の文字</translation>
     </message>
     <message>
         <source>Message 1 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 のフォント名</translation>
     </message>
     <message>
         <source>Message 1 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 のフォントサイズ</translation>
     </message>
     <message>
         <source>Message 1 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 の太字</translation>
     </message>
     <message>
         <source>Message 1 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 の移動方向</translation>
     </message>
     <message>
         <source>Message 1 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 の点滅</translation>
     </message>
     <message>
         <source>Message 1 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 の移動速度</translation>
     </message>
     <message>
         <source>Message 2 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 のプレビュー</translation>
     </message>
     <message>
         <source>The drawing of message 2, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 の絵（4096 x 12 ピクセル）。赤いピクセルがバッジで点灯します。下のスクロールバーで表示位置を動かせます</translation>
     </message>
     <message>
         <source>Message 2 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 のプレビュー位置</translation>
     </message>
     <message>
         <source>Message 2 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 の文字</translation>
     </message>
     <message>
         <source>Message 2 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 のフォント名</translation>
     </message>
     <message>
         <source>Message 2 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 のフォントサイズ</translation>
     </message>
     <message>
         <source>Message 2 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 の太字</translation>
     </message>
     <message>
         <source>Message 2 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 の移動方向</translation>
     </message>
     <message>
         <source>Message 2 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 の点滅</translation>
     </message>
     <message>
         <source>Message 2 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 の移動速度</translation>
     </message>
     <message>
         <source>Message 3 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 のプレビュー</translation>
     </message>
     <message>
         <source>The drawing of message 3, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 の絵（4096 x 12 ピクセル）。赤いピクセルがバッジで点灯します。下のスクロールバーで表示位置を動かせます</translation>
     </message>
     <message>
         <source>Message 3 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 のプレビュー位置</translation>
     </message>
     <message>
         <source>Message 3 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 の文字</translation>
     </message>
     <message>
         <source>Message 3 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 のフォント名</translation>
     </message>
     <message>
         <source>Message 3 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 のフォントサイズ</translation>
     </message>
     <message>
         <source>Message 3 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 の太字</translation>
     </message>
     <message>
         <source>Message 3 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 の移動方向</translation>
     </message>
     <message>
         <source>Message 3 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 の点滅</translation>
     </message>
     <message>
         <source>Message 3 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 の移動速度</translation>
     </message>
     <message>
         <source>Message 4 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 のプレビュー</translation>
     </message>
     <message>
         <source>The drawing of message 4, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 の絵（4096 x 12 ピクセル）。赤いピクセルがバッジで点灯します。下のスクロールバーで表示位置を動かせます</translation>
     </message>
     <message>
         <source>Message 4 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 のプレビュー位置</translation>
     </message>
     <message>
         <source>Message 4 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 の文字</translation>
     </message>
     <message>
         <source>Message 4 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 のフォント名</translation>
     </message>
     <message>
         <source>Message 4 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 のフォントサイズ</translation>
     </message>
     <message>
         <source>Message 4 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 の太字</translation>
     </message>
     <message>
         <source>Message 4 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 の移動方向</translation>
     </message>
     <message>
         <source>Message 4 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 の点滅</translation>
     </message>
     <message>
         <source>Message 4 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 の移動速度</translation>
     </message>
     <message>
         <source>Message 5 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 のプレビュー</translation>
     </message>
     <message>
         <source>The drawing of message 5, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 の絵（4096 x 12 ピクセル）。赤いピクセルがバッジで点灯します。下のスクロールバーで表示位置を動かせます</translation>
     </message>
     <message>
         <source>Message 5 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 のプレビュー位置</translation>
     </message>
     <message>
         <source>Message 5 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 の文字</translation>
     </message>
     <message>
         <source>Message 5 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 のフォント名</translation>
     </message>
     <message>
         <source>Message 5 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 のフォントサイズ</translation>
     </message>
     <message>
         <source>Message 5 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 の太字</translation>
     </message>
     <message>
         <source>Message 5 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 の移動方向</translation>
     </message>
     <message>
         <source>Message 5 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 の点滅</translation>
     </message>
     <message>
         <source>Message 5 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 の移動速度</translation>
     </message>
     <message>
         <source>Message 6 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 のプレビュー</translation>
     </message>
     <message>
         <source>The drawing of message 6, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 の絵（4096 x 12 ピクセル）。赤いピクセルがバッジで点灯します。下のスクロールバーで表示位置を動かせます</translation>
     </message>
     <message>
         <source>Message 6 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 のプレビュー位置</translation>
     </message>
     <message>
         <source>Message 6 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 の文字</translation>
     </message>
     <message>
         <source>Message 6 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 のフォント名</translation>
     </message>
     <message>
         <source>Message 6 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 のフォントサイズ</translation>
     </message>
     <message>
         <source>Message 6 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 の太字</translation>
     </message>
     <message>
         <source>Message 6 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 の移動方向</translation>
     </message>
     <message>
         <source>Message 6 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 の点滅</translation>
     </message>
     <message>
         <source>Message 6 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 の移動速度</translation>
     </message>
     <message>
         <source>Message 7 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 のプレビュー</translation>
     </message>
     <message>
         <source>The drawing of message 7, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 の絵（4096 x 12 ピクセル）。赤いピクセルがバッジで点灯します。下のスクロールバーで表示位置を動かせます</translation>
     </message>
     <message>
         <source>Message 7 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 のプレビュー位置</translation>
     </message>
     <message>
         <source>Message 7 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 の文字</translation>
     </message>
     <message>
         <source>Message 7 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 のフォント名</translation>
     </message>
     <message>
         <source>Message 7 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 のフォントサイズ</translation>
     </message>
     <message>
         <source>Message 7 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 の太字</translation>
     </message>
     <message>
         <source>Message 7 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 の移動方向</translation>
     </message>
     <message>
         <source>Message 7 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 の点滅</translation>
     </message>
     <message>
         <source>Message 7 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 の移動速度</translation>
     </message>
     <message>
         <source>Message 8 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 のプレビュー</translation>
     </message>
     <message>
         <source>The drawing of message 8, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 の絵（4096 x 12 ピクセル）。赤いピクセルがバッジで点灯します。下のスクロールバーで表示位置を動かせます</translation>
     </message>
     <message>
         <source>Message 8 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 のプレビュー位置</translation>
     </message>
     <message>
         <source>Message 8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 の文字</translation>
     </message>
     <message>
         <source>Message 8 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 のフォント名</translation>
     </message>
     <message>
         <source>Message 8 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 のフォントサイズ</translation>
     </message>
     <message>
         <source>Message 8 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 の太字</translation>
     </message>
     <message>
         <source>Message 8 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 の移動方向</translation>
     </message>
     <message>
         <source>Message 8 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 の点滅</translation>
     </message>
     <message>
         <source>Message 8 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 の移動速度</translation>
     </message>
     <message>
         <source>Top location adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>上下位置の調整</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <source>Send progress</source>
-        <translation type="unfinished"></translation>
+        <translation>送信の進行状況</translation>
     </message>
     <message>
         <source>Usage meter</source>
-        <translation type="unfinished"></translation>
+        <translation>使用量メーター</translation>
     </message>
 </context>
 <context>
@@ -532,190 +532,190 @@
     </message>
     <message>
         <source>Message 1 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 を選択</translation>
     </message>
     <message>
         <source>Message 1 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 の文字</translation>
     </message>
     <message>
         <source>Message 1 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 の移動速度</translation>
     </message>
     <message>
         <source>Message 1 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 の移動方向</translation>
     </message>
     <message>
         <source>Message 1 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 1 の点滅</translation>
     </message>
     <message>
         <source>Message 2 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 を選択</translation>
     </message>
     <message>
         <source>Message 2 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 の文字</translation>
     </message>
     <message>
         <source>Message 2 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 の移動速度</translation>
     </message>
     <message>
         <source>Message 2 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 の移動方向</translation>
     </message>
     <message>
         <source>Message 2 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 2 の点滅</translation>
     </message>
     <message>
         <source>Message 3 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 を選択</translation>
     </message>
     <message>
         <source>Message 3 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 の文字</translation>
     </message>
     <message>
         <source>Message 3 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 の移動速度</translation>
     </message>
     <message>
         <source>Message 3 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 の移動方向</translation>
     </message>
     <message>
         <source>Message 3 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 3 の点滅</translation>
     </message>
     <message>
         <source>Message 4 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 を選択</translation>
     </message>
     <message>
         <source>Message 4 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 の文字</translation>
     </message>
     <message>
         <source>Message 4 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 の移動速度</translation>
     </message>
     <message>
         <source>Message 4 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 の移動方向</translation>
     </message>
     <message>
         <source>Message 4 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 4 の点滅</translation>
     </message>
     <message>
         <source>Message 5 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 を選択</translation>
     </message>
     <message>
         <source>Message 5 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 の文字</translation>
     </message>
     <message>
         <source>Message 5 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 の移動速度</translation>
     </message>
     <message>
         <source>Message 5 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 の移動方向</translation>
     </message>
     <message>
         <source>Message 5 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 5 の点滅</translation>
     </message>
     <message>
         <source>Message 6 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 を選択</translation>
     </message>
     <message>
         <source>Message 6 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 の文字</translation>
     </message>
     <message>
         <source>Message 6 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 の移動速度</translation>
     </message>
     <message>
         <source>Message 6 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 の移動方向</translation>
     </message>
     <message>
         <source>Message 6 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 6 の点滅</translation>
     </message>
     <message>
         <source>Message 7 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 を選択</translation>
     </message>
     <message>
         <source>Message 7 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 の文字</translation>
     </message>
     <message>
         <source>Message 7 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 の移動速度</translation>
     </message>
     <message>
         <source>Message 7 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 の移動方向</translation>
     </message>
     <message>
         <source>Message 7 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 7 の点滅</translation>
     </message>
     <message>
         <source>Message 8 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 を選択</translation>
     </message>
     <message>
         <source>Message 8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 の文字</translation>
     </message>
     <message>
         <source>Message 8 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 の移動速度</translation>
     </message>
     <message>
         <source>Message 8 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 の移動方向</translation>
     </message>
     <message>
         <source>Message 8 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ 8 の点滅</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <source>Send progress</source>
-        <translation type="unfinished"></translation>
+        <translation>送信の進行状況</translation>
     </message>
     <message>
         <source>Usage meter</source>
-        <translation type="unfinished"></translation>
+        <translation>使用量メーター</translation>
     </message>
 </context>
 <context>
     <name>QImageReader</name>
     <message>
         <source>Unsupported image format</source>
-        <translation type="unfinished"></translation>
+        <translation>未対応の画像形式</translation>
     </message>
     <message>
         <source>Unable to read image data</source>
-        <translation type="unfinished"></translation>
+        <translation>画像データを読み込めません</translation>
     </message>
 </context>
 <context>
@@ -745,11 +745,11 @@
     <name>lume::FileDialogs</name>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>画像</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル</translation>
     </message>
 </context>
 <context>
@@ -1043,19 +1043,19 @@
     </message>
     <message>
         <source>The udev rule %1 gives this adapter (%2, %3) to the user at the machine&apos;s seat (%4): a session at the machine&apos;s own screen and keyboard, while it is the active one. It does not apply to a remote login (ssh) or to a session in the background. If you sit at the machine, let udev apply it (the adapter may have been plugged in before the rule came): sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</source>
-        <translation type="unfinished"></translation>
+        <translation>udev ルール %1 は、このアダプター（%2、%3）をこのコンピューターのシート（%4）のユーザーに割り当てます。対象は、このコンピューター自身の画面とキーボードで使われていて、かつアクティブなセッションです。リモートログイン（ssh）やバックグラウンドのセッションには適用されません。このコンピューターの前にいる場合は、udev にルールを適用させてください（ルールができる前にアダプターが差し込まれていたのかもしれません）: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</translation>
     </message>
     <message>
         <source>The udev rule %1 gives the common USB serial adapters (FTDI, CH340, PL2303, CP210x) to the user at the machine&apos;s seat; this adapter (%2) is not among them, so the group that owns the device is the way in.</source>
-        <translation type="unfinished"></translation>
+        <translation>udev ルール %1 は、一般的な USB シリアルアダプター（FTDI、CH340、PL2303、CP210x）をこのコンピューターのシートのユーザーに割り当てますが、このアダプター（%2）はその中に含まれていません。このため、デバイスを所有するグループに入って使う必要があります。</translation>
     </message>
     <message>
         <source>ModemManager holds the adapter (%1), though the udev rule %2 tells it to leave this adapter alone: the rule was not applied to it. Apply it and plug the adapter in again: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</source>
-        <translation type="unfinished"></translation>
+        <translation>udev ルール %2 はこのアダプターに触れないよう ModemManager に指示していますが、ModemManager がアダプター（%1）を使用しています。ルールがこのアダプターに適用されていません。次のコマンドでルールを適用してから、アダプターを差し直してください: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</translation>
     </message>
     <message>
         <source>brltty (PID %1) is running and may have claimed the adapter: the kernel&apos;s log then shows &quot;interface 0 claimed by ... while &apos;brltty&apos; sets config&quot; (sudo dmesg | grep brltty).</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty（PID %1）が実行中で、アダプターを占有しているかもしれません。その場合、カーネルのログに「interface 0 claimed by ... while &apos;brltty&apos; sets config」と表示されます（sudo dmesg | grep brltty）。</translation>
     </message>
 </context>
 <context>
@@ -1123,11 +1123,11 @@
     <name>lume::UsageMeter</name>
     <message>
         <source>%1 of %2 column bytes: %3 more than the badge holds</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 列バイト中 %1 列バイトを使用：バッジの容量を %3 列バイト超えています</translation>
     </message>
     <message>
         <source>%1 of %2 column bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 列バイト中 %1 列バイトを使用</translation>
     </message>
 </context>
 </TS>

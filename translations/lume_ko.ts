@@ -137,343 +137,343 @@
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지</translation>
     </message>
     <message>
         <source>Message 1 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 미리 보기</translation>
     </message>
     <message>
         <source>The drawing of message 1, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1의 그림(4096 x 12 픽셀). 빨간 픽셀이 배지에서 켜집니다. 아래 스크롤 막대로 보이는 위치를 옮길 수 있습니다</translation>
     </message>
     <message>
         <source>Message 1 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 미리 보기 위치</translation>
     </message>
     <message>
         <source>Message 1 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 텍스트</translation>
     </message>
     <message>
         <source>Message 1 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 글꼴 이름</translation>
     </message>
     <message>
         <source>Message 1 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 글꼴 크기</translation>
     </message>
     <message>
         <source>Message 1 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 굵게</translation>
     </message>
     <message>
         <source>Message 1 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 이동 방향</translation>
     </message>
     <message>
         <source>Message 1 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 점멸</translation>
     </message>
     <message>
         <source>Message 1 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 이동 속도</translation>
     </message>
     <message>
         <source>Message 2 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 미리 보기</translation>
     </message>
     <message>
         <source>The drawing of message 2, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2의 그림(4096 x 12 픽셀). 빨간 픽셀이 배지에서 켜집니다. 아래 스크롤 막대로 보이는 위치를 옮길 수 있습니다</translation>
     </message>
     <message>
         <source>Message 2 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 미리 보기 위치</translation>
     </message>
     <message>
         <source>Message 2 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 텍스트</translation>
     </message>
     <message>
         <source>Message 2 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 글꼴 이름</translation>
     </message>
     <message>
         <source>Message 2 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 글꼴 크기</translation>
     </message>
     <message>
         <source>Message 2 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 굵게</translation>
     </message>
     <message>
         <source>Message 2 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 이동 방향</translation>
     </message>
     <message>
         <source>Message 2 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 점멸</translation>
     </message>
     <message>
         <source>Message 2 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 이동 속도</translation>
     </message>
     <message>
         <source>Message 3 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 미리 보기</translation>
     </message>
     <message>
         <source>The drawing of message 3, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3의 그림(4096 x 12 픽셀). 빨간 픽셀이 배지에서 켜집니다. 아래 스크롤 막대로 보이는 위치를 옮길 수 있습니다</translation>
     </message>
     <message>
         <source>Message 3 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 미리 보기 위치</translation>
     </message>
     <message>
         <source>Message 3 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 텍스트</translation>
     </message>
     <message>
         <source>Message 3 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 글꼴 이름</translation>
     </message>
     <message>
         <source>Message 3 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 글꼴 크기</translation>
     </message>
     <message>
         <source>Message 3 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 굵게</translation>
     </message>
     <message>
         <source>Message 3 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 이동 방향</translation>
     </message>
     <message>
         <source>Message 3 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 점멸</translation>
     </message>
     <message>
         <source>Message 3 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 이동 속도</translation>
     </message>
     <message>
         <source>Message 4 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 미리 보기</translation>
     </message>
     <message>
         <source>The drawing of message 4, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4의 그림(4096 x 12 픽셀). 빨간 픽셀이 배지에서 켜집니다. 아래 스크롤 막대로 보이는 위치를 옮길 수 있습니다</translation>
     </message>
     <message>
         <source>Message 4 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 미리 보기 위치</translation>
     </message>
     <message>
         <source>Message 4 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 텍스트</translation>
     </message>
     <message>
         <source>Message 4 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 글꼴 이름</translation>
     </message>
     <message>
         <source>Message 4 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 글꼴 크기</translation>
     </message>
     <message>
         <source>Message 4 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 굵게</translation>
     </message>
     <message>
         <source>Message 4 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 이동 방향</translation>
     </message>
     <message>
         <source>Message 4 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 점멸</translation>
     </message>
     <message>
         <source>Message 4 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 이동 속도</translation>
     </message>
     <message>
         <source>Message 5 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 미리 보기</translation>
     </message>
     <message>
         <source>The drawing of message 5, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5의 그림(4096 x 12 픽셀). 빨간 픽셀이 배지에서 켜집니다. 아래 스크롤 막대로 보이는 위치를 옮길 수 있습니다</translation>
     </message>
     <message>
         <source>Message 5 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 미리 보기 위치</translation>
     </message>
     <message>
         <source>Message 5 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 텍스트</translation>
     </message>
     <message>
         <source>Message 5 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 글꼴 이름</translation>
     </message>
     <message>
         <source>Message 5 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 글꼴 크기</translation>
     </message>
     <message>
         <source>Message 5 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 굵게</translation>
     </message>
     <message>
         <source>Message 5 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 이동 방향</translation>
     </message>
     <message>
         <source>Message 5 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 점멸</translation>
     </message>
     <message>
         <source>Message 5 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 이동 속도</translation>
     </message>
     <message>
         <source>Message 6 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 미리 보기</translation>
     </message>
     <message>
         <source>The drawing of message 6, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6의 그림(4096 x 12 픽셀). 빨간 픽셀이 배지에서 켜집니다. 아래 스크롤 막대로 보이는 위치를 옮길 수 있습니다</translation>
     </message>
     <message>
         <source>Message 6 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 미리 보기 위치</translation>
     </message>
     <message>
         <source>Message 6 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 텍스트</translation>
     </message>
     <message>
         <source>Message 6 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 글꼴 이름</translation>
     </message>
     <message>
         <source>Message 6 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 글꼴 크기</translation>
     </message>
     <message>
         <source>Message 6 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 굵게</translation>
     </message>
     <message>
         <source>Message 6 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 이동 방향</translation>
     </message>
     <message>
         <source>Message 6 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 점멸</translation>
     </message>
     <message>
         <source>Message 6 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 이동 속도</translation>
     </message>
     <message>
         <source>Message 7 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 미리 보기</translation>
     </message>
     <message>
         <source>The drawing of message 7, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7의 그림(4096 x 12 픽셀). 빨간 픽셀이 배지에서 켜집니다. 아래 스크롤 막대로 보이는 위치를 옮길 수 있습니다</translation>
     </message>
     <message>
         <source>Message 7 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 미리 보기 위치</translation>
     </message>
     <message>
         <source>Message 7 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 텍스트</translation>
     </message>
     <message>
         <source>Message 7 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 글꼴 이름</translation>
     </message>
     <message>
         <source>Message 7 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 글꼴 크기</translation>
     </message>
     <message>
         <source>Message 7 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 굵게</translation>
     </message>
     <message>
         <source>Message 7 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 이동 방향</translation>
     </message>
     <message>
         <source>Message 7 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 점멸</translation>
     </message>
     <message>
         <source>Message 7 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 이동 속도</translation>
     </message>
     <message>
         <source>Message 8 preview</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 미리 보기</translation>
     </message>
     <message>
         <source>The drawing of message 8, 4096 by 12 pixels: its red pixels light the badge; the scroll bar below moves it</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8의 그림(4096 x 12 픽셀). 빨간 픽셀이 배지에서 켜집니다. 아래 스크롤 막대로 보이는 위치를 옮길 수 있습니다</translation>
     </message>
     <message>
         <source>Message 8 preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 미리 보기 위치</translation>
     </message>
     <message>
         <source>Message 8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 텍스트</translation>
     </message>
     <message>
         <source>Message 8 font name</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 글꼴 이름</translation>
     </message>
     <message>
         <source>Message 8 font size</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 글꼴 크기</translation>
     </message>
     <message>
         <source>Message 8 font bold</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 굵게</translation>
     </message>
     <message>
         <source>Message 8 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 이동 방향</translation>
     </message>
     <message>
         <source>Message 8 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 점멸</translation>
     </message>
     <message>
         <source>Message 8 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 이동 속도</translation>
     </message>
     <message>
         <source>Top location adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>세로 위치 조정</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>포트</translation>
     </message>
     <message>
         <source>Send progress</source>
-        <translation type="unfinished"></translation>
+        <translation>전송 진행률</translation>
     </message>
     <message>
         <source>Usage meter</source>
-        <translation type="unfinished"></translation>
+        <translation>사용량 막대</translation>
     </message>
 </context>
 <context>
@@ -532,190 +532,190 @@
     </message>
     <message>
         <source>Message 1 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 선택</translation>
     </message>
     <message>
         <source>Message 1 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 텍스트</translation>
     </message>
     <message>
         <source>Message 1 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 이동 속도</translation>
     </message>
     <message>
         <source>Message 1 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 이동 방향</translation>
     </message>
     <message>
         <source>Message 1 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 1 점멸</translation>
     </message>
     <message>
         <source>Message 2 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 선택</translation>
     </message>
     <message>
         <source>Message 2 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 텍스트</translation>
     </message>
     <message>
         <source>Message 2 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 이동 속도</translation>
     </message>
     <message>
         <source>Message 2 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 이동 방향</translation>
     </message>
     <message>
         <source>Message 2 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 2 점멸</translation>
     </message>
     <message>
         <source>Message 3 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 선택</translation>
     </message>
     <message>
         <source>Message 3 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 텍스트</translation>
     </message>
     <message>
         <source>Message 3 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 이동 속도</translation>
     </message>
     <message>
         <source>Message 3 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 이동 방향</translation>
     </message>
     <message>
         <source>Message 3 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 3 점멸</translation>
     </message>
     <message>
         <source>Message 4 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 선택</translation>
     </message>
     <message>
         <source>Message 4 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 텍스트</translation>
     </message>
     <message>
         <source>Message 4 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 이동 속도</translation>
     </message>
     <message>
         <source>Message 4 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 이동 방향</translation>
     </message>
     <message>
         <source>Message 4 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 4 점멸</translation>
     </message>
     <message>
         <source>Message 5 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 선택</translation>
     </message>
     <message>
         <source>Message 5 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 텍스트</translation>
     </message>
     <message>
         <source>Message 5 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 이동 속도</translation>
     </message>
     <message>
         <source>Message 5 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 이동 방향</translation>
     </message>
     <message>
         <source>Message 5 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 5 점멸</translation>
     </message>
     <message>
         <source>Message 6 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 선택</translation>
     </message>
     <message>
         <source>Message 6 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 텍스트</translation>
     </message>
     <message>
         <source>Message 6 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 이동 속도</translation>
     </message>
     <message>
         <source>Message 6 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 이동 방향</translation>
     </message>
     <message>
         <source>Message 6 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 6 점멸</translation>
     </message>
     <message>
         <source>Message 7 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 선택</translation>
     </message>
     <message>
         <source>Message 7 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 텍스트</translation>
     </message>
     <message>
         <source>Message 7 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 이동 속도</translation>
     </message>
     <message>
         <source>Message 7 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 이동 방향</translation>
     </message>
     <message>
         <source>Message 7 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 7 점멸</translation>
     </message>
     <message>
         <source>Message 8 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 선택</translation>
     </message>
     <message>
         <source>Message 8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 텍스트</translation>
     </message>
     <message>
         <source>Message 8 speed</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 이동 속도</translation>
     </message>
     <message>
         <source>Message 8 direction</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 이동 방향</translation>
     </message>
     <message>
         <source>Message 8 flash</source>
-        <translation type="unfinished"></translation>
+        <translation>메시지 8 점멸</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>언어</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>포트</translation>
     </message>
     <message>
         <source>Send progress</source>
-        <translation type="unfinished"></translation>
+        <translation>전송 진행률</translation>
     </message>
     <message>
         <source>Usage meter</source>
-        <translation type="unfinished"></translation>
+        <translation>사용량 막대</translation>
     </message>
 </context>
 <context>
     <name>QImageReader</name>
     <message>
         <source>Unsupported image format</source>
-        <translation type="unfinished"></translation>
+        <translation>지원하지 않는 그림 형식</translation>
     </message>
     <message>
         <source>Unable to read image data</source>
-        <translation type="unfinished"></translation>
+        <translation>그림 데이터를 읽을 수 없음</translation>
     </message>
 </context>
 <context>
@@ -745,11 +745,11 @@
     <name>lume::FileDialogs</name>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>그림</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 파일</translation>
     </message>
 </context>
 <context>
@@ -1043,19 +1043,19 @@
     </message>
     <message>
         <source>The udev rule %1 gives this adapter (%2, %3) to the user at the machine&apos;s seat (%4): a session at the machine&apos;s own screen and keyboard, while it is the active one. It does not apply to a remote login (ssh) or to a session in the background. If you sit at the machine, let udev apply it (the adapter may have been plugged in before the rule came): sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</source>
-        <translation type="unfinished"></translation>
+        <translation>udev 규칙 %1은(는) 이 어댑터(%2, %3)의 사용 권한을 이 컴퓨터의 시트(%4)에 있는 사용자에게 줍니다. 즉 이 컴퓨터 자체의 화면과 키보드로 쓰는 세션이 활성 상태일 때만 해당됩니다. 원격 로그인(ssh)이나 백그라운드 세션에는 적용되지 않습니다. 이 컴퓨터 앞에 있다면 udev가 규칙을 적용하게 하세요(규칙이 생기기 전에 어댑터가 꽂혀 있었을 수 있습니다): sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</translation>
     </message>
     <message>
         <source>The udev rule %1 gives the common USB serial adapters (FTDI, CH340, PL2303, CP210x) to the user at the machine&apos;s seat; this adapter (%2) is not among them, so the group that owns the device is the way in.</source>
-        <translation type="unfinished"></translation>
+        <translation>udev 규칙 %1은(는) 흔히 쓰는 USB 직렬 어댑터(FTDI, CH340, PL2303, CP210x)의 사용 권한을 이 컴퓨터의 시트에 있는 사용자에게 주지만, 이 어댑터(%2)는 여기에 포함되지 않습니다. 따라서 장치를 소유한 그룹에 들어가야 사용할 수 있습니다.</translation>
     </message>
     <message>
         <source>ModemManager holds the adapter (%1), though the udev rule %2 tells it to leave this adapter alone: the rule was not applied to it. Apply it and plug the adapter in again: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</source>
-        <translation type="unfinished"></translation>
+        <translation>udev 규칙 %2이(가) ModemManager에게 이 어댑터를 건드리지 말라고 지시하는데도 ModemManager가 어댑터(%1)를 잡고 있습니다. 규칙이 이 어댑터에 적용되지 않은 것입니다. 다음 명령으로 규칙을 적용한 뒤 어댑터를 다시 꽂으세요: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger --subsystem-match=tty --action=add</translation>
     </message>
     <message>
         <source>brltty (PID %1) is running and may have claimed the adapter: the kernel&apos;s log then shows &quot;interface 0 claimed by ... while &apos;brltty&apos; sets config&quot; (sudo dmesg | grep brltty).</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty(PID %1)가 실행 중이며 어댑터를 점유했을 수 있습니다. 그렇다면 커널 로그에 &quot;interface 0 claimed by ... while &apos;brltty&apos; sets config&quot;라는 메시지가 나타납니다(sudo dmesg | grep brltty).</translation>
     </message>
 </context>
 <context>
@@ -1123,11 +1123,11 @@
     <name>lume::UsageMeter</name>
     <message>
         <source>%1 of %2 column bytes: %3 more than the badge holds</source>
-        <translation type="unfinished"></translation>
+        <translation>열 바이트 %2개 중 %1개 사용: 배지에 들어가는 양보다 %3개 많음</translation>
     </message>
     <message>
         <source>%1 of %2 column bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>열 바이트 %2개 중 %1개 사용</translation>
     </message>
 </context>
 </TS>
