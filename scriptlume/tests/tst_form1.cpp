@@ -9,6 +9,7 @@
 #include "scriptsendprofile.h"
 #include "scriptsettings.h"
 #include "testsupport.h"
+#include "testwaits.h"
 #include "usagemeter.h"
 #include "windowtestaccess.h"
 
@@ -338,7 +339,7 @@ private Q_SLOTS:
         QCOMPARE(rig.widths(), QList<qint16>(8, 8)); // eight letters each
         rig.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
-        QTRY_VERIFY(!rig.timer1()->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.timer1()->isActive(), lume::test::SafetyNetMs);
         QStringList expected;
         for (int m = 0; m < 8; ++m)
             expected << QStringLiteral("%1 %2..%3").arg(messageColour(m).name()).arg(8 * m).arg(8 * m + 7);
@@ -447,13 +448,13 @@ private Q_SLOTS:
         // It only shrinks: what is deleted cannot be typed again while the text is over 512.
         QTest::keyClick(box, Qt::Key_Home);
         QTest::keyClick(box, Qt::Key_Delete);
-        QTRY_COMPARE(box->maxLength(), 699);
+        QTRY_COMPARE_WITH_TIMEOUT(box->maxLength(), 699, lume::test::SafetyNetMs);
         QCOMPARE(box->cursorPosition(), 0);
         QTest::keyClick(box, 'y');
         QCOMPARE(box->text(), QString(699, u'x'));
         box->selectAll();
         QTest::keyClick(box, 'a');
-        QTRY_COMPARE(box->maxLength(), 512);
+        QTRY_COMPARE_WITH_TIMEOUT(box->maxLength(), 512, lume::test::SafetyNetMs);
         QTest::keyClicks(box, QString(600, u'b'));
         QCOMPARE(box->text(), QStringLiteral("a") + QString(511, u'b'));
         QVERIFY(rig.window->close());
@@ -485,7 +486,7 @@ private Q_SLOTS:
         smudge(rig.meter());
         rig.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
-        QTRY_VERIFY(!rig.timer1()->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.timer1()->isActive(), lume::test::SafetyNetMs);
         QVERIFY(isRedrawn(rig.meter())); // the start-up tick
         smudge(rig.meter());
         QTest::qWait(20);
@@ -502,7 +503,7 @@ private Q_SLOTS:
         rig.port()->setEditText(QStringLiteral("COM1"));
         QSignalSpy finished(rig.window->findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         rig.send()->click();
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, lume::test::SafetyNetMs);
         QVERIFY(rig.prompt.boxes.isEmpty());
         QVERIFY(isSmudged(rig.meter()));
 
@@ -710,7 +711,7 @@ private Q_SLOTS:
         rig.port()->setEditText(QStringLiteral("COM1"));
         QSignalSpy finished(rig.window->findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         rig.send()->click();
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, lume::test::SafetyNetMs);
         QVERIFY(rig.prompt.boxes.isEmpty());
         QCOMPARE(rig.widths(), estimated);
     }
@@ -742,7 +743,7 @@ private Q_SLOTS:
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         rig.language()->setFocus();
-        QTRY_VERIFY(rig.language()->hasFocus());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.language()->hasFocus(), lume::test::SafetyNetMs);
         {
             // A choice from the list that did not count as an edit.
             const QSignalBlocker blocker(rig.language());
@@ -750,7 +751,7 @@ private Q_SLOTS:
         }
         QCOMPARE(rig.text(0)->property("requestedFaceName").toString(), QStringLiteral("SimSun"));
         rig.text(4)->setFocus();
-        QTRY_VERIFY(rig.text(4)->hasFocus());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.text(4)->hasFocus(), lume::test::SafetyNetMs);
         QCOMPARE(rig.text(0)->property("requestedFaceName").toString(), QStringLiteral("GulimChe"));
         QCOMPARE(rig.text(7)->property("requestedCharset").toInt(), 129);
     }
@@ -925,7 +926,7 @@ private Q_SLOTS:
         rig.port()->setEditText(QStringLiteral("COM1"));
         QSignalSpy finished(rig.window->findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         rig.send()->click();
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, lume::test::SafetyNetMs);
         QVERIFY(rig.prompt.boxes.isEmpty());
         QCOMPARE(rig.widths(), estimated); // rasterised, and too short to be clipped
         int sum = 0;
@@ -966,7 +967,7 @@ private Q_SLOTS:
         QSignalSpy finished(window.findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         rig.send()->click();
         QVERIFY(WindowTestAccess::isSending(window));
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, lume::test::SafetyNetMs);
         QVERIFY(!rig.serial.isOpen());
         QVERIFY(rig.prompt.boxes.isEmpty());
         QCOMPARE(rig.serial.written(), expected.bytes());
@@ -1022,7 +1023,7 @@ private Q_SLOTS:
         QSignalSpy finished(rig.window->findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         rig.send()->click();
         if (missing.isEmpty()) {
-            QTRY_COMPARE(finished.count(), 1);
+            QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, lume::test::SafetyNetMs);
             QVERIFY(rig.prompt.boxes.isEmpty());
             QCOMPARE(rig.serial.written().size(), 689 + 12 * 4);
             return;
@@ -1168,7 +1169,7 @@ private Q_SLOTS:
         rig.select(1)->click(); // message 1 not sent: its width becomes 0
         QSignalSpy finished(rig.window->findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         rig.send()->click();
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, lume::test::SafetyNetMs);
         QCOMPARE(WindowTestAccess::bank(*rig.window).width(1), qint16(0));
         for (int m = 0; m < 8; ++m)
             if (m != 1)
@@ -1180,7 +1181,7 @@ private Q_SLOTS:
         // Editing its text estimates it again.
         rig.text(1)->setText(QStringLiteral("again"));
         rig.send()->click();
-        QTRY_COMPARE(finished.count(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, lume::test::SafetyNetMs);
         QCOMPARE(rig.prompt.boxes.size(), 1);
     }
 
@@ -1193,7 +1194,8 @@ private Q_SLOTS:
         rig.port()->setEditText(QStringLiteral("COM1"));
         rig.send()->click();
         QVERIFY(WindowTestAccess::isSending(*rig.window));
-        QTRY_COMPARE(rig.serial.writes().size(), 2); // "Hello" and the header, waiting for the line
+        QTRY_COMPARE_WITH_TIMEOUT(rig.serial.writes().size(), 2,
+                                  lume::test::SafetyNetMs); // "Hello" and the header, waiting for the line
         const int opens = rig.serial.openCount();
         // Editing goes on while the line drains.
         rig.text(0)->setText(QStringLiteral("edited while sending"));

@@ -9,6 +9,7 @@
 #include "messageboxpreview.h"
 #include "scriptsendprofile.h"
 #include "testsupport.h"
+#include "testwaits.h"
 #include "usagemeter.h"
 
 #include <QApplication>
@@ -130,7 +131,7 @@ private Q_SLOTS:
         rig.serial.setOpenablePorts({1});
         Form1 &window = rig.start();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTRY_VERIFY(!rig.child<QTimer>("Timer1")->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.child<QTimer>("Timer1")->isActive(), lume::test::SafetyNetMs);
         QCOMPARE(focusName(), QStringLiteral("ChkSel0")); // the first tab stop
         auto *text = rig.child<QLineEdit>("TxtMsg0");
 
@@ -162,7 +163,7 @@ private Q_SLOTS:
 
         QSignalSpy finished(window.findChild<BadgeSender *>(), &BadgeSender::transferFinished);
         pressKey(&window, Qt::Key_Return);
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, lume::test::SafetyNetMs);
         QCOMPARE(rig.serial.written(), expected);
         QCOMPARE(rig.serial.portNumber(), 1);
         QVERIFY(rig.prompt.boxes.isEmpty());

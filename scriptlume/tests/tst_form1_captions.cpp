@@ -7,6 +7,7 @@
 #include "scriptsettings.h"
 #include "testlanguages.h"
 #include "testsupport.h"
+#include "testwaits.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -211,13 +212,13 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         auto *language = window.findChild<QComboBox *>(QStringLiteral("ComLanguage"));
         language->lineEdit()->setFocus();
-        QTRY_VERIFY(language->lineEdit()->hasFocus());
+        QTRY_VERIFY_WITH_TIMEOUT(language->lineEdit()->hasFocus(), lume::test::SafetyNetMs);
         language->lineEdit()->end(false);
         QTest::keyClicks(language->lineEdit(), QStringLiteral("xy"));
         QCOMPARE(language->currentText(), QStringLiteral("Chinese (Simplified)xy"));
         QCOMPARE(language->lineEdit()->cursorPosition(), language->currentText().size());
         window.findChild<QWidget *>(QStringLiteral("TxtMsg0"))->setFocus();
-        QTRY_COMPARE(language->lineEdit()->cursorPosition(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(language->lineEdit()->cursorPosition(), 0, lume::test::SafetyNetMs);
         QCOMPARE(language->currentText(), QStringLiteral("Chinese (Simplified)xy"));
     }
 };

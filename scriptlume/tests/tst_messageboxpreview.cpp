@@ -4,6 +4,7 @@
 #include "profilefile.h"
 #include "scriptsettings.h"
 #include "testsupport.h"
+#include "testwaits.h"
 #include "usagemeter.h"
 #include "windowtestaccess.h"
 
@@ -115,7 +116,8 @@ private Q_SLOTS:
         rig.writeFonts(QStringLiteral("JPK12"));
         rig.writeSettings({QStringLiteral("あいab"), QStringLiteral("xyz")}, QStringLiteral("Japanese"));
         rig.start();
-        QTRY_VERIFY(!rig.window->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.window->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive(),
+                                 lume::test::SafetyNetMs);
         const auto bank = std::make_unique<MessageBank>(WindowTestAccess::bank(*rig.window));
         const QImage meter = rig.meter();
 
@@ -166,10 +168,11 @@ private Q_SLOTS:
         QCOMPARE(rig.text(0)->text(), QStringLiteral("한é们"));
         QVERIFY(!rig.text(0)->isUndoAvailable());
         QCOMPARE(preview->marks(3), (QList<TextRange> {{0, 1}, {1, 1}}));
-        QTRY_VERIFY(redPixels(rig.text(3)) > 0); // message 4's text is green: the red is the wave
+        QTRY_VERIFY_WITH_TIMEOUT(redPixels(rig.text(3)) > 0,
+                                 lume::test::SafetyNetMs); // message 4's text is green: the red is the wave
         rig.language()->setEditText(QStringLiteral("Korean"));
         QCOMPARE(preview->marks(3), QList<TextRange> {});
-        QTRY_COMPARE(redPixels(rig.text(3)), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(redPixels(rig.text(3)), 0, lume::test::SafetyNetMs);
 
         // Typed: by key and through an input method, whose own composing text is left alone.
         QLineEdit *box = rig.text(3);
@@ -183,10 +186,10 @@ private Q_SLOTS:
         QInputMethodEvent commit;
         commit.setCommitString(QStringLiteral("ü"));
         QCoreApplication::sendEvent(box, &commit);
-        QTRY_COMPARE(preview->marks(3), (QList<TextRange> {{3, 1}}));
-        QTRY_VERIFY(redPixels(box) > 0);
+        QTRY_COMPARE_WITH_TIMEOUT(preview->marks(3), (QList<TextRange> {{3, 1}}), lume::test::SafetyNetMs);
+        QTRY_VERIFY_WITH_TIMEOUT(redPixels(box) > 0, lume::test::SafetyNetMs);
         box->setText(QStringLiteral("ok"));
-        QTRY_COMPARE(preview->marks(3), QList<TextRange> {});
+        QTRY_COMPARE_WITH_TIMEOUT(preview->marks(3), QList<TextRange> {}, lume::test::SafetyNetMs);
     }
 };
 

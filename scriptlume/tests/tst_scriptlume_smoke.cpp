@@ -3,6 +3,7 @@
 #include "fakeserialcontrol.h"
 #include "form1.h"
 #include "messageboxprompt.h"
+#include "testwaits.h"
 
 #include <QApplication>
 #include <QFile>
@@ -34,7 +35,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Scriptlume Ver 2.20"));
         QTimer::singleShot(0, &window, [&window] { window.findChild<QPushButton *>("CmdExit")->click(); });
-        QTRY_VERIFY(!window.isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), lume::test::SafetyNetMs);
         QVERIFY(QFile::exists(settings));
         QVERIFY(!serial.isOpen());
     }

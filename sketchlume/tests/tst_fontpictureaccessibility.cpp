@@ -7,6 +7,7 @@
 #include "composer.h"
 #include "fontlist.h"
 #include "sketchsendprofile.h"
+#include "testwaits.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -92,8 +93,8 @@ private Q_SLOTS:
 
         QCOMPARE(tabThrough(&window, 4), (QStringList {"CmdLdPic", "CmdSvPic", "ComSele", "CmdSend"}));
         pressKey(&window, Qt::Key_Enter);
-        QTRY_COMPARE(rig.port.written(), expected);
-        QTRY_VERIFY(!rig.port.isOpen());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.port.written(), expected, lume::test::SafetyNetMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.port.isOpen(), lume::test::SafetyNetMs);
         QCOMPARE(rig.port.portNumber(), 1);
         QVERIFY(rig.prompt.boxes.isEmpty());
     }

@@ -1,3 +1,4 @@
+#include "testwaits.h"
 #include "windowrig.h"
 
 #include "composer.h"
@@ -535,21 +536,23 @@ private Q_SLOTS:
         auto *text = rig.child<QPlainTextEdit>("TxtBox0");
         const QFont before = text->font();
         name->setFocus();
-        QTRY_VERIFY(name->hasFocus());
+        QTRY_VERIFY_WITH_TIMEOUT(name->hasFocus(), lume::test::SafetyNetMs);
         name->lineEdit()->selectAll();
         QTest::keyClicks(name->lineEdit(), QStringLiteral("DejaVu Sans Mono"));
         QCOMPARE(text->font().family(), before.family()); // typing alone changes nothing
         text->setFocus();
-        QTRY_COMPARE(text->font().family(), QStringLiteral("DejaVu Sans Mono"));
+        QTRY_COMPARE_WITH_TIMEOUT(text->font().family(), QStringLiteral("DejaVu Sans Mono"),
+                                  lume::test::SafetyNetMs);
         QCOMPARE(text->font().pointSizeF(), before.pointSizeF());
         QCOMPARE(text->font().bold(), before.bold());
         QCOMPARE(WindowTestAccess::bank(window), MessageBank());
         // A name that no font has is taken as typed.
         name->setFocus();
-        QTRY_VERIFY(name->hasFocus());
+        QTRY_VERIFY_WITH_TIMEOUT(name->hasFocus(), lume::test::SafetyNetMs);
         name->setCurrentText(QStringLiteral("Made Up Family"));
         text->setFocus();
-        QTRY_COMPARE(text->font().family(), QStringLiteral("Made Up Family"));
+        QTRY_COMPARE_WITH_TIMEOUT(text->font().family(), QStringLiteral("Made Up Family"),
+                                  lume::test::SafetyNetMs);
     }
 
     void shouldNotPreviewTheFontWhenItsListOpens_data()
@@ -852,7 +855,7 @@ private Q_SLOTS:
 
         rig.child<QPushButton>("CmdSend")->click();
         QVERIFY(WindowTestAccess::isSending(window));
-        QTRY_VERIFY(!WindowTestAccess::isSending(window));
+        QTRY_VERIFY_WITH_TIMEOUT(!WindowTestAccess::isSending(window), lume::test::SafetyNetMs);
         QCOMPARE(rig.port.written(), expected);
         QCOMPARE(rig.port.portNumber(), 2);
         QCOMPARE(rig.port.settings(), QStringLiteral("1200,n,8,1"));
@@ -987,12 +990,12 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         auto *combo = rig.child<QComboBox>(box);
         combo->setFocus();
-        QTRY_VERIFY(combo->hasFocus());
+        QTRY_VERIFY_WITH_TIMEOUT(combo->hasFocus(), lume::test::SafetyNetMs);
         combo->lineEdit()->selectAll();
         QTest::keyClick(combo->lineEdit(), Qt::Key_Delete);
         QTest::keyClicks(combo->lineEdit(), typed);
         rig.child<QPlainTextEdit>("TxtBox0")->setFocus();
-        QTRY_VERIFY(!combo->hasFocus());
+        QTRY_VERIFY_WITH_TIMEOUT(!combo->hasFocus(), lume::test::SafetyNetMs);
         QCOMPARE(combo->currentText(), typed);
         QCOMPARE(WindowTestAccess::currentSettings(window).messages[0].fontSize,
                  box == "FntSize0" ? typed : QStringLiteral("10"));

@@ -2,6 +2,7 @@
 
 #include "fakeserialcontrol.h"
 #include "testsupport.h"
+#include "testwaits.h"
 
 #include <QProgressBar>
 #include <QTest>
@@ -151,7 +152,7 @@ private Q_SLOTS:
         QList<int> values;
         connect(&rig.bar, &QProgressBar::valueChanged, this, [&values](int value) { values << value; });
         QVERIFY(rig.send(QStringLiteral("COM1")));
-        QTRY_VERIFY(!rig.controller.isSending());
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.controller.isSending(), lume::test::SafetyNetMs);
         QVERIFY(values.contains(18));
     }
 };
