@@ -103,6 +103,22 @@ bool BadgeSender::startTransfer(MessageBank &bank, const MessageSettingsList &se
     // the line drains cannot change what the header announced.
     const BadgeStream stream = buildBadgeStream(bank, settings, m_profile.directions);
     bank.setWidths(stream.clippedWidths);
+    startJob(stream);
+    return true;
+}
+
+bool BadgeSender::startTransfer(const BadgeStream &stream)
+{
+    if (!openPort()) {
+        m_port.close();
+        return false;
+    }
+    startJob(stream);
+    return true;
+}
+
+void BadgeSender::startJob(const BadgeStream &stream)
+{
     auto *job = new TransferJob(m_port, &m_progress, m_profile.progress, stream, this);
     m_job = job;
     connect(job, &TransferJob::finished, this, [this, job] {
@@ -110,7 +126,6 @@ bool BadgeSender::startTransfer(MessageBank &bank, const MessageSettingsList &se
         Q_EMIT transferFinished();
     });
     job->start();
-    return true;
 }
 
 void BadgeSender::cancel()

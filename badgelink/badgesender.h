@@ -73,6 +73,8 @@ public:
     // builds the stream from the bank as it is now, stores the clipped widths back into the bank and
     // starts writing. Returns true when the transfer runs.
     bool startTransfer(MessageBank &bank, const MessageSettingsList &settings);
+    // The same for a stream built beforehand, so that a sender that shows its size builds it once.
+    bool startTransfer(const BadgeStream &stream);
     // Used when the window closes during a transfer: stops writing and closes the port.
     void cancel();
 
@@ -91,6 +93,7 @@ Q_SIGNALS:
 
 private:
     bool openPort();
+    void startJob(const BadgeStream &stream);
     void refusePort(SendRefusal::Kind kind);
 
     SerialControl &m_port;

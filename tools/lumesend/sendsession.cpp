@@ -68,11 +68,11 @@ bool SendSession::configure(const QString &portName)
     return false;
 }
 
-bool SendSession::start(MessageBank &bank, const MessageSettingsList &settings)
+bool SendSession::start(const BadgeStream &stream)
 {
     m_errorLines.clear();
-    m_total = buildBadgeStream(bank, settings, profile().directions).size();
-    if (!m_sender.startTransfer(bank, settings))
+    m_total = stream.size();
+    if (!m_sender.startTransfer(stream))
         return false;
     if (m_terminal) {
         drawProgress();

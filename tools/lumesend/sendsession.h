@@ -36,7 +36,7 @@ public:
     bool configure(const QString &portName);
     // Opens the port and starts writing; false when the port cannot be used. finished() follows a
     // start that returned true, once the last byte has left the port and the port is closed.
-    bool start(MessageBank &bank, const MessageSettingsList &settings);
+    bool start(const BadgeStream &stream);
 
     // What went wrong: the message first, then the hints, one a line.
     [[nodiscard]] const QStringList &errorLines() const { return m_errorLines; }
