@@ -1,17 +1,12 @@
 #include "badgesender.h"
 
 #include "serialcontrol.h"
-#include "userprompt.h"
-
-#include <QCoreApplication>
 
 namespace lume {
 
-BadgeSender::BadgeSender(SerialControl &port, UserPrompt &prompt, ProgressDisplay &progress,
-                         SendProfile profile, QObject *parent)
+BadgeSender::BadgeSender(SerialControl &port, ProgressDisplay &progress, SendProfile profile, QObject *parent)
     : QObject(parent)
     , m_port(port)
-    , m_prompt(prompt)
     , m_progress(progress)
     , m_profile(std::move(profile))
 { }
@@ -30,7 +25,7 @@ bool BadgeSender::refuseWhileSending()
 {
     if (!isSending())
         return false;
-    m_prompt.notify(m_profile.busyText, m_profile.busyTitle);
+    Q_EMIT refused(SendRefusal {SendRefusal::Kind::Busy, {}, {}});
     return true;
 }
 
@@ -44,8 +39,7 @@ bool BadgeSender::readComSet(const QString &portText)
         }
     }
     if (number == 0) {
-        m_prompt.notify(QCoreApplication::translate("lume::BadgeSender", "Set Port Number Error!"),
-                        QCoreApplication::translate("lume::BadgeSender", "Error"));
+        Q_EMIT refused(SendRefusal {SendRefusal::Kind::PortNumber, {}, {}});
         return false;
     }
     m_port.setCommPort(number);
@@ -74,26 +68,26 @@ QString BadgeSender::portFailureDetail(const SerialFailure &failure, const Failu
     return portFailureParagraphs(failure, explain).join(QStringLiteral("\n\n"));
 }
 
+void BadgeSender::refusePort(SendRefusal::Kind kind)
+{
+    const SerialFailure failure = m_port.lastFailure();
+    Q_EMIT refused(SendRefusal {kind, failure, portFailureParagraphs(failure, m_profile.explainFailure)});
+}
+
 bool BadgeSender::openPort()
 {
     if (!m_port.open()) {
-        m_prompt.notify(QCoreApplication::translate("lume::BadgeSender", "Port in use or not port"),
-                        QCoreApplication::translate("lume::BadgeSender", "Warning"),
-                        portFailureParagraphs(m_port.lastFailure(), m_profile.explainFailure));
+        refusePort(SendRefusal::Kind::PortInUse);
         return false;
     }
     if (!m_port.isOpen()) {
         m_port.setOption9(false);
-        m_prompt.notify(QCoreApplication::translate("lume::BadgeSender", "Open port fail!"),
-                        QCoreApplication::translate("lume::BadgeSender", "Error"),
-                        portFailureParagraphs(m_port.lastFailure(), m_profile.explainFailure));
+        refusePort(SendRefusal::Kind::PortOpenFailed);
         return false;
     }
     // A control counts a device without modem-control lines as done: it still sends.
     if (!m_port.setOption9(true)) {
-        m_prompt.notify(QCoreApplication::translate("lume::BadgeSender", "Port in use or not port"),
-                        QCoreApplication::translate("lume::BadgeSender", "Warning"),
-                        portFailureParagraphs(m_port.lastFailure(), m_profile.explainFailure));
+        refusePort(SendRefusal::Kind::PortInUse);
         return false;
     }
     return true;
@@ -109,6 +103,22 @@ bool BadgeSender::startTransfer(MessageBank &bank, const MessageSettingsList &se
     // the line drains cannot change what the header announced.
     const BadgeStream stream = buildBadgeStream(bank, settings, m_profile.directions);
     bank.setWidths(stream.clippedWidths);
+    startJob(stream);
+    return true;
+}
+
+bool BadgeSender::startTransfer(const BadgeStream &stream)
+{
+    if (!openPort()) {
+        m_port.close();
+        return false;
+    }
+    startJob(stream);
+    return true;
+}
+
+void BadgeSender::startJob(const BadgeStream &stream)
+{
     auto *job = new TransferJob(m_port, &m_progress, m_profile.progress, stream, this);
     m_job = job;
     connect(job, &TransferJob::finished, this, [this, job] {
@@ -116,7 +126,6 @@ bool BadgeSender::startTransfer(MessageBank &bank, const MessageSettingsList &se
         Q_EMIT transferFinished();
     });
     job->start();
-    return true;
 }
 
 void BadgeSender::cancel()

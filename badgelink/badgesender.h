@@ -13,7 +13,6 @@
 namespace lume {
 
 class SerialControl;
-class UserPrompt;
 class ProgressDisplay;
 
 // The start-up probe: every port from COM1 to COMmax that opens and reads open, in order.
@@ -38,25 +37,44 @@ struct SendProfile
     FailureExplainer explainFailure {};
 };
 
+// Why BadgeSender would not send, for the windows to show and lumesend to print; the core has no
+// words of its own for it.
+struct SendRefusal
+{
+    enum class Kind {
+        Busy, // a transfer runs: the program's busy message
+        PortNumber, // ReadComSet: the text names no port of the list
+        PortInUse, // the port does not open, or DTR fails on a device with modem-control lines
+        PortOpenFailed, // the port opened but reads closed
+    };
+    Kind kind = Kind::Busy;
+    SerialFailure failure; // the port's failure, for the two port kinds
+    QStringList explanation; // the failure in the system's words, then the explainer's, a paragraph each
+
+    friend bool operator==(const SendRefusal &, const SendRefusal &) = default;
+};
+
 // The port side of the Send command shared by both windows: the busy test, ReadComSet, opening the
 // port with its messages, and the asynchronous transfer. The open port is the sign of a transfer.
 class BadgeSender : public QObject
 {
     Q_OBJECT
 public:
-    BadgeSender(SerialControl &port, UserPrompt &prompt, ProgressDisplay &progress, SendProfile profile,
+    BadgeSender(SerialControl &port, ProgressDisplay &progress, SendProfile profile,
                 QObject *parent = nullptr);
     ~BadgeSender() override;
 
     [[nodiscard]] bool isSending() const;
-    // Shows the program's busy message and returns true while a transfer runs.
+    // Refuses (Busy) and returns true while a transfer runs.
     bool refuseWhileSending();
-    // ReadComSet: "COM1".."COMmax" exactly; anything else gets "Set Port Number Error!".
+    // ReadComSet: "COM1".."COMmax" exactly; anything else is refused (PortNumber).
     bool readComSet(const QString &portText);
-    // Opens the port (its failures get their messages and end the Send with the port closed), then
+    // Opens the port (its failures are refused and end the Send with the port closed), then
     // builds the stream from the bank as it is now, stores the clipped widths back into the bank and
     // starts writing. Returns true when the transfer runs.
     bool startTransfer(MessageBank &bank, const MessageSettingsList &settings);
+    // The same for a stream built beforehand, so that a sender that shows its size builds it once.
+    bool startTransfer(const BadgeStream &stream);
     // Used when the window closes during a transfer: stops writing and closes the port.
     void cancel();
 
@@ -70,12 +88,15 @@ public:
 
 Q_SIGNALS:
     void transferFinished();
+    // Emitted before the refusing call returns.
+    void refused(const lume::SendRefusal &refusal);
 
 private:
     bool openPort();
+    void startJob(const BadgeStream &stream);
+    void refusePort(SendRefusal::Kind kind);
 
     SerialControl &m_port;
-    UserPrompt &m_prompt;
     ProgressDisplay &m_progress;
     SendProfile m_profile;
     QPointer<TransferJob> m_job;

@@ -1,5 +1,6 @@
 #include "sendcontroller.h"
 
+#include "refusaltext.h"
 #include "userprompt.h"
 
 namespace lume {
@@ -9,8 +10,10 @@ SendController::SendController(QProgressBar *bar, UserPrompt &prompt, SerialCont
     : m_prompt(prompt)
     , m_texts(std::move(texts))
     , m_progress(bar)
-    , m_sender(port, prompt, m_progress, std::move(profile), bar)
-{ }
+    , m_sender(port, m_progress, std::move(profile), bar)
+{
+    showRefusalsOn(m_sender, m_prompt);
+}
 
 bool SendController::send(MessageBank &bank, const QString &portText, const SendSteps &steps)
 {

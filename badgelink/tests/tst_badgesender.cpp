@@ -11,7 +11,6 @@
 
 using namespace lume;
 using lume::test::RecordingProgress;
-using lume::test::RecordingPrompt;
 
 namespace {
 
@@ -43,12 +42,15 @@ SendProfile profileUpTo(int maxPort, const QString &busyText = QStringLiteral("S
 struct Rig
 {
     explicit Rig(SendProfile profile)
-        : sender(port, prompt, progress, std::move(profile))
-    { }
+        : sender(port, progress, std::move(profile))
+    {
+        QObject::connect(&sender, &BadgeSender::refused, &sender,
+                         [this](const SendRefusal &refusal) { refusals << refusal; });
+    }
     FakeSerialControl port;
-    RecordingPrompt prompt;
     RecordingProgress progress;
     BadgeSender sender;
+    QList<SendRefusal> refusals;
 };
 
 } // namespace
@@ -91,14 +93,14 @@ private Q_SLOTS:
         Rig rig(profileUpTo(maxPort));
         QCOMPARE(rig.sender.readComSet(text), port != 0);
         if (port) {
-            QVERIFY(rig.prompt.boxes.isEmpty());
+            QVERIFY(rig.refusals.isEmpty());
             QCOMPARE(rig.port.portNumber(), port);
             QCOMPARE(rig.port.settings(), QStringLiteral("1200,n,8,1"));
             QVERIFY(!rig.port.isOpen());
         } else {
-            QCOMPARE(rig.prompt.boxes.size(), 1);
-            QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Set Port Number Error!"));
-            QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Error"));
+            QCOMPARE(rig.refusals.size(), 1);
+            QCOMPARE(rig.refusals[0].kind, SendRefusal::Kind::PortNumber);
+            QVERIFY(rig.refusals[0].explanation.isEmpty());
             QVERIFY(rig.port.calls().isEmpty()); // the control is left as it was
         }
     }
@@ -117,7 +119,7 @@ private Q_SLOTS:
         QVERIFY(finished.wait(test::SafetyNetMs));
         QVERIFY(!rig.sender.isSending());
         QCOMPARE(rig.port.written(), buildBadgeStream(before, MessageSettingsList {}, {}).bytes());
-        QVERIFY(rig.prompt.boxes.isEmpty());
+        QVERIFY(rig.refusals.isEmpty());
     }
 
     void shouldSendWhatTheHeaderAnnouncedDespiteEdits()
@@ -157,9 +159,10 @@ private Q_SLOTS:
         QVERIFY(rig.sender.startTransfer(bank, MessageSettingsList {}));
         QTest::qWait(20);
         QVERIFY(rig.sender.refuseWhileSending());
-        QCOMPARE(rig.prompt.boxes.size(), 1);
-        QCOMPARE(rig.prompt.boxes[0].text, text);
-        QCOMPARE(rig.prompt.boxes[0].title, title);
+        QCOMPARE(rig.refusals.size(), 1);
+        QCOMPARE(rig.refusals[0].kind, SendRefusal::Kind::Busy);
+        QCOMPARE(rig.sender.profile().busyText, text); // what the box shows for it
+        QCOMPARE(rig.sender.profile().busyTitle, title);
         QVERIFY(rig.port.isOpen()); // the running transfer is left alone
         QCOMPARE(rig.port.openCount(), 1);
         rig.sender.cancel();
@@ -192,10 +195,11 @@ private Q_SLOTS:
         MessageBank bank = smallBank();
         const MessageBank before = bank;
         QVERIFY(!rig.sender.startTransfer(bank, MessageSettingsList {}));
-        QCOMPARE(rig.prompt.boxes.size(), 1);
-        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Port in use or not port"));
-        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Warning"));
-        QCOMPARE(rig.prompt.boxes[0].detail, QStringLiteral("/dev/ttyUSB0: Permission denied\n\n") + hint);
+        QCOMPARE(rig.refusals.size(), 1);
+        QCOMPARE(rig.refusals[0].kind, SendRefusal::Kind::PortInUse);
+        QCOMPARE(rig.refusals[0].failure.kind, SerialFailure::Kind(kind));
+        QCOMPARE(rig.refusals[0].explanation.join(QStringLiteral("\n\n")),
+                 QStringLiteral("/dev/ttyUSB0: Permission denied\n\n") + hint);
         QVERIFY(rig.port.writes().isEmpty());
         QVERIFY(!rig.port.isOpen());
         QCOMPARE(bank, before);
@@ -245,9 +249,8 @@ private Q_SLOTS:
         rig.port.setOpenReadsClosed(true);
         MessageBank bank = smallBank();
         QVERIFY(!rig.sender.startTransfer(bank, MessageSettingsList {}));
-        QCOMPARE(rig.prompt.boxes.size(), 1);
-        QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Open port fail!"));
-        QCOMPARE(rig.prompt.boxes[0].title, QStringLiteral("Error"));
+        QCOMPARE(rig.refusals.size(), 1);
+        QCOMPARE(rig.refusals[0].kind, SendRefusal::Kind::PortOpenFailed);
         QCOMPARE(rig.port.option9(), std::optional<bool>(false));
         QVERIFY(rig.port.writes().isEmpty());
         QCOMPARE(rig.port.calls().last().operation, FakeSerialControl::Operation::Close);
@@ -273,13 +276,13 @@ private Q_SLOTS:
         MessageBank bank = smallBank();
         QCOMPARE(rig.sender.startTransfer(bank, MessageSettingsList {}), sends);
         if (sends) {
-            QVERIFY(rig.prompt.boxes.isEmpty());
+            QVERIFY(rig.refusals.isEmpty());
             QSignalSpy finished(&rig.sender, &BadgeSender::transferFinished);
             QVERIFY(finished.wait(test::SafetyNetMs));
             QCOMPARE(rig.port.written().size(), 689 + 12 * 512);
         } else {
-            QCOMPARE(rig.prompt.boxes.size(), 1);
-            QCOMPARE(rig.prompt.boxes[0].text, QStringLiteral("Port in use or not port"));
+            QCOMPARE(rig.refusals.size(), 1);
+            QCOMPARE(rig.refusals[0].kind, SendRefusal::Kind::PortInUse);
             QVERIFY(rig.port.writes().isEmpty());
         }
         QTRY_VERIFY_WITH_TIMEOUT(!rig.port.isOpen(), test::SafetyNetMs);
@@ -289,9 +292,8 @@ private Q_SLOTS:
     {
         FakeSerialControl port;
         port.setDrainRate(1200);
-        RecordingPrompt prompt;
         RecordingProgress progress;
-        auto sender = std::make_unique<BadgeSender>(port, prompt, progress, profileUpTo(32));
+        auto sender = std::make_unique<BadgeSender>(port, progress, profileUpTo(32));
         MessageBank bank = smallBank();
         QVERIFY(sender->startTransfer(bank, MessageSettingsList {}));
         QTest::qWait(30);

@@ -127,10 +127,10 @@ private Q_SLOTS:
         QVERIFY(pty.isValid());
         MasterReader reader(pty);
         QtSerialControl port(fixedPorts({pty.slavePath()}));
-        test::RecordingPrompt prompt;
         test::RecordingProgress progress;
-        BadgeSender sender(port, prompt, progress, longListProfile());
+        BadgeSender sender(port, progress, longListProfile());
         QSignalSpy finished(&sender, &BadgeSender::transferFinished);
+        QSignalSpy refused(&sender, &BadgeSender::refused);
 
         MessageBank bank = fullBank();
         const QByteArray expected = buildBadgeStream(bank, someSettings(), test::LongDirections).bytes();
@@ -141,7 +141,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, test::SafetyNetMs);
         QVERIFY(!port.isOpen());
         // No "Port in use or not port" because a pseudo-terminal has no DTR line.
-        QCOMPARE(prompt.boxes.size(), 0);
+        QCOMPARE(refused.size(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(reader.received().size(), expected.size(), test::SafetyNetMs);
         QCOMPARE(reader.received(), expected);
         QCOMPARE(progress.values.last(), 0);
@@ -151,10 +151,10 @@ private Q_SLOTS:
     {
         PseudoTerminal pty;
         QtSerialControl port(fixedPorts({pty.slavePath()}));
-        test::RecordingPrompt prompt;
         test::RecordingProgress progress;
-        BadgeSender sender(port, prompt, progress, longListProfile());
+        BadgeSender sender(port, progress, longListProfile());
         QSignalSpy finished(&sender, &BadgeSender::transferFinished);
+        QSignalSpy refused(&sender, &BadgeSender::refused);
         // Fill the line first, so that the stream sticks in the port's queue.
         ::fcntl(pty.slave(), F_SETFL, ::fcntl(pty.slave(), F_GETFL) | O_NONBLOCK);
         const QByteArray filler(1024, 'f');
@@ -169,7 +169,7 @@ private Q_SLOTS:
         pty.closeMaster();
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, test::SafetyNetMs);
         QVERIFY(!port.isOpen());
-        QCOMPARE(prompt.boxes.size(), 0);
+        QCOMPARE(refused.size(), 0);
     }
 
     void shouldApplyTheLineSettingsOnOpen_data()

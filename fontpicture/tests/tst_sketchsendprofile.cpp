@@ -1,6 +1,7 @@
 #include "sketchsendprofile.h"
 
 #include "fakeserialcontrol.h"
+#include "refusaltext.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -90,7 +91,8 @@ private Q_SLOTS:
         QCOMPARE(probe.ports.contains(text), port != 0);
         RecordingPrompt prompt;
         RecordingProgress progress;
-        BadgeSender sender(serial, prompt, progress, profile);
+        BadgeSender sender(serial, progress, profile);
+        showRefusalsOn(sender, prompt);
         QCOMPARE(sender.readComSet(text), port != 0);
         if (port)
             QCOMPARE(serial.portNumber(), port);
@@ -104,7 +106,8 @@ private Q_SLOTS:
         serial.setNeverDrains(true);
         RecordingPrompt prompt;
         RecordingProgress progress;
-        BadgeSender sender(serial, prompt, progress, sketchSendProfile());
+        BadgeSender sender(serial, progress, sketchSendProfile());
+        showRefusalsOn(sender, prompt);
         MessageBank bank;
         bank.setWidth(0, 4);
         QVERIFY(sender.startTransfer(bank, {}));

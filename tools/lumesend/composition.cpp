@@ -107,14 +107,14 @@ Composition composeMessages(const SendRequest &request)
         losses[m].width = widths[m];
         losses[m].fullWidth = std::max<int>(losses[m].fullWidth, widths[m]);
     }
-    result.warnings = lossWarnings(
-        losses, buildBadgeStream(result.bank, result.settings, composedDirections()).clippedWidths);
+    buildStream(result);
+    result.warnings = lossWarnings(losses, result.stream.clippedWidths);
     return result;
 }
 
-QByteArray streamBytes(const Composition &composition)
+void buildStream(Composition &composition)
 {
-    return buildBadgeStream(composition.bank, composition.settings, composedDirections()).bytes();
+    composition.stream = buildBadgeStream(composition.bank, composition.settings, composedDirections());
 }
 
 } // namespace lume

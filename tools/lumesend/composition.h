@@ -22,6 +22,7 @@ struct Composition
 {
     MessageBank bank;
     MessageSettingsList settings; // directions as Sketchlume's list entries
+    BadgeStream stream; // built once from the two above, when everything was composed
     QString error; // one line; empty when everything was composed
     int errorStatus = SendExitFailed; // the exit status that goes with the error
     QStringList warnings; // what the badge will not show, one line per message and kind
@@ -37,7 +38,7 @@ struct Composition
 // not show.
 [[nodiscard]] Composition composeMessages(const SendRequest &request);
 
-// The stream the transfer would write for it, for --output.
-[[nodiscard]] QByteArray streamBytes(const Composition &composition);
+// Builds the composition's stream from its bank and settings.
+void buildStream(Composition &composition);
 
 } // namespace lume

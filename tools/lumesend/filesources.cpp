@@ -240,9 +240,12 @@ Composition compositionOfStream(const DecodedStream &stream, const QByteArray &b
         const double speed = 1 + stream.messages[m].mode / 16.0;
         composition.settings[m] = MessageSettings {QString::number(speed, 'f', 4), false, QString()};
     }
-    if (stream.dataWidth < 1)
+    if (stream.dataWidth < 1) {
         composition.error = QStringLiteral("nothing to send: every message of the stream is empty");
-    else if (streamBytes(composition) != bytes)
+        return composition;
+    }
+    buildStream(composition);
+    if (composition.stream.bytes() != bytes)
         composition.error = QStringLiteral("the stream cannot be sent as it is"); // never, for a decoded one
     return composition;
 }

@@ -183,11 +183,11 @@ int runSendCommand(const SendCommandLine &line)
         return SendExitFailed;
     }
     if (!session)
-        return writeOutput(request.target, streamBytes(composition));
+        return writeOutput(request.target, composition.stream.bytes());
 
     if (::isatty(STDERR_FILENO))
         session->setProgressTerminal(stderr);
-    if (!session->start(composition.bank, composition.settings)) {
+    if (!session->start(composition.stream)) {
         printError(session->errorLines());
         return SendExitFailed;
     }

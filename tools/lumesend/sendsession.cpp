@@ -1,5 +1,6 @@
 #include "sendsession.h"
 
+#include "refusaltext.h"
 #include "sendcommandline.h"
 
 #include "sketchsendprofile.h"
@@ -45,8 +46,9 @@ SendProfile explainingProfile(FailureExplainer explain)
 SendSession::SendSession(SerialControl &port, FailureExplainer explain, QObject *parent)
     : QObject(parent)
     , m_port(port)
-    , m_sender(m_port, *this, *this, explainingProfile(std::move(explain)))
+    , m_sender(m_port, *this, explainingProfile(std::move(explain)))
 {
+    connect(&m_sender, &BadgeSender::refused, this, &SendSession::refused);
     m_progressTimer.setInterval(ProgressIntervalMs);
     connect(&m_progressTimer, &QTimer::timeout, this, &SendSession::drawProgress);
     connect(&m_sender, &BadgeSender::transferFinished, this, &SendSession::transferFinished);
@@ -66,11 +68,11 @@ bool SendSession::configure(const QString &portName)
     return false;
 }
 
-bool SendSession::start(MessageBank &bank, const MessageSettingsList &settings)
+bool SendSession::start(const BadgeStream &stream)
 {
     m_errorLines.clear();
-    m_total = buildBadgeStream(bank, settings, profile().directions).size();
-    if (!m_sender.startTransfer(bank, settings))
+    m_total = stream.size();
+    if (!m_sender.startTransfer(stream))
         return false;
     if (m_terminal) {
         drawProgress();
@@ -79,10 +81,13 @@ bool SendSession::start(MessageBank &bank, const MessageSettingsList &settings)
     return true;
 }
 
-void SendSession::notify(const QString &text, const QString &, const QStringList &detail)
+void SendSession::refused(const SendRefusal &refusal)
 {
-    // The window's box: its text and the first paragraph of its detail make the message, the
-    // other paragraphs are the hints.
+    setErrorLines(refusalText(refusal, m_sender.profile()).text, refusal.explanation);
+}
+
+void SendSession::setErrorLines(const QString &text, const QStringList &detail)
+{
     QStringList paragraphs = detail;
     paragraphs.removeAll(QString());
     QString message = text;
@@ -92,11 +97,6 @@ void SendSession::notify(const QString &text, const QString &, const QStringList
             paragraphs.takeFirst().replace(u'\n', u' ');
     }
     m_errorLines = QStringList {message} + paragraphs;
-}
-
-bool SendSession::askYesNo(const QString &, const QString &)
-{
-    return false; // nothing here asks: a command line never closes a window during a transfer
 }
 
 void SendSession::drawProgress()
@@ -118,8 +118,8 @@ void SendSession::transferFinished()
     // as success.
     const SerialFailure failure = m_port.lastFailure();
     if (failure.kind != SerialFailure::Kind::None) {
-        notify(QStringLiteral("The badge may not have received everything:"), {},
-               BadgeSender::portFailureParagraphs(failure, m_sender.profile().explainFailure));
+        setErrorLines(QStringLiteral("The badge may not have received everything:"),
+                      BadgeSender::portFailureParagraphs(failure, m_sender.profile().explainFailure));
         Q_EMIT finished(SendExitFailed);
         return;
     }

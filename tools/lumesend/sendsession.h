@@ -19,7 +19,7 @@ namespace lume {
 // One Send from the command line, through the windows' Send command code: ReadComSet, opening the
 // port with the windows' messages and hints, the transfer with its drain waits. The messages
 // that a window shows in boxes become lines for standard error.
-class SendSession final : public QObject, private UserPrompt, private ProgressDisplay
+class SendSession final : public QObject, private ProgressDisplay
 {
     Q_OBJECT
 public:
@@ -36,7 +36,7 @@ public:
     bool configure(const QString &portName);
     // Opens the port and starts writing; false when the port cannot be used. finished() follows a
     // start that returned true, once the last byte has left the port and the port is closed.
-    bool start(MessageBank &bank, const MessageSettingsList &settings);
+    bool start(const BadgeStream &stream);
 
     // What went wrong: the message first, then the hints, one a line.
     [[nodiscard]] const QStringList &errorLines() const { return m_errorLines; }
@@ -47,8 +47,10 @@ Q_SIGNALS:
     void finished(int exitStatus);
 
 private:
-    void notify(const QString &text, const QString &title, const QStringList &detail) override;
-    bool askYesNo(const QString &text, const QString &title) override;
+    // The window's box as lines: its text and the first paragraph of its detail make the message,
+    // the other paragraphs are the hints.
+    void setErrorLines(const QString &text, const QStringList &detail);
+    void refused(const SendRefusal &refusal);
     void setProgressRange(int, int) override { }
     void setProgressValue(int) override { drawProgress(); }
 

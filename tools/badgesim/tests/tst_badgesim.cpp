@@ -3,6 +3,7 @@
 #include "ledmatrix.h"
 #include "portdirectory.h"
 #include "qtserialcontrol.h"
+#include "refusaltext.h"
 #include "scriptsendprofile.h"
 #include "simtestsupport.h"
 #include "simulatorprocess.h"
@@ -158,7 +159,8 @@ private Q_SLOTS:
         QtSerialControl serial(fixedPorts({sim.device}));
         NoPrompt prompt;
         NoProgress progress;
-        BadgeSender sender(serial, prompt, progress, scriptSendProfile());
+        BadgeSender sender(serial, progress, scriptSendProfile());
+        showRefusalsOn(sender, prompt);
         QSignalSpy finished(&sender, &BadgeSender::transferFinished);
         QVERIFY(sender.readComSet(QStringLiteral("COM1")));
         QVERIFY2(sender.startTransfer(bank, settings), qPrintable(prompt.shown.join(u'\n')));
@@ -196,7 +198,8 @@ private Q_SLOTS:
         QCOMPARE(probe.ports, QStringList {"COM1"});
         NoPrompt prompt;
         NoProgress progress;
-        BadgeSender sender(serial, prompt, progress, sketchSendProfile());
+        BadgeSender sender(serial, progress, sketchSendProfile());
+        showRefusalsOn(sender, prompt);
         QSignalSpy finished(&sender, &BadgeSender::transferFinished);
         QStringList expected;
         for (int width : {4, 9}) {

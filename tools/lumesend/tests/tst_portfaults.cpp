@@ -7,6 +7,7 @@
 #include "form1.h"
 #include "lumesendtestsupport.h"
 #include "qtserialcontrol.h"
+#include "refusaltext.h"
 #include "sendcommandline.h"
 #include "testpseudoterminal.h"
 #include "testsupport.h"
@@ -146,7 +147,8 @@ private Q_SLOTS:
         QtSerialControl port(fixedPorts({failing.slavePath(), good.slavePath()}));
         test::RecordingPrompt prompt;
         test::RecordingProgress progress;
-        BadgeSender sender(port, prompt, progress, sketchSendProfile());
+        BadgeSender sender(port, progress, sketchSendProfile());
+        showRefusalsOn(sender, prompt);
         QSignalSpy finished(&sender, &BadgeSender::transferFinished);
         const MessageBank bank = someBank();
         MessageSettingsList settings;

@@ -49,7 +49,7 @@ private Q_SLOTS:
         settings[0] = {QStringLiteral("8"), true, QStringLiteral("From up to down")};
         const BadgeStream expected = buildBadgeStream(bank, settings, sketchDirections());
         QSignalSpy finished(&session, &SendSession::finished);
-        QVERIFY(session.start(bank, settings));
+        QVERIFY(session.start(buildBadgeStream(bank, settings, SendSession::profile().directions)));
         QVERIFY(serial.isOpen());
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, test::SafetyNetMs);
         QCOMPARE(finished[0][0].toInt(), int(SendExitOk));
@@ -83,7 +83,7 @@ private Q_SLOTS:
         QVERIFY(session.configure(QStringLiteral("COM1")));
         MessageBank bank = bankOfWidth(2);
         QSignalSpy finished(&session, &SendSession::finished);
-        QVERIFY(session.start(bank, {}));
+        QVERIFY(session.start(buildBadgeStream(bank, {}, SendSession::profile().directions)));
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, test::SafetyNetMs);
         QCOMPARE(finished[0][0].toInt(), int(SendExitFailed));
         QCOMPARE(session.errorLines(),
@@ -132,7 +132,7 @@ private Q_SLOTS:
         QVERIFY(session.configure(QStringLiteral("COM2")));
         MessageBank bank = bankOfWidth(1);
         QSignalSpy finished(&session, &SendSession::finished);
-        QVERIFY(!session.start(bank, {}));
+        QVERIFY(!session.start(buildBadgeStream(bank, {}, SendSession::profile().directions)));
         QCOMPARE(session.errorLines(), lines);
         QVERIFY(serial.writes().isEmpty());
         QVERIFY(!serial.isOpen());
