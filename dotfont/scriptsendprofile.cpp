@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 namespace lume {
 
-SendProfile scriptSendProfile()
+SendProfile scriptSendProfile(FailureExplainer explain)
 {
     // The range becomes 0..17 once the header has drained: r before row block r, 11 + k before
     // trailer write k.
@@ -19,6 +21,7 @@ SendProfile scriptSendProfile()
     profile.directions = scriptDirections();
     profile.progress = progress;
     profile.preselect = &scriptPreselectedPort;
+    profile.explainFailure = std::move(explain);
     return profile;
 }
 

@@ -9,7 +9,8 @@ namespace lume {
 
 // Scriptlume's Send command: COM1 to COM16, "Sending..." titled "Waiting" while a transfer runs,
 // its own direction list and progress values, and the port preselected by the number of entries.
-[[nodiscard]] SendProfile scriptSendProfile();
+// explain: why a port does not open, as the machine tells it; empty: the failure's own words.
+[[nodiscard]] SendProfile scriptSendProfile(FailureExplainer explain = {});
 // "to Left", "to Right", "to Up", "to Down", "Freeze".
 [[nodiscard]] QStringList scriptDirections();
 // The first entry when there are 2 entries or fewer, else the last.

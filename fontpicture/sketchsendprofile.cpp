@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 namespace lume {
 
-SendProfile sketchSendProfile()
+SendProfile sketchSendProfile(FailureExplainer explain)
 {
     // The window sets the range 0..19 itself: 1 once the header has drained, 2 + r before row
     // block r, 13 + k before trailer write k.
@@ -19,6 +21,7 @@ SendProfile sketchSendProfile()
     profile.directions = sketchDirections();
     profile.progress = progress;
     profile.preselect = &sketchPreselectedPort;
+    profile.explainFailure = std::move(explain);
     return profile;
 }
 

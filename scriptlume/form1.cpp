@@ -12,6 +12,7 @@
 #include "captionfit.h"
 #include "designcolours.h"
 #include "dropdownwidth.h"
+#include "formsetup.h"
 #include "portbox.h"
 #include "profilefile.h"
 #include "valuecheckbox.h"
@@ -28,30 +29,14 @@ namespace lume {
 namespace {
 constexpr const char *RequestedFaceName = "requestedFaceName";
 constexpr const char *RequestedCharset = "requestedCharset";
-
-std::unique_ptr<Ui::Form1> setUpForm(QWidget *window)
-{
-    // Before the controls exist: a screen reader may ask for them while they are made.
-    nameComboBoxesByLabel();
-    auto ui = std::make_unique<Ui::Form1>();
-    ui->setupUi(window);
-    return ui;
-}
-
-SendProfile sendProfile(const Form1Dependencies &dependencies)
-{
-    SendProfile profile = scriptSendProfile();
-    profile.explainFailure = dependencies.explainFailure;
-    return profile;
-}
-
 } // namespace
 
 Form1::Form1(Form1Dependencies dependencies, QWidget *parent)
     : QWidget(parent)
     , m_dependencies(std::move(dependencies))
-    , m_ui(setUpForm(this))
-    , m_send(m_ui->ProgressBar1, m_dependencies.prompt, m_dependencies.port, sendProfile(m_dependencies),
+    , m_ui(setUpForm<Ui::Form1>(this))
+    , m_send(m_ui->ProgressBar1, m_dependencies.prompt, m_dependencies.port,
+             scriptSendProfile(m_dependencies.explainFailure),
              {tr("No Sending Text! Do Not Send!"), tr("Note"), tr("Sending datas to Display! Are you exit?"),
               tr("Warning")})
 {

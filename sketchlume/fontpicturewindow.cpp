@@ -14,6 +14,7 @@
 #include "compacttabstyle.h"
 #include "designcolours.h"
 #include "dropdownwidth.h"
+#include "formsetup.h"
 #include "pagekeys.h"
 #include "portbox.h"
 #include "profilefile.h"
@@ -29,30 +30,14 @@ namespace lume {
 
 namespace {
 constexpr const char *MessageProperty = "lumeMessage";
-std::unique_ptr<Ui::FontPictureWindow> setUpForm(QWidget *window)
-{
-    // Before the controls exist: a screen reader may ask for them while they are made.
-    nameComboBoxesByLabel();
-    auto ui = std::make_unique<Ui::FontPictureWindow>();
-    ui->setupUi(window);
-    return ui;
-}
-
-SendProfile sendProfile(const FontPictureDependencies &deps)
-{
-    SendProfile profile = sketchSendProfile();
-    profile.explainFailure = deps.explainFailure;
-    return profile;
-}
-
 } // namespace
 
 FontPictureWindow::FontPictureWindow(FontPictureDependencies dependencies, QWidget *parent)
     : QWidget(parent)
     , m_deps(std::move(dependencies))
-    , m_ui(setUpForm(this))
+    , m_ui(setUpForm<Ui::FontPictureWindow>(this))
     , m_meter(usagemeter::Width, usagemeter::Height, QImage::Format_RGB32)
-    , m_send(m_ui->ProgressBar1, m_deps.prompt, m_deps.port, sendProfile(m_deps),
+    , m_send(m_ui->ProgressBar1, m_deps.prompt, m_deps.port, sketchSendProfile(m_deps.explainFailure),
              {tr("Not Images or Text! Don't Sending!"), tr("Notice"), tr("Sending! Are you exit?"),
               tr("Warning")})
 {
