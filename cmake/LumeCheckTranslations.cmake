@@ -1,8 +1,12 @@
-# cmake -DLUPDATE=... -DSOURCE_LIST=... -DTS_FILES=a.ts;b.ts -DOPTIONS=... -DSCRATCH=... -P LumeCheckTranslations.cmake
+# cmake -DLUPDATE=... -DSOURCE_LIST=... -DTS_FILES=a.ts;b.ts -DOPTIONS=... -P LumeCheckTranslations.cmake
 # Runs lupdate over copies of the .ts files and fails when a copy gains an unfinished entry (a text that
 # no shipped file translates yet) or when an original keeps an obsolete or vanished one.
-file(REMOVE_RECURSE ${SCRATCH})
-file(MAKE_DIRECTORY ${SCRATCH})
+# The copies in a folder of the running user's own ($TMPDIR): the suite also runs as a user who may
+# not write into the build tree.
+execute_process(COMMAND mktemp -d RESULT_VARIABLE made OUTPUT_VARIABLE SCRATCH OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT made EQUAL 0)
+    message(FATAL_ERROR "no temporary folder for the copies of the .ts files")
+endif()
 set(failures)
 foreach(ts IN LISTS TS_FILES)
     get_filename_component(name ${ts} NAME)
@@ -35,6 +39,7 @@ foreach(ts IN LISTS TS_FILES)
         list(APPEND failures "${name}: entries the sources no longer have")
     endif()
 endforeach()
+file(REMOVE_RECURSE ${SCRATCH})
 if(failures)
     list(JOIN failures "\n" text)
     message(FATAL_ERROR "${text}")
