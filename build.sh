@@ -200,36 +200,33 @@ packages)
 test)
     stage "packages"
     installPackages test
-    stage "optimised build"
-    configureAndBuild build "${optimised[@]}" -DBUILD_TESTING=ON -DLUME_BENCHMARKS=ON
-    # The sanitizer and fuzz trees build beside the first two passes, at a lower priority: those
-    # passes leave much of the cores idle (the guest emulates one CPU, many tests wait on their
-    # lines). No benchmarks and line tables only: the sanitizer run is about the tests, and it
-    # builds faster. The fuzz build makes only the fuzz targets, with clang. A session of its own,
-    # so that the command ends the whole build if it stops early.
-    mkdir -p build-sanitize build-fuzz
+    # The sanitizer tree builds beside the optimised one and its first two passes, at a lower
+    # priority: those passes leave much of the cores idle (the guest emulates one CPU, many tests
+    # wait on their lines). One tree for the sanitizer pass and the fuzz targets: clang, unoptimised
+    # (with ASan, clang compiles in about half the time of g++, and -O1 would double it again), no
+    # benchmarks, line tables only. A session of its own, so that the command ends the whole build
+    # if it stops early.
+    mkdir -p build-sanitize
     setsid nice -n 10 bash -c '
         set -e
-        cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DLUME_SANITIZE=ON \
-            -DLUME_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS_DEBUG=-g1
+        CXX=clang++-14 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
+            -DBUILD_TESTING=ON -DLUME_SANITIZE=ON -DLUME_FUZZ=ON -DLUME_BENCHMARKS=OFF
         cmake --build build-sanitize
-        echo "== sanitizer build done after $SECONDS s"
-        CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g1 -O1" \
-            -DLUME_FUZZ=ON -DBUILD_TESTING=OFF
-        cmake --build build-fuzz --target lume_fuzzers
-        echo "== fuzz build done after $SECONDS s"' >build-sanitize/lume-builds.log 2>&1 &
+        echo "== sanitizer build done after $SECONDS s"' >build-sanitize/lume-builds.log 2>&1 &
     builds=$!
     trap 'kill -- -$builds 2>/dev/null || true' EXIT
-    # Two at a time on the optimised build; the guest test runs alone.
-    stage "optimised tests (the sanitizer and fuzz builds beside them)"
+    stage "optimised build (the sanitizer build beside it)"
+    configureAndBuild build "${optimised[@]}" -DBUILD_TESTING=ON -DLUME_BENCHMARKS=ON
+    # Two at a time; the guest and the Windows check, the longest, start first.
+    stage "optimised tests"
     runTests build build/Testing/lume-first-pass.log -j2
     first=$(testsRun build/Testing/lume-first-pass.log)
     stage "unprivileged tests"
     runTestsUnprivileged build "$first"
-    stage "waiting for the sanitizer and fuzz builds"
+    stage "waiting for the sanitizer build"
     if ! wait "$builds"; then
         tail -n 60 build-sanitize/lume-builds.log >&2
-        die "the sanitizer or fuzz build failed: see build-sanitize/lume-builds.log"
+        die "the sanitizer build failed: see build-sanitize/lume-builds.log"
     fi
     grep '^== ' build-sanitize/lume-builds.log
     # The guest and Windows checks ran above: the first runs the same code in a guest, the second
@@ -238,10 +235,10 @@ test)
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         LSAN_OPTIONS=suppressions=$PWD/cmake/lsan.supp:print_suppressions=0 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        runTests build-sanitize build-sanitize/Testing/lume-sanitizer-pass.log -LE '^(guest|windows)$'
+        runTests build-sanitize build-sanitize/Testing/lume-sanitizer-pass.log -j2 -LE '^(guest|windows|fuzz)$'
     # The fuzz targets, a few seconds each on their corpora. ./fuzz.sh runs them longer.
     stage "fuzz runs"
-    runTests build-fuzz build-fuzz/lume-fuzz-pass.log
+    runTests build-sanitize build-sanitize/Testing/lume-fuzz-pass.log -j2 -L '^fuzz$'
     stage "done"
     ;;
 package)

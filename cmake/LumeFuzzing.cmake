@@ -1,5 +1,6 @@
 # libFuzzer targets, checked by AddressSanitizer and UndefinedBehaviorSanitizer. They need clang:
 #   CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DLUME_FUZZ=ON -DBUILD_TESTING=OFF
+# (the test command builds them in its sanitizer tree instead, with LUME_SANITIZE and the tests)
 #   cmake --build build-fuzz --target lume_fuzzers
 #   ctest --test-dir build-fuzz            # each target for LUME_FUZZ_SECONDS on its corpus
 #   ./fuzz.sh 600 [target ...]             # longer runs, one target after another
@@ -9,10 +10,16 @@ endif()
 
 set(LUME_FUZZ_SECONDS 4 CACHE STRING "How long each fuzz target runs in the test command")
 
-# Every library the targets reach is instrumented, so that the fuzzer sees its branches.
-target_compile_options(lume_warnings INTERFACE -fsanitize=fuzzer-no-link,address,undefined
-                                               -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
-target_link_options(lume_warnings INTERFACE -fsanitize=address,undefined)
+# Everything under ASan and UBSan (LUME_SANITIZE may have said so already). Every library the
+# targets reach is instrumented for coverage too, so that the fuzzer sees its branches; the tests
+# that a sanitizer build with LUME_FUZZ also has are not, as no fuzzer watches them.
+if(NOT LUME_SANITIZE)
+    target_compile_options(lume_warnings INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                   -fno-sanitize-recover=undefined)
+    target_link_options(lume_warnings INTERFACE -fsanitize=address,undefined)
+endif()
+target_compile_options(lume_warnings INTERFACE
+    $<$<STREQUAL:$<TARGET_PROPERTY:TYPE>,STATIC_LIBRARY>:-fsanitize=fuzzer-no-link>)
 
 # The same for every target and in ./fuzz.sh: no single allocation above 128 MB (a picture that
 # would need more must be refused before decoding), at most 512 MB resident, no input slower than
@@ -30,6 +37,7 @@ function(lume_add_fuzzer)
     cmake_parse_arguments(F "" "NAME" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${F_NAME} ${F_SOURCES})
     target_link_libraries(${F_NAME} PRIVATE ${F_LIBRARIES})
+    target_compile_options(${F_NAME} PRIVATE -fsanitize=fuzzer-no-link)
     target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
     add_dependencies(lume_fuzzers ${F_NAME})
     set(corpus ${CMAKE_CURRENT_SOURCE_DIR}/corpus/${F_NAME})
