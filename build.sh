@@ -200,14 +200,15 @@ packages)
 test)
     stage "packages"
     installPackages test
-    # The sanitizer tree builds beside the optimised one and its first two passes, at a lower
-    # priority: those passes leave much of the cores idle (the guest emulates one CPU, many tests
-    # wait on their lines). One tree for the sanitizer pass and the fuzz targets: clang, unoptimised
+    # The sanitizer tree builds beside the optimised one and its first two passes, sharing the
+    # cores with them: those passes leave much of the cores idle (the guest emulates one CPU, many
+    # tests wait on their lines). Not at a lower priority: on a machine busy with other work that
+    # would starve it. One tree for the sanitizer pass and the fuzz targets: clang, unoptimised
     # (with ASan, clang compiles in about half the time of g++, and -O1 would double it again), no
     # benchmarks, line tables only. A session of its own, so that the command ends the whole build
     # if it stops early.
     mkdir -p build-sanitize
-    setsid nice -n 10 bash -c '
+    setsid bash -c '
         set -e
         CXX=clang++-14 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
             -DBUILD_TESTING=ON -DLUME_SANITIZE=ON -DLUME_FUZZ=ON -DLUME_BENCHMARKS=OFF
