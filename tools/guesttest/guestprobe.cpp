@@ -259,11 +259,15 @@ int paced(const char *device, int line, const char *hostRead, long total, char *
         Sample s;
         s.t = std::chrono::duration<double>(Clock::now() - start).count();
         s.progress = progress;
-        s.tx = uartTx(line);
-        s.hostRead = fileSize(hostRead);
+        // The settings before the UART's count: the count then tells what the UART had taken by
+        // the time those settings were seen. Read the other way round, a probe held up between
+        // the two (a loaded host) saw a stale count beside settings the sender had already
+        // restored after its drain.
         termios settings {};
         if (port >= 0 && ::tcgetattr(port, &settings) == 0)
             s.speed = ::cfgetospeed(&settings);
+        s.tx = uartTx(line);
+        s.hostRead = fileSize(hostRead);
         unsigned int lsr = 0;
         if (port >= 0 && ::ioctl(port, TIOCSERGETLSR, &lsr) == 0)
             s.transmitterEmpty = lsr & TIOCSER_TEMT;
