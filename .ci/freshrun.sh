@@ -7,7 +7,8 @@
 #     MODE packages-run | packages-package | packages-test
 #              only the installs of ./build.sh run | package | test (./build.sh packages ...)
 #     MODE run   the installs of ./build.sh run and its build (the window is not started)
-#     MODE test  ./build.sh test as a whole (about 20 minutes of both cores)
+#     MODE package  ./build.sh package as a whole (installs, build, the package and lintian)
+#     MODE test  ./build.sh test as a whole (about 13 minutes of both cores)
 #   REPO defaults to the repository this script is in.
 #   FRESH_BASE=/work/chroot-fresh  the untouched debootstrap tree, made once with
 #       debootstrap --variant=minbase bookworm /work/chroot-fresh http://deb.debian.org/debian
@@ -26,6 +27,7 @@ case $mode in
 packages-run | packages-package | packages-test) command="./build.sh packages ${mode#packages-}" ;;
 # The configuration ./build.sh run uses (its "optimised" flags), without starting the window.
 run) command="./build.sh packages run && cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo '-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG' -DBUILD_TESTING=OFF -DLUME_BENCHMARKS=OFF && cmake --build build" ;;
+package) command="./build.sh package" ;;
 test) command="./build.sh test" ;;
 *) echo "freshrun: unknown mode $mode" >&2; exit 2 ;;
 esac
