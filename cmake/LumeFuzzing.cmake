@@ -1,9 +1,9 @@
 # libFuzzer targets, checked by AddressSanitizer and UndefinedBehaviorSanitizer. They need clang:
 #   CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DLUME_FUZZ=ON -DBUILD_TESTING=OFF
-# (the test command builds them in its sanitizer tree instead, with LUME_SANITIZE and the tests)
 #   cmake --build build-fuzz --target lume_fuzzers
 #   ctest --test-dir build-fuzz            # each target for LUME_FUZZ_SECONDS on its corpus
 #   ./fuzz.sh 600 [target ...]             # longer runs, one target after another
+# The test command builds them in its sanitizer tree instead, beside the tests (LUME_SANITIZE).
 if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     message(FATAL_ERROR "LUME_FUZZ needs clang's libFuzzer: configure with CXX=clang++-14")
 endif()
