@@ -162,9 +162,8 @@ private Q_SLOTS:
         MessageBank bank = fullBank();
         QVERIFY(sender.readComSet(QStringLiteral("COM1")));
         QVERIFY(sender.startTransfer(bank, someSettings()));
-        QTest::qWait(50);
+        QTRY_VERIFY_WITH_TIMEOUT(port.pendingOutput().value_or(0) > 0, test::SafetyNetMs);
         QCOMPARE(finished.size(), 0);
-        QVERIFY(port.pendingOutput().value_or(0) > 0);
         // Then the reader vanishes for good: the transfer must not wait forever.
         pty.closeMaster();
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, test::SafetyNetMs);

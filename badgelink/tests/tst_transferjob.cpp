@@ -197,7 +197,9 @@ private Q_SLOTS:
         auto job = std::make_unique<TransferJob>(port, &progress, valueAfterHeader(), fullBankStream());
         QSignalSpy finished(job.get(), &TransferJob::finished);
         job->start();
-        QTest::qWait(150); // the event loop runs on meanwhile
+        QTRY_COMPARE_WITH_TIMEOUT(port.writes().size(), 2, test::SafetyNetMs);
+        // Then nothing more while the event loop runs on: the job waits for the line.
+        QTest::qWait(150);
         QVERIFY(job->isRunning());
         QCOMPARE(port.writes().size(), 2);
         QVERIFY(progress.values.isEmpty());
